@@ -1,0 +1,272 @@
+// Runs one golden case against the real VorlTool binary.
+//
+//   golden_runner <VorlTool binary> <case folder> <scratch folder>
+//
+// The case folder is copied into a fresh scratch folder, the binary runs there
+// with the arguments listed in `args`, and everything it leaves behind is
+// compared byte for byte with the case's expectations: the exit status
+// (`status`, default 0), `stdout` and `stderr` (missing means empty), the
+// output file (`expected.rc`, or `no-output` for "no file may remain") and the
+// files named in `unchanged`. Any difference is reported and the runner exits 1.
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <chrono>
+#include <csignal>
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <optional>
+#include <sstream>
+#include <string>
+#include <thread>
+#include <vector>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+/// A run that takes longer than this is taken for a hang.
+constexpr auto kTimeLimit = std::chrono::seconds(60);
+
+/// The whole file, or nothing when it cannot be read.
+std::optional<std::string> ReadFile(const fs::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  if (!in) return std::nullopt;
+  std::ostringstream text;
+  text << in.rdbuf();
+  return text.str();
+}
+
+/// One argument per line; a missing final line end is allowed, and an empty
+/// line is an empty argument.
+std::vector<std::string> SplitLines(const std::string& text) {
+  std::vector<std::string> lines;
+  std::size_t start = 0;
+  while (start < text.size()) {
+    std::size_t end = text.find('\n', start);
+    if (end == std::string::npos) end = text.size();
+    lines.push_back(text.substr(start, end - start));
+    start = end + 1;
+  }
+  return lines;
+}
+
+/// The text with line ends, tabs, backslashes and every non-printable byte
+/// written as escapes, so a report shows exactly what differs.
+std::string Escape(const std::string& text) {
+  std::string out;
+  for (unsigned char c : text) {
+    switch (c) {
+      case '\n': out += "\\n"; break;
+      case '\r': out += "\\r"; break;
+      case '\t': out += "\\t"; break;
+      case '\\': out += "\\\\"; break;
+      default:
+        if (c >= 0x20 && c < 0x7F) {
+          out += static_cast<char>(c);
+        } else {
+          char hex[8];
+          std::snprintf(hex, sizeof hex, "\\x%02X", c);
+          out += hex;
+        }
+    }
+  }
+  return out;
+}
+
+/// Collects the differences of one run.
+class Report {
+ public:
+  explicit Report(std::string caseName) : caseName_(std::move(caseName)) {}
+
+  void Fail(const std::string& what) {
+    std::printf("%s: %s\n", caseName_.c_str(), what.c_str());
+    ++failures_;
+  }
+
+  /// Compares two byte strings; on a difference shows both around the first
+  /// differing offset.
+  void Compare(const std::string& item, const std::string& expected,
+               const std::string& actual) {
+    if (expected == actual) return;
+    std::size_t at = 0;
+    while (at < expected.size() && at < actual.size() && expected[at] == actual[at]) ++at;
+    const std::size_t from = at > 40 ? at - 40 : 0;
+    auto window = [&](const std::string& s) {
+      std::string shown = Escape(s.substr(std::min(from, s.size()), 120));
+      if (from > 0) shown = "..." + shown;
+      if (from + 120 < s.size()) shown += "...";
+      return shown;
+    };
+    std::ostringstream what;
+    what << item << " differs at offset " << at << " (expected " << expected.size()
+         << " bytes, got " << actual.size() << ")\n"
+         << "  expected: \"" << window(expected) << "\"\n"
+         << "  actual:   \"" << window(actual) << "\"";
+    Fail(what.str());
+  }
+
+  int Status() const { return failures_ == 0 ? 0 : 1; }
+
+ private:
+  std::string caseName_;
+  int failures_ = 0;
+};
+
+/// Runs the binary in `workDir` with stdin from /dev/null and the two streams
+/// sent to files; returns the exit status, or a description of how it ended.
+std::optional<int> RunBinary(const std::string& binary, const std::vector<std::string>& args,
+                             const fs::path& workDir, const fs::path& outPath,
+                             const fs::path& errPath, std::string& trouble) {
+  std::vector<char*> argv;
+  argv.push_back(const_cast<char*>(binary.c_str()));
+  for (const std::string& arg : args) argv.push_back(const_cast<char*>(arg.c_str()));
+  argv.push_back(nullptr);
+
+  const pid_t child = fork();
+  if (child < 0) {
+    trouble = std::string("fork failed: ") + std::strerror(errno);
+    return std::nullopt;
+  }
+  if (child == 0) {
+    const int in = open("/dev/null", O_RDONLY);
+    const int out = open(outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    const int err = open(errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    if (in < 0 || out < 0 || err < 0 || dup2(in, 0) < 0 || dup2(out, 1) < 0 ||
+        dup2(err, 2) < 0 || chdir(workDir.c_str()) != 0) {
+      _exit(126);
+    }
+    execv(binary.c_str(), argv.data());
+    _exit(127);
+  }
+
+  const auto deadline = std::chrono::steady_clock::now() + kTimeLimit;
+  int status = 0;
+  for (;;) {
+    const pid_t done = waitpid(child, &status, WNOHANG);
+    if (done == child) break;
+    if (done < 0 && errno != EINTR) {
+      trouble = std::string("waitpid failed: ") + std::strerror(errno);
+      return std::nullopt;
+    }
+    if (std::chrono::steady_clock::now() > deadline) {
+      kill(child, SIGKILL);
+      waitpid(child, &status, 0);
+      trouble = "the run did not end within the time limit (hang)";
+      return std::nullopt;
+    }
+    std::this_thread::sleep_for(std::chrono::milliseconds(5));
+  }
+  if (WIFSIGNALED(status)) {
+    trouble = "the run was killed by signal " + std::to_string(WTERMSIG(status));
+    return std::nullopt;
+  }
+  return WEXITSTATUS(status);
+}
+
+/// A path from the case, relative to the working folder unless absolute.
+fs::path InScratch(const fs::path& scratch, const std::string& name) {
+  const fs::path path(name);
+  return path.is_absolute() ? path : scratch / path;
+}
+
+/// For `unchanged`: a link must still be the same link, anything else must
+/// hold the same bytes as the case's copy.
+void CheckUnchanged(Report& report, const fs::path& caseDir, const fs::path& scratch,
+                    const std::string& name) {
+  const fs::path original = caseDir / name;
+  const fs::path now = InScratch(scratch, name);
+  std::error_code ec;
+  if (fs::is_symlink(fs::symlink_status(original, ec))) {
+    if (!fs::is_symlink(fs::symlink_status(now, ec))) {
+      report.Fail("unchanged " + name + ": is no longer a symbolic link");
+      return;
+    }
+    report.Compare("unchanged link " + name, fs::read_symlink(original, ec).string(),
+                   fs::read_symlink(now, ec).string());
+    return;
+  }
+  const auto expected = ReadFile(original);
+  const auto actual = ReadFile(now);
+  if (!expected) {
+    report.Fail("unchanged " + name + ": not in the case folder");
+  } else if (!actual) {
+    report.Fail("unchanged " + name + ": missing after the run");
+  } else {
+    report.Compare("unchanged " + name, *expected, *actual);
+  }
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (argc != 4) {
+    std::fprintf(stderr, "usage: golden_runner <VorlTool binary> <case folder> <scratch folder>\n");
+    return 2;
+  }
+  const std::string binary = fs::absolute(argv[1]).string();
+  const fs::path caseDir = fs::absolute(argv[2]);
+  const fs::path scratch = fs::absolute(argv[3]);
+  Report report(caseDir.filename().string());
+
+  std::error_code ec;
+  fs::remove_all(scratch, ec);
+  fs::create_directories(scratch.parent_path(), ec);
+  fs::copy(caseDir, scratch, fs::copy_options::recursive | fs::copy_options::copy_symlinks, ec);
+  if (ec) {
+    report.Fail("cannot copy the case into " + scratch.string() + ": " + ec.message());
+    return report.Status();
+  }
+
+  const std::vector<std::string> args = SplitLines(ReadFile(caseDir / "args").value_or(""));
+  const fs::path outPath = scratch.string() + ".stdout";
+  const fs::path errPath = scratch.string() + ".stderr";
+  std::string trouble;
+  const std::optional<int> status = RunBinary(binary, args, scratch, outPath, errPath, trouble);
+  if (!status) {
+    report.Fail(trouble);
+  } else {
+    const std::string wanted = ReadFile(caseDir / "status").value_or("0");
+    const int expectedStatus = std::atoi(wanted.c_str());
+    if (*status != expectedStatus) {
+      report.Fail("exit status " + std::to_string(*status) + ", expected " +
+                  std::to_string(expectedStatus));
+    }
+  }
+
+  report.Compare("stdout", ReadFile(caseDir / "stdout").value_or(""),
+                 ReadFile(outPath).value_or(""));
+  report.Compare("stderr", ReadFile(caseDir / "stderr").value_or(""),
+                 ReadFile(errPath).value_or(""));
+
+  std::string outputName;
+  if (const auto named = ReadFile(caseDir / "output_name")) {
+    outputName = SplitLines(*named).empty() ? "" : SplitLines(*named).front();
+  } else if (args.size() >= 2) {
+    outputName = args[1];
+  }
+  const fs::path output = InScratch(scratch, outputName);
+  if (fs::exists(caseDir / "no-output")) {
+    struct stat info;
+    if (lstat(output.c_str(), &info) == 0) report.Fail("output " + outputName + " exists, expected none");
+  } else if (const auto expected = ReadFile(caseDir / "expected.rc")) {
+    const auto actual = ReadFile(output);
+    if (!actual) {
+      report.Fail("output " + outputName + " was not written");
+    } else {
+      report.Compare("output " + outputName, *expected, *actual);
+    }
+  }
+
+  for (const std::string& name : SplitLines(ReadFile(caseDir / "unchanged").value_or(""))) {
+    if (!name.empty()) CheckUnchanged(report, caseDir, scratch, name);
+  }
+  return report.Status();
+}
