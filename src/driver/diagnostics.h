@@ -1,0 +1,31 @@
+// The one failure exit, and the small helpers for messages.
+#pragma once
+
+#include <cstddef>
+
+/// Longest composed message (a longer composition is cut): 255 characters.
+constexpr std::size_t kMessageSize = 256;
+
+/// Thrown by FatalError and caught by the entry point, which turns it into the
+/// report's consequences: the output closed and removed, exit status 1.
+struct FatalExit {};
+
+/// Thrown where the run ends with a status but without the failure report
+/// (the output cannot be created, or is the input itself).
+struct EarlyExit {
+  int status;
+};
+
+/// Reports "<message>, line <n>" on standard error with the current token's
+/// line, then ends the run with status 1 (the output is removed). Never returns.
+[[noreturn]] void FatalError(const char* message);
+
+/// Composes a message into a 256-byte buffer (cut to 255 characters) and
+/// fails with it.
+[[noreturn]] void FatalErrorFormatted(const char* format, ...)
+    __attribute__((format(printf, 1, 2)));
+
+/// Formatted text to standard output: warnings and progress lines.
+void PrintStdout(const char* format, ...) __attribute__((format(printf, 1, 2)));
+/// Formatted text to standard error.
+void PrintStderr(const char* format, ...) __attribute__((format(printf, 1, 2)));

@@ -1,0 +1,154 @@
+// The resource script writer.
+//
+// Text is gathered in one buffer and written out in large pieces. While a
+// placeholder is open (a count not yet known), nothing from it on leaves the
+// buffer, so the count is patched in memory and the output need not be
+// seekable. Every write, the final flush and the close are checked.
+#include "driver/writer.h"
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdarg>
+#include <cstdio>
+#include <cstring>
+#include <string>
+
+#include "driver/diagnostics.h"
+
+struct OutStream {
+  std::FILE* file = nullptr;
+  std::string path;
+  std::string pending;          ///< text not yet handed to the file
+  std::size_t flushedBytes = 0; ///< bytes already handed to the file
+  int openPlaceholders = 0;
+};
+
+namespace {
+
+constexpr std::size_t kFlushThreshold = 1 << 16;
+
+OutStream* script = nullptr;
+
+[[noreturn]] void FailWrite(OutStream* stream) {
+  FatalErrorFormatted("Unable to write output file %s\n", stream->path.c_str());
+}
+
+void FlushPending(OutStream* stream) {
+  if (stream->pending.empty()) return;
+  const std::size_t n =
+      std::fwrite(stream->pending.data(), 1, stream->pending.size(), stream->file);
+  if (n != stream->pending.size()) FailWrite(stream);
+  stream->flushedBytes += n;
+  stream->pending.clear();
+}
+
+void AppendFormatted(OutStream* stream, const char* format, va_list args) {
+  char local[512];
+  va_list copy;
+  va_copy(copy, args);
+  const int n = std::vsnprintf(local, sizeof local, format, copy);
+  va_end(copy);
+  if (n < 0) return;
+  if (static_cast<std::size_t>(n) < sizeof local) {
+    stream->pending.append(local, static_cast<std::size_t>(n));
+  } else {
+    const std::size_t start = stream->pending.size();
+    stream->pending.resize(start + static_cast<std::size_t>(n) + 1);
+    std::vsnprintf(stream->pending.data() + start, static_cast<std::size_t>(n) + 1, format,
+                   args);
+    stream->pending.resize(start + static_cast<std::size_t>(n));
+  }
+  if (stream->openPlaceholders == 0 && stream->pending.size() >= kFlushThreshold)
+    FlushPending(stream);
+}
+
+}  // namespace
+
+OutStream* OpenOutput(const char* path) {
+  std::FILE* file = std::fopen(path, "wb");
+  if (!file) {
+    PrintStdout("Unable to open output file %s\n", path);
+    throw EarlyExit{1};
+  }
+  // Our own buffer is the only one, so a failed write is seen where it happens.
+  std::setvbuf(file, nullptr, _IONBF, 0);
+  script = new OutStream;
+  script->file = file;
+  script->path = path;
+  script->pending.reserve(kFlushThreshold * 2);
+  WriteFormatted(script, "#define RSCL32(a,b,c,d)\t\t0x ## c ## d, 0x ## a ## b\n");
+  WriteFormatted(script, "#define RSCS32(a)\t\ta, 0x0\n\n");
+  return script;
+}
+
+OutStream* ScriptOutput() { return script; }
+
+void WriteFormatted(OutStream* stream, const char* format, ...) {
+  va_list args;
+  va_start(args, format);
+  AppendFormatted(stream, format, args);
+  va_end(args);
+}
+
+Placeholder WritePlaceholder(OutStream* stream, const char* format, long value) {
+  Placeholder where;
+  where.offset = stream->flushedBytes + stream->pending.size();
+  WriteFormatted(stream, format, value);
+  where.width = stream->flushedBytes + stream->pending.size() - where.offset;
+  ++stream->openPlaceholders;
+  return where;
+}
+
+void PatchPlaceholder(OutStream* stream, const Placeholder& where, const char* format,
+                      long value) {
+  char text[64];
+  const int n = std::snprintf(text, sizeof text, format, value);
+  const std::size_t at = where.offset - stream->flushedBytes;
+  std::size_t length = n > 0 ? static_cast<std::size_t>(n) : 0;
+  if (length > where.width) length = where.width;
+  if (length > sizeof text - 1) length = sizeof text - 1;
+  if (at + length <= stream->pending.size())
+    std::memcpy(stream->pending.data() + at, text, length);
+  if (stream->openPlaceholders > 0) --stream->openPlaceholders;
+}
+
+void FinishOutput() {
+  if (!script) return;
+  FlushPending(script);
+  std::FILE* file = script->file;
+  script->file = nullptr;
+  const bool closed = std::fclose(file) == 0;
+  if (!closed) {
+    // The stream is gone; the failure exit only has the path left to remove.
+    FailWrite(script);
+  }
+}
+
+void DiscardOutput() {
+  if (!script) return;
+  if (script->file) {
+    if (!script->pending.empty())
+      std::fwrite(script->pending.data(), 1, script->pending.size(), script->file);
+    std::fclose(script->file);
+    script->file = nullptr;
+  }
+  // Remove only what we created: a regular file at that very path, never a
+  // device, a pipe or whatever a symbolic link points to.
+  struct stat info;
+  if (lstat(script->path.c_str(), &info) == 0 && S_ISREG(info.st_mode))
+    unlink(script->path.c_str());
+}
+
+bool SameFile(const char* path, int inputDescriptor) {
+  struct stat out, in;
+  if (stat(path, &out) != 0 || fstat(inputDescriptor, &in) != 0) return false;
+  return out.st_dev == in.st_dev && out.st_ino == in.st_ino;
+}
+
+void ResetWriter() {
+  if (script && script->file) std::fclose(script->file);
+  delete script;
+  script = nullptr;
+}

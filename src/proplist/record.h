@@ -1,0 +1,45 @@
+// What every property record shares: the vendor code, token expectations,
+// four-character codes and the string-field padding rules.
+#pragma once
+
+#include <cstddef>
+
+struct OutStream;
+
+/// The resource script the property parsers write to.
+OutStream* Out();
+
+/// Writes the vendor-code line every record starts with.
+void WriteVendorCode();
+
+/// Reads a token; unless it has class `tokenClass`, fails with `message`.
+void ExpectToken(int tokenClass, const char* message);
+/// Reads a token; unless it is a four-character literal, fails with `message`.
+void ExpectFourCharLiteral(const char* message);
+
+/// Writes the current literal's four characters as "\t\"%c%c%c%c\", \n",
+/// last character first when `reversed`.
+void WriteCodeLine(bool reversed);
+
+/// How many characters longer the text is than the bytes its escapes stand
+/// for. Never counts past the end of the text.
+int CountEscapeExtras(const char* text);
+
+/// A string's data as the record holds it: the text with its "\0" padding
+/// escapes appended, and the record's length field.
+constexpr std::size_t kStringFieldSize = 300;
+struct StringField {
+  char text[kStringFieldSize] = {};
+  int length = 0;
+};
+
+/// Length-prefixed field of `byteCount` bytes (Name, Category, match name,
+/// support address): padded so that length byte + text fill whole 32-bit words.
+/// Fails with `tooLongMessage` when byteCount exceeds 255.
+StringField BuildLengthPrefixedField(const char* text, int byteCount,
+                                     const char* tooLongMessage);
+/// Zero-terminated field (entry points): the terminator, then padding to a
+/// whole number of 32-bit words.
+StringField BuildZeroTerminatedField(const char* text);
+/// Appends `count` copies of the escape "\0" to the field's text.
+void AppendZeroEscapes(StringField& field, int count);
