@@ -236,6 +236,10 @@ int GetSlash(int) {
   return ReadCountedByte();
 }
 
+void Assign(const char* bytes, Handler handler) {
+  for (const char* p = bytes; *p; ++p) charClass[static_cast<unsigned char>(*p)] = handler;
+}
+
 void BuildKeywordTable() {
   if (!keywords.empty()) return;
 #define STATEMENT(text, cls, num) keywords.emplace(text, num);
@@ -264,13 +268,13 @@ void InitLexer() {
     if (IsIdentStart(byte)) charClass[byte] = VORL_GetKeywordOrLabel;
   for (int digit = '0'; digit <= '9'; ++digit) charClass[digit] = GetNumber;
   charClass[kEndOfInput] = SetEndOfFile;
-  charClass['#'] = GetDirective;
-  charClass['$'] = GetHex;
-  charClass['"'] = GetString;
-  charClass['\''] = GetLiteral;
-  for (const char* p = "();:,*{}-+|<>!"; *p; ++p) charClass[static_cast<unsigned char>(*p)] = GetPunctuation;
-  charClass['/'] = GetSlash;
-  charClass['_'] = VORL_GetKeywordOrLabel;
+  Assign("#", GetDirective);
+  Assign("$", GetHex);
+  Assign("\"", GetString);
+  Assign("'", GetLiteral);
+  Assign("();:,*{}-+|<>!", GetPunctuation);
+  Assign("/", GetSlash);
+  Assign("_", VORL_GetKeywordOrLabel);
   // [ ] = & and every byte not named above stay white space.
 }
 
