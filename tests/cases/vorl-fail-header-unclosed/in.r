@@ -1,0 +1,2 @@
+resource 'Vorl' (1, "Unclosed", (purgeable)
+	{ { Kind { Filter } } };

@@ -1,0 +1,1 @@
+resource 'Vorl' ((7)) { { Kind { Filter } } };

@@ -1,0 +1,5 @@
+resource 'Vorl' (1) {
+	{
+		Filter
+	}
+};

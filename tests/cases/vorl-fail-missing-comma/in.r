@@ -1,0 +1,6 @@
+resource 'Vorl' (1) {
+	{
+		Kind { Filter }
+		Name { "Blur" }
+	}
+};

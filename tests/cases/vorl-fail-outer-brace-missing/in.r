@@ -1,0 +1,4 @@
+resource 'Vorl' (1) {
+	{
+		Kind { Filter }
+	};

@@ -1,0 +1,2 @@
+resource 'Vorl' (5
+	+ "five") { { } };
