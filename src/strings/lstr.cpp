@@ -1,0 +1,91 @@
+// The 'LStr' converter: a list of strings becomes one block of 16-bit words,
+// the word 0, the element count in big-endian order, then every element with
+// its zero byte, packed two bytes to a word.
+#include "strings/lstr.h"
+
+#include <cstddef>
+#include <cstring>
+
+#include "driver/diagnostics.h"
+#include "driver/writer.h"
+#include "source/char_source.h"
+#include "source/lexer.h"
+#include "strings/string_pool.h"
+
+namespace {
+
+OutStream* lstrOutput = nullptr;
+
+/// One element while its literals are joined: at most 1,023 characters.
+constexpr std::size_t kElementSize = 1024;
+/// The count is written as 16 bits; a longer list could not say its length.
+constexpr unsigned kMaxElements = 0xFFFF;
+
+constexpr const char* kPrematureEnd = "Premature End of file, while processing LStr";
+
+/// Joins the adjacent string literals of one element, from the current string
+/// token up to the comma or closing brace that ends it. Other tokens in between
+/// add nothing.
+void ReadElement(char (&element)[kElementSize]) {
+  std::size_t length = 0;
+  element[0] = '\0';
+  while (pToken->eClass != TOK_COMMA && pToken->eClass != TOK_RBRACE) {
+    if (pToken->eClass == TOK_EOF) FatalError(kPrematureEnd);
+    if (pToken->eClass == TOK_STRING) {
+      const std::size_t added = std::strlen(pToken->text);
+      if (added >= kElementSize - length) FatalError("LStr element too long");
+      std::memcpy(element + length, pToken->text, added + 1);
+      length += added;
+    }
+    GetToken();
+  }
+}
+
+}  // namespace
+
+void SetLStrOutput(OutStream* stream) { lstrOutput = stream; }
+
+void ConvertLStr() {
+  // The name and attributes after the id are not read: raw skips pass them.
+  SkipToCharacter('(');
+  GetToken();
+  if (pToken->eClass != TOK_NUMBER) FatalError("integer expected");
+  const int32_t id = pToken->value;
+  SkipToCharacter('{');
+  SkipToCharacter('{');
+  GetToken();
+  WriteFormatted(lstrOutput, "%d\t%s\tDISCARDABLE\nBEGIN\n\t0,\n\t", id, "LStr");
+
+  ResetStringPool();
+  unsigned count = 0;
+  char element[kElementSize];
+  for (;;) {
+    if (pToken->eClass == TOK_STRING) {
+      ReadElement(element);
+      if (count == kMaxElements) FatalError("LStr resource too large");
+      AppendPoolString(element);
+      ++count;
+    }
+    if (pToken->eClass != TOK_RBRACE) GetToken();
+    if (pToken->eClass == TOK_RBRACE) break;
+    if (pToken->eClass == TOK_EOF) FatalError(kPrematureEnd);
+  }
+
+  const uint16_t swappedCount = SwapBytes16(static_cast<uint16_t>(count));
+  WriteFormatted(lstrOutput, "0x%04hx, ", swappedCount);
+  WritePoolWords(lstrOutput);
+  WriteFormatted(lstrOutput, "\nEND\n\n");
+
+  GetToken();  // the closing brace of the resource body
+  GetToken();
+  if (pToken->eClass != TOK_SEMICOLON) FatalError("Semicolon expected");
+}
+
+uint16_t SwapBytes16(uint16_t value) {
+  return static_cast<uint16_t>((value >> 8) | ((value & 0xFF) << 8));
+}
+
+void ResetLStr() {
+  FreeStringPool();
+  lstrOutput = nullptr;
+}
