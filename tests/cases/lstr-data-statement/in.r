@@ -1,0 +1,4 @@
+data 'LStr' (200, "Labels", purgeable) {
+	{	"Hi"
+	}
+};

@@ -1,0 +1,4 @@
+resource 'LStr' (131, "Nothing") {
+	{
+	}
+};

@@ -1,0 +1,4 @@
+// a list cut short
+resource 'LStr' (137) {
+	{	"ab"
+		"cd"

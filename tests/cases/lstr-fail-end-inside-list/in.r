@@ -1,0 +1,2 @@
+resource 'LStr' (137) {
+	{	"ab",

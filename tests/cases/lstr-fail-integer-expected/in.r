@@ -1,0 +1,4 @@
+resource 'LStr' ("Strings") {
+	{	"ab"
+	}
+};

@@ -1,0 +1,9 @@
+resource 'LStr' (138) {
+	{	"ab"
+	}
+}
+
+resource 'LStr' (139) {
+	{	"cd"
+	}
+};

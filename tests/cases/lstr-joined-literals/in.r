@@ -1,0 +1,7 @@
+resource 'LStr' (133, "Joined") {
+	{	"ab" "cd",
+		"e"
+		"" "f",
+		"g" 7 "h"
+	}
+};

@@ -1,0 +1,4 @@
+resource 'LStr' (132) {
+	{	"abcdefghijklm"
+	}
+};
