@@ -1,0 +1,5 @@
+resource 'LStr' (130, "Strings") {
+	{	"ab",
+		"c"
+	}
+};
