@@ -50,11 +50,12 @@ void ConvertLStr() {
   SkipToCharacter('(');
   GetToken();
   if (pToken->eClass != TOK_NUMBER) FatalError("integer expected");
-  const int32_t id = pToken->value;
   SkipToCharacter('{');
   SkipToCharacter('{');
   GetToken();
-  WriteFormatted(lstrOutput, "%d\t%s\tDISCARDABLE\nBEGIN\n\t0,\n\t", id, "LStr");
+  // The id is the latest number's value: a number that opens the list takes
+  // its place, while strings and punctuation leave it as the header set it.
+  WriteFormatted(lstrOutput, "%d\t%s\tDISCARDABLE\nBEGIN\n\t0,\n\t", pToken->value, "LStr");
 
   ResetStringPool();
   unsigned count = 0;

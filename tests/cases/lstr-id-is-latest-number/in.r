@@ -1,0 +1,4 @@
+resource 'LStr' (130, "Tips") {
+	{	7, "a"
+	}
+};
