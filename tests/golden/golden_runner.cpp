@@ -37,6 +37,8 @@ constexpr auto kTimeLimit = std::chrono::seconds(60);
 
 /// The whole file, or nothing when it cannot be read.
 std::optional<std::string> ReadFile(const fs::path& path) {
+  std::error_code ec;
+  if (fs::is_directory(path, ec)) return std::nullopt;
   std::ifstream in(path, std::ios::binary);
   if (!in) return std::nullopt;
   std::ostringstream text;
@@ -258,7 +260,9 @@ int main(int argc, char** argv) {
     if (lstat(output.c_str(), &info) == 0) report.Fail("output " + outputName + " exists, expected none");
   } else if (const auto expected = ReadFile(caseDir / "expected.rc")) {
     const auto actual = ReadFile(output);
-    if (!actual) {
+    if (outputName.empty()) {
+      report.Fail("expected.rc given, but no output named (no second argument, no output_name)");
+    } else if (!actual) {
       report.Fail("output " + outputName + " was not written");
     } else {
       report.Compare("output " + outputName, *expected, *actual);
