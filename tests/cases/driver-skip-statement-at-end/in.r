@@ -1,0 +1,2 @@
+resource 'STR ' (1) "no semicolon"
+
