@@ -1,0 +1,5 @@
+resource 'MENU' (1) { /* a
+**/ word /* /* 
+ */ }
+/* open
+}

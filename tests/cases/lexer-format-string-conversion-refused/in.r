@@ -1,0 +1,2 @@
+word
+$$Format("%s", 5)

@@ -1,0 +1,2 @@
+resource 'MENU' (1) { };
+// the last line has no line end
