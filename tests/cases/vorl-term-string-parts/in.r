@@ -1,0 +1,11 @@
+/* Terminology strings are padded to an even length; long ones give
+   three-digit record lengths. */
+resource 'Vorl' (400) {
+    {
+        HasTerminology { 'clas', 'evnt', 1, "Blurs" },
+        HasTerminology { 'clas', 'evnt', 2, "Blur" },
+        HasTerminology { 'Clss', 'Evnt', 30000, "0123456789012345678901234567890123456789012345678901234567890123456789012345678901234567890123456789" },
+        HasTerminology { 'Clss', 'Evnt', 3, "01234567890123456789012345678901234567890123456789012345678901234567890123456789012345678901234567890123456789012345678901234567890123456789012345678901234567890123456789012345678901234567890123456789!" },
+        Kind { Filter }
+    }
+};
