@@ -1,0 +1,22 @@
+// format_plugin.r: the property list of a file-format plug-in.
+//
+// The plug-in reads and writes "Sample" images (type 'SMPL', creator 'smpc',
+// extension .SMP) in bitmap, grayscale and RGB modes, up to 32767 pixels on a
+// side, with one channel in bitmap mode and up to 24 in the others.
+//
+// Convert it with:
+//     VorlTool examples/format_plugin.r format_plugin.rc
+
+resource 'Vorl' (16001) {
+    {
+        Kind { ImageFormat },
+        Name { "Sample Format" },
+        FmtFileType { 'SMPL', 'smpc' },
+        ReadTypes { { 'SMPL', 'smpc' } },
+        ReadExtensions { { 'SMP ' } },
+        SupportedModes { doesSupportBitmap, doesSupportGrayScale, doesSupportRGBColor },
+        FormatFlags { fmtCanRead, fmtCanWrite },
+        FormatMaxSize { { 32767, 32767 } },
+        FormatMaxChannels { { 1, 24, 24, 24, 24, 24, 24, 24 } }
+    }
+};
