@@ -1,0 +1,158 @@
+// The two token-level expression evaluators. Neither knows precedence: an
+// operator takes the whole rest of the expression as its right operand, so
+// A - B - C is A - (B - C). Arithmetic is 32-bit two's complement and wraps.
+#include "source/expression.h"
+
+#include <cstdint>
+
+#include "driver/diagnostics.h"
+#include "source/lexer.h"
+#include "source/macros.h"
+
+namespace {
+
+/// Calls of one evaluator that may be under way at once. Each operator and
+/// each parenthesis nests one call, so a long value line fails cleanly here
+/// instead of exhausting the stack.
+constexpr int kMaxEvaluatorDepth = 1000;
+
+int gExpressionDepth = 0;
+int gMacroValueDepth = 0;
+
+/// Counts one evaluator call for as long as it runs, also while a failure
+/// unwinds through it.
+class DepthGuard {
+ public:
+  explicit DepthGuard(int& depth) : depth_(depth) {
+    if (depth_ >= kMaxEvaluatorDepth) FatalError("Expression Too Complex!");
+    ++depth_;
+  }
+  ~DepthGuard() { --depth_; }
+  DepthGuard(const DepthGuard&) = delete;
+  DepthGuard& operator=(const DepthGuard&) = delete;
+
+ private:
+  int& depth_;
+};
+
+/// Applies the operator token class `op` (+ - * / | and << for TOK_LESS).
+int32_t Combine(int32_t left, int32_t op, int32_t right) {
+  const uint32_t l = static_cast<uint32_t>(left);
+  const uint32_t r = static_cast<uint32_t>(right);
+  switch (op) {
+    case TOK_PLUS: return static_cast<int32_t>(l + r);
+    case TOK_MINUS: return static_cast<int32_t>(l - r);
+    case TOK_STAR: return static_cast<int32_t>(l * r);
+    case TOK_SLASH:
+      if (right == 0) FatalError("Division by zero");
+      if (left == INT32_MIN && right == -1) return INT32_MIN;
+      return left / right;
+    case TOK_BAR: return static_cast<int32_t>(l | r);
+    case TOK_LESS: return static_cast<int32_t>(l << (r & 31u));
+    default: return left;
+  }
+}
+
+/// The macro named by the most recent word, or null. A macro without a
+/// numeric value there is an undefined symbol: "Line #n " goes to standard
+/// output before the failure.
+const Macro* NumericMacroOfName(bool withLineEnd) {
+  if (pToken->name == nullptr) return nullptr;
+  const Macro* macro = LookupMacro(pToken->name);
+  if (macro == nullptr || macro->kind == kMacroNumber) return macro;
+  PrintStdout("Line #%d ", pToken->line);
+  if (withLineEnd) FatalErrorFormatted("Undefined Symbol %s\n", pToken->name);
+  FatalErrorFormatted("Undefined Symbol %s", pToken->name);
+}
+
+}  // namespace
+
+int32_t VORL_GetExpression() {
+  DepthGuard guard(gExpressionDepth);
+  int32_t accumulator = 0;
+  GetToken();
+  while (pToken->eClass != TOK_EOF) {
+    const int32_t cls = pToken->eClass;
+    switch (cls) {
+      case TOK_NUMBER:
+        accumulator = pToken->value;
+        break;
+      case TOK_IDENT: {
+        const Macro* macro = NumericMacroOfName(true);
+        if (macro == nullptr) return accumulator;
+        accumulator = macro->numValue;
+        break;
+      }
+      case TOK_PLUS:
+      case TOK_MINUS:
+      case TOK_STAR:
+      case TOK_SLASH:
+      case TOK_BAR:
+        accumulator = Combine(accumulator, cls, VORL_GetExpression());
+        break;
+      case TOK_LESS:
+        GetToken();
+        if (pToken->eClass != TOK_LESS) FatalError("Expression Too Complex!");
+        accumulator = Combine(accumulator, TOK_LESS, VORL_GetExpression());
+        break;
+      case TOK_LPAREN:
+        accumulator = VORL_GetExpression();
+        GetToken();
+        if (pToken->eClass != TOK_RPAREN) {
+          FatalError("VORL_GetExpression: Matching parantheses expected!\n");
+        }
+        break;
+      case TOK_RBRACE:
+      case TOK_RPAREN:
+        UngetToken();
+        return accumulator;
+      default:
+        return accumulator;
+    }
+    GetToken();
+  }
+  UngetToken();
+  return accumulator;
+}
+
+int32_t EvaluateMacroValue() {
+  DepthGuard guard(gMacroValueDepth);
+  int32_t accumulator = 0;
+  const int32_t definitionLine = pToken->line;
+  while (pToken->line == definitionLine && pToken->eClass != TOK_EOF) {
+    const int32_t cls = pToken->eClass;
+    switch (cls) {
+      case TOK_NUMBER:
+        accumulator = pToken->value;
+        break;
+      case TOK_COMMA:
+      case TOK_RPAREN:
+        return accumulator;
+      case TOK_PLUS:
+      case TOK_MINUS:
+      case TOK_STAR:
+      case TOK_SLASH:
+        GetToken();
+        accumulator = Combine(accumulator, cls, EvaluateMacroValue());
+        break;
+      case TOK_LPAREN:
+        GetToken();
+        accumulator = EvaluateMacroValue();
+        if (pToken->eClass != TOK_RPAREN) FatalError("Matching parantheses expected");
+        break;
+      default:
+        // Any other token stands for the most recent word: a numeric macro
+        // of that name sets the value, an unknown name adds nothing.
+        if (const Macro* macro = NumericMacroOfName(false)) accumulator = macro->numValue;
+        break;
+    }
+    GetToken();
+  }
+  UngetToken();
+  return accumulator;
+}
+
+void ResetEvaluators() {
+  gExpressionDepth = 0;
+  gMacroValueDepth = 0;
+}

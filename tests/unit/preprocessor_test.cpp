@@ -1,0 +1,187 @@
+// The preprocessor: macro definitions and their replacement, skipped
+// directives, and included files read through their own statement loop.
+#include <gtest/gtest.h>
+#include <sys/resource.h>
+
+#include <string>
+#include <vector>
+
+#include "source/macros.h"
+#include "source/preprocessor.h"
+#include "source_text.h"
+
+namespace {
+
+/// Carries out the directives at the start of the source, up to the first
+/// other token, which is left to be read.
+void RunDirectives() {
+  for (GetToken(); pToken->eClass == TOK_DIRECTIVE; GetToken()) HandleDirective();
+  UngetToken();
+}
+
+const Macro& MacroNamed(const char* name) {
+  static const Macro missing;
+  const Macro* macro = LookupMacro(name);
+  EXPECT_NE(macro, nullptr) << name;
+  return macro != nullptr ? *macro : missing;
+}
+
+std::string IncludeLine(const std::string& path) { return "#include \"" + path + "\"\n"; }
+
+TEST(Define, NumericValuesAreSigned16Bit) {
+  LoadSource(
+      "#define kAll 65535\n"
+      "#define kWide 70000\n"
+      "#define kFlag 0x02000000\n"
+      "#define kLow 32768\n"
+      "#define kHigh 32767\n"
+      "#define kNegative -1\n");
+  RunDirectives();
+  EXPECT_EQ(MacroNamed("kAll").numValue, -1);
+  EXPECT_EQ(MacroNamed("kWide").numValue, 4464);
+  EXPECT_EQ(MacroNamed("kFlag").numValue, 0);
+  EXPECT_EQ(MacroNamed("kLow").numValue, -32768);
+  EXPECT_EQ(MacroNamed("kHigh").numValue, 32767);
+  EXPECT_EQ(MacroNamed("kNegative").numValue, -1);
+  EXPECT_EQ(MacroNamed("kAll").kind, kMacroNumber);
+}
+
+TEST(Define, MacroWithoutValueIsOne) {
+  LoadSource("#define kBare\n#define kNext 9\nkBare kNext\n");
+  RunDirectives();
+  EXPECT_EQ(MacroNamed("kBare").kind, kMacroNone);
+  EXPECT_EQ(MacroNamed("kNext").kind, kMacroNumber);
+  GetToken();
+  EXPECT_EQ(pToken->eClass, TOK_NUMBER);
+  EXPECT_EQ(pToken->value, 1);
+  GetToken();
+  EXPECT_EQ(pToken->value, 9);
+}
+
+TEST(Define, StringMacroBecomesAString) {
+  LoadSource("#define kName \"Sample \\\"one\\\"\"\nkName\n");
+  RunDirectives();
+  EXPECT_EQ(MacroNamed("kName").kind, kMacroString);
+  GetToken();
+  ASSERT_EQ(pToken->eClass, TOK_STRING);
+  EXPECT_STREQ(pToken->text, "Sample \\\"one\\\"");
+}
+
+TEST(Define, BothBranchesAreReadAndTheLaterDefinitionHolds) {
+  LoadSource(
+      "#ifdef WINDOWS\n"
+      "#define kId 10\n"
+      "#else\n"
+      "#define kId 20\n"
+      "#endif\n"
+      "#pragma once kId\n"
+      "#undef kId\n"
+      "( kId\n");
+  RunDirectives();
+  GetToken();
+  GetToken();
+  EXPECT_EQ(pToken->eClass, TOK_NUMBER);
+  EXPECT_EQ(pToken->value, 20);
+  EXPECT_EQ(pToken->line, 8);
+}
+
+TEST(Define, NamesAfterADirectiveAndKeywordsAreNeverReplaced) {
+  LoadSource("#define X 3\n#define X 4\n#define Kind 5\nX Kind\n");
+  RunDirectives();
+  GetToken();
+  EXPECT_EQ(pToken->eClass, TOK_NUMBER);
+  EXPECT_EQ(pToken->value, 4);
+  GetToken();
+  EXPECT_EQ(pToken->eClass, KW_Kind);
+}
+
+TEST(Include, HeaderMacrosAreVisibleAndTheIncluderGoesOnAfterItsLine) {
+  const std::string header = WriteSourceFile("defs.h", "/* ids */\n#define kHeader 7\n#define kOther 8");
+  LoadSource("#include \"" + header + "\" kOther\nkHeader\n");
+  CapturedStreams streams;
+  RunDirectives();
+  GetToken();
+  streams.Finish();
+  EXPECT_EQ(streams.out, "Parsing Directive\n");
+  EXPECT_EQ(pToken->eClass, TOK_NUMBER);
+  EXPECT_EQ(pToken->value, 7);
+  EXPECT_EQ(pToken->line, 2);
+}
+
+TEST(Include, MissingFilesDirectoriesAndAngleBracketsIncludeNothing) {
+  LoadSource("#include \"/no/such/dir/x.h\"\n" + IncludeLine(testing::TempDir()) +
+             "#include <stdio.h>\nnext\n");
+  CapturedStreams streams;
+  RunDirectives();
+  GetToken();
+  streams.Finish();
+  EXPECT_EQ(streams.out, "Warning:Unable to open include file \"/no/such/dir/x.h\"\n"
+                         "Warning:Unable to open include file \"" + testing::TempDir() + "\"\n");
+  EXPECT_EQ(pToken->eClass, TOK_IDENT);
+  EXPECT_STREQ(pToken->name, "next");
+}
+
+TEST(Include, FailureInsideAHeaderRestoresTheIncludingSource) {
+  const std::string header = WriteSourceFile("bad.h", "#define kOk 1\ntypedef long Fixed;\n");
+  LoadSource("next\n");
+  const auto streams = ExpectFailure([&] { IncludeFile(header.c_str()); });
+  EXPECT_EQ(streams.out, "Parsing Directive\nUnknownToken: typedef Line# 2\n");
+  EXPECT_EQ(streams.err, "Help 2, line 2\n");
+  GetToken();
+  EXPECT_EQ(pToken->eClass, TOK_IDENT);
+  EXPECT_STREQ(pToken->name, "next");
+}
+
+TEST(Include, NestingStopsAt32FilesBelowTheMainFile) {
+  const std::string self = WriteSourceFile("self.h", "");
+  WriteSourceFile("self.h", IncludeLine(self));
+  std::string expected;
+  for (int i = 0; i < 32; ++i) expected += "Parsing Directive\n";
+
+  LoadSource("next\n");
+  auto streams = ExpectFailure([&] { IncludeFile(self.c_str()); });
+  EXPECT_EQ(streams.out, expected);
+  EXPECT_EQ(streams.err, "Include nesting too deep, line 1\n");
+  // Every level was given back: the same chain reaches the same depth again.
+  streams = ExpectFailure([&] { IncludeFile(self.c_str()); });
+  EXPECT_EQ(streams.out, expected);
+
+  // A missing file at the deepest level is only warned about.
+  std::string next = WriteSourceFile("level32.h", "#include \"/no/such/file.h\"\n");
+  for (int level = 31; level >= 1; --level)
+    next = WriteSourceFile("level" + std::to_string(level) + ".h", IncludeLine(next));
+  LoadSource("next\n");
+  CapturedStreams deepest;
+  IncludeFile(next.c_str());
+  deepest.Finish();
+  EXPECT_EQ(deepest.out, expected + "Warning:Unable to open include file \"/no/such/file.h\"\n");
+}
+
+TEST(Include, IncludedFilesAreClosedWhenFinished) {
+  const std::string header = WriteSourceFile("defs.h", "#define kCount 1\n");
+  std::string main;
+  for (int i = 0; i < 1000; ++i) main += IncludeLine(header);
+  const std::string input = WriteSourceFile("many.r", main);
+  const std::string output = testing::TempDir() + "vorl_many.rc";
+  std::vector<std::string> args = {"VorlTool", input, output};
+  std::vector<char*> argv;
+  for (std::string& arg : args) argv.push_back(arg.data());
+  CapturedStreams streams;
+  // Far fewer handles than includes: a file left open would exhaust them.
+  rlimit saved{};
+  ASSERT_EQ(getrlimit(RLIMIT_NOFILE, &saved), 0);
+  rlimit few = saved;
+  few.rlim_cur = 64;
+  ASSERT_EQ(setrlimit(RLIMIT_NOFILE, &few), 0);
+  const int status = RunVorlTool(static_cast<int>(argv.size()), argv.data());
+  setrlimit(RLIMIT_NOFILE, &saved);
+  streams.Finish();
+  EXPECT_EQ(status, 0);
+  std::string expected;
+  for (int i = 0; i < 1000; ++i) expected += "Parsing Directive\n";
+  EXPECT_EQ(streams.out, expected);
+  EXPECT_EQ(streams.err, "");
+  std::remove(output.c_str());
+}
+
+}  // namespace
