@@ -1,0 +1,2 @@
+#define kId (1+2
+resource 'Vorl' (kId) { { } };

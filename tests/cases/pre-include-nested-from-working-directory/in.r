@@ -1,0 +1,2 @@
+#include "sub/inner.h"
+resource 'Vorl' (kInner) { { } };

@@ -1,0 +1,1 @@
+#define kShared 40

@@ -1,0 +1,3 @@
+// Include paths are taken from the working directory, not from this folder.
+#include "shared.h"
+#define kInner kShared + 1

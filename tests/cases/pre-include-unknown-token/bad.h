@@ -1,0 +1,2 @@
+#define kOk 1
+typedef long Fixed;

@@ -1,0 +1,2 @@
+#include "bad.h"
+resource 'Vorl' (1) { { } };
