@@ -53,6 +53,11 @@ std::string ReadTypesInput(int pairs) {
   return input + " } } } };\n";
 }
 
+/// A path in the temporary folder, kept apart from other test processes.
+std::string TempPath(const char* name) {
+  return testing::TempDir() + "type_lists_" + std::to_string(getpid()) + "_" + name;
+}
+
 struct Conversion {
   int status;
   std::string err;  ///< standard error
@@ -60,17 +65,18 @@ struct Conversion {
 
 /// Runs the converter on `input`, writing to `output`.
 Conversion Convert(const std::string& input, const std::string& output) {
-  const std::string inPath = testing::TempDir() + "type_lists_in.r";
+  const std::string inPath = TempPath("in.r");
   std::ofstream(inPath, std::ios::binary) << input;
   std::string program = "VorlTool", in = inPath, out = output;
   char* argv[] = {program.data(), in.data(), out.data()};
   testing::internal::CaptureStderr();
   const int status = RunVorlTool(3, argv);
+  std::filesystem::remove(inPath);
   return {status, testing::internal::GetCapturedStderr()};
 }
 
 TEST(ListLength, FillsThreeDigitsAndFailsAsSoonAsItPassesThem) {
-  const std::string output = testing::TempDir() + "type_lists_out.rc";
+  const std::string output = TempPath("out.rc");
   ASSERT_EQ(Convert(ReadTypesInput(124), output).status, 0);
   EXPECT_NE(ReadFile(output).find("\tRSCS32(0),\n\tRSCS32(992),\n\t\"TXET\", \n"),
             std::string::npos);
@@ -82,7 +88,7 @@ TEST(ListLength, FillsThreeDigitsAndFailsAsSoonAsItPassesThem) {
 }
 
 TEST(ListLength, IsPatchedOnOutputThatCannotSeek) {
-  const std::string fifo = testing::TempDir() + "type_lists_pipe.rc";
+  const std::string fifo = TempPath("pipe.rc");
   std::filesystem::remove(fifo);
   ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
   std::string received;
