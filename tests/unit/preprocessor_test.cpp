@@ -12,13 +12,6 @@
 
 namespace {
 
-/// Carries out the directives at the start of the source, up to the first
-/// other token, which is left to be read.
-void RunDirectives() {
-  for (GetToken(); pToken->eClass == TOK_DIRECTIVE; GetToken()) HandleDirective();
-  UngetToken();
-}
-
 const Macro& MacroNamed(const char* name) {
   static const Macro missing;
   const Macro* macro = LookupMacro(name);
@@ -28,36 +21,6 @@ const Macro& MacroNamed(const char* name) {
 
 std::string IncludeLine(const std::string& path) { return "#include \"" + path + "\"\n"; }
 
-TEST(Define, NumericValuesAreSigned16Bit) {
-  LoadSource(
-      "#define kAll 65535\n"
-      "#define kWide 70000\n"
-      "#define kFlag 0x02000000\n"
-      "#define kLow 32768\n"
-      "#define kHigh 32767\n"
-      "#define kNegative -1\n");
-  RunDirectives();
-  EXPECT_EQ(MacroNamed("kAll").numValue, -1);
-  EXPECT_EQ(MacroNamed("kWide").numValue, 4464);
-  EXPECT_EQ(MacroNamed("kFlag").numValue, 0);
-  EXPECT_EQ(MacroNamed("kLow").numValue, -32768);
-  EXPECT_EQ(MacroNamed("kHigh").numValue, 32767);
-  EXPECT_EQ(MacroNamed("kNegative").numValue, -1);
-  EXPECT_EQ(MacroNamed("kAll").kind, kMacroNumber);
-}
-
-TEST(Define, MacroWithoutValueIsOne) {
-  LoadSource("#define kBare\n#define kNext 9\nkBare kNext\n");
-  RunDirectives();
-  EXPECT_EQ(MacroNamed("kBare").kind, kMacroNone);
-  EXPECT_EQ(MacroNamed("kNext").kind, kMacroNumber);
-  GetToken();
-  EXPECT_EQ(pToken->eClass, TOK_NUMBER);
-  EXPECT_EQ(pToken->value, 1);
-  GetToken();
-  EXPECT_EQ(pToken->value, 9);
-}
-
 TEST(Define, StringMacroBecomesAString) {
   LoadSource("#define kName \"Sample \\\"one\\\"\"\nkName\n");
   RunDirectives();
@@ -65,60 +28,6 @@ TEST(Define, StringMacroBecomesAString) {
   GetToken();
   ASSERT_EQ(pToken->eClass, TOK_STRING);
   EXPECT_STREQ(pToken->text, "Sample \\\"one\\\"");
-}
-
-TEST(Define, BothBranchesAreReadAndTheLaterDefinitionHolds) {
-  LoadSource(
-      "#ifdef WINDOWS\n"
-      "#define kId 10\n"
-      "#else\n"
-      "#define kId 20\n"
-      "#endif\n"
-      "#pragma once kId\n"
-      "#undef kId\n"
-      "( kId\n");
-  RunDirectives();
-  GetToken();
-  GetToken();
-  EXPECT_EQ(pToken->eClass, TOK_NUMBER);
-  EXPECT_EQ(pToken->value, 20);
-  EXPECT_EQ(pToken->line, 8);
-}
-
-TEST(Define, NamesAfterADirectiveAndKeywordsAreNeverReplaced) {
-  LoadSource("#define X 3\n#define X 4\n#define Kind 5\nX Kind\n");
-  RunDirectives();
-  GetToken();
-  EXPECT_EQ(pToken->eClass, TOK_NUMBER);
-  EXPECT_EQ(pToken->value, 4);
-  GetToken();
-  EXPECT_EQ(pToken->eClass, KW_Kind);
-}
-
-TEST(Include, HeaderMacrosAreVisibleAndTheIncluderGoesOnAfterItsLine) {
-  const std::string header = WriteSourceFile("defs.h", "/* ids */\n#define kHeader 7\n#define kOther 8");
-  LoadSource("#include \"" + header + "\" kOther\nkHeader\n");
-  CapturedStreams streams;
-  RunDirectives();
-  GetToken();
-  streams.Finish();
-  EXPECT_EQ(streams.out, "Parsing Directive\n");
-  EXPECT_EQ(pToken->eClass, TOK_NUMBER);
-  EXPECT_EQ(pToken->value, 7);
-  EXPECT_EQ(pToken->line, 2);
-}
-
-TEST(Include, MissingFilesDirectoriesAndAngleBracketsIncludeNothing) {
-  LoadSource("#include \"/no/such/dir/x.h\"\n" + IncludeLine(testing::TempDir()) +
-             "#include <stdio.h>\nnext\n");
-  CapturedStreams streams;
-  RunDirectives();
-  GetToken();
-  streams.Finish();
-  EXPECT_EQ(streams.out, "Warning:Unable to open include file \"/no/such/dir/x.h\"\n"
-                         "Warning:Unable to open include file \"" + testing::TempDir() + "\"\n");
-  EXPECT_EQ(pToken->eClass, TOK_IDENT);
-  EXPECT_STREQ(pToken->name, "next");
 }
 
 TEST(Include, FailureInsideAHeaderRestoresTheIncludingSource) {

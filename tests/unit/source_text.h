@@ -12,6 +12,7 @@
 #include "driver/run.h"
 #include "source/char_source.h"
 #include "source/lexer.h"
+#include "source/preprocessor.h"
 
 /// Writes `text` to a file of its own in the test's temporary folder and
 /// returns its path. `name` keeps the files of one test apart.
@@ -28,6 +29,13 @@ inline void LoadSource(const std::string& text) {
   ResetRunState();
   OpenInput(WriteSourceFile("main.r", text).c_str());
   InitLexer();
+}
+
+/// Carries out the directives at the start of the source, up to the first
+/// other token, which is left to be read.
+inline void RunDirectives() {
+  for (GetToken(); pToken->eClass == TOK_DIRECTIVE; GetToken()) HandleDirective();
+  UngetToken();
 }
 
 /// Standard output and standard error of one stretch of a test.
