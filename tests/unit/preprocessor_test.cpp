@@ -71,7 +71,7 @@ TEST(Include, IncludedFilesAreClosedWhenFinished) {
   std::string main;
   for (int i = 0; i < 1000; ++i) main += IncludeLine(header);
   const std::string input = WriteSourceFile("many.r", main);
-  const std::string output = testing::TempDir() + "vorl_many.rc";
+  const std::string output = WriteSourceFile("many.rc", "");
   std::vector<std::string> args = {"VorlTool", input, output};
   std::vector<char*> argv;
   for (std::string& arg : args) argv.push_back(arg.data());

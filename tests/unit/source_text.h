@@ -3,10 +3,12 @@
 #pragma once
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <cstdio>
 #include <fstream>
 #include <string>
+#include <vector>
 
 #include "driver/diagnostics.h"
 #include "driver/run.h"
@@ -15,12 +17,21 @@
 #include "source/preprocessor.h"
 
 /// Writes `text` to a file of its own in the test's temporary folder and
-/// returns its path. `name` keeps the files of one test apart.
+/// returns its path. `name` keeps the files of one test apart; the process id
+/// keeps apart builds whose tests run at the same time.
 inline std::string WriteSourceFile(const std::string& name, const std::string& text) {
   const auto* info = testing::UnitTest::GetInstance()->current_test_info();
-  const std::string path = testing::TempDir() + "vorl_" + info->test_suite_name() + "_" +
-                           info->name() + "_" + name;
+  const std::string path = testing::TempDir() + "vorl_" + std::to_string(getpid()) + "_" +
+                           info->test_suite_name() + "_" + info->name() + "_" + name;
   std::ofstream(path, std::ios::binary) << text;
+  // Removed when the test program ends.
+  static struct Written {
+    std::vector<std::string> paths;
+    ~Written() {
+      for (const std::string& written : paths) std::remove(written.c_str());
+    }
+  } written;
+  written.paths.push_back(path);
   return path;
 }
 
