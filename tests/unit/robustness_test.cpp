@@ -1,0 +1,171 @@
+// Whole runs over inputs no person would write: a million comments, hashes,
+// dollar lines or braces, and random bytes. None may crash, exhaust the stack
+// or hang; each ends with status 0 or with the failure report.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <fstream>
+#include <random>
+#include <sstream>
+#include <string>
+
+#include "driver/run.h"
+#include "source_text.h"
+
+namespace {
+
+constexpr const char* kPrelude =
+    "#define RSCL32(a,b,c,d)\t\t0x ## c ## d, 0x ## a ## b\n#define RSCS32(a)\t\ta, 0x0\n\n";
+constexpr int kMillion = 1000000;
+
+struct RunResult {
+  int status = -1;
+  std::string out;
+  std::string err;
+  std::string script;
+};
+
+/// Converts `input`, stored under `name`, in process.
+RunResult Convert(const std::string& name, const std::string& input) {
+  const std::string source = WriteSourceFile(name, input);
+  const std::string output = source + ".rc";
+  std::remove(output.c_str());
+  std::string program = "VorlTool";
+  std::string in = source;
+  std::string out = output;
+  char* argv[] = {program.data(), in.data(), out.data(), nullptr};
+  RunResult result;
+  CapturedStreams streams;
+  result.status = RunVorlTool(3, argv);
+  streams.Finish();
+  result.out = streams.out;
+  result.err = streams.err;
+  std::ifstream file(output, std::ios::binary);
+  std::stringstream text;
+  text << file.rdbuf();
+  result.script = text.str();
+  std::remove(output.c_str());
+  std::remove(source.c_str());
+  return result;
+}
+
+std::string Repeat(const std::string& piece, int times) {
+  std::string text;
+  text.reserve(piece.size() * static_cast<std::size_t>(times));
+  for (int i = 0; i < times; ++i) text += piece;
+  return text;
+}
+
+void ExpectOnlyThePrelude(const RunResult& run) {
+  EXPECT_EQ(run.status, 0);
+  EXPECT_EQ(run.err, "");
+  EXPECT_EQ(run.script, kPrelude);
+}
+
+void ExpectFailureReport(const RunResult& run, const std::string& report) {
+  EXPECT_EQ(run.status, 1);
+  EXPECT_EQ(run.err, report);
+  EXPECT_EQ(run.script, "");
+}
+
+TEST(Robustness, MillionComments) {
+  ExpectOnlyThePrelude(Convert("block.r", Repeat("/**/", kMillion)));
+  ExpectOnlyThePrelude(Convert("line.r", Repeat("//\n", kMillion)));
+  ExpectOnlyThePrelude(Convert("crlf.r", Repeat("/* a */ // b\r\n", kMillion)));
+}
+
+TEST(Robustness, MillionHashes) {
+  ExpectOnlyThePrelude(Convert("run.r", std::string(kMillion, '#')));
+  ExpectOnlyThePrelude(Convert("lines.r", Repeat("#\n", kMillion)));
+  ExpectOnlyThePrelude(Convert("blank.r", Repeat("# ", kMillion)));
+}
+
+TEST(Robustness, MillionDollarLines) {
+  ExpectOnlyThePrelude(Convert("lines.r", Repeat("$\n", kMillion)));
+  ExpectOnlyThePrelude(Convert("run.r", Repeat("$ ", kMillion)));
+  // Two dollars begin the format construct, whose ( never comes.
+  ExpectFailureReport(Convert("doubled.r", std::string(kMillion, '$')),
+                      "expected string, line 0\n");
+  ExpectOnlyThePrelude(Convert("mixed.r", Repeat("$ x\n# y\n/**/\n", kMillion / 3)));
+}
+
+TEST(Robustness, MillionNestedBracesInASkippedStatement) {
+  const std::string open = "resource 'MENU' (1) " + std::string(kMillion, '{');
+  ExpectOnlyThePrelude(Convert("closed.r", open + std::string(kMillion, '}') + ";\n"));
+  ExpectFailureReport(Convert("unclosed.r", open), "Premature End of file, line 1\n");
+}
+
+TEST(Robustness, LongArithmeticAndLongLines) {
+  ExpectOnlyThePrelude(Convert("parens.r", "1 * " + std::string(kMillion, '(') + "\n"));
+  ExpectOnlyThePrelude(Convert("sum.r", "1" + Repeat(" + 1", kMillion) + "\n"));
+  ExpectOnlyThePrelude(Convert("word.r", std::string(kMillion, 'w') + "\n"));
+  ExpectOnlyThePrelude(Convert("blanks.r", std::string(kMillion, ' ')));
+}
+
+TEST(Robustness, UnclosedStringsAndLiteralsAtTheEnd) {
+  ExpectOnlyThePrelude(Convert("string.r", "\"" + std::string(kMillion, 's')));
+  ExpectOnlyThePrelude(Convert("comment.r", "/*" + std::string(kMillion, '*')));
+  // A literal at the statement level begins a statement that never ends.
+  ExpectFailureReport(Convert("literal.r", "'" + std::string(kMillion, 'l')),
+                      "Premature End of file, line 0\n");
+  ExpectFailureReport(Convert("format.r", "$$Format(\"" + std::string(kMillion, '%')),
+                      "integer or long expected, line 0\n");
+}
+
+/// Pieces of the language, put together at random, so that every reader and
+/// converter meets its input cut off at unexpected places.
+std::string TokenSoup(std::mt19937& random, std::size_t size) {
+  static const char* const pieces[] = {
+      "resource ", "data ", "'Vorl' ", "'TzAv' ", "'LStr' ", "'MENU' ", "(", ")", "{", "}",
+      ";", ",", "128", "-", "+", "*", "/", "|", "<<", "\"text\" ", "\"\\x41\\0\" ", "Kind ",
+      "Filter ", "Name ", "Version ", "ReadTypes ", "ZR_Effect_Version ", "HasTerminology ",
+      "SupportedModes ", "FilterCaseInfo ", "#define ", "X ", "$$Format(\"%d\", 7)", "$ ",
+      "\n", "/* c */", "// c\n", "\x83", "\xff", "'", "\"", "0x7fffffff", "65535", "\\",
+      "FmtFileType ", "ZR_Effect_Match_Name ", "CodeWin64X86 ", "Category ",
+  };
+  std::uniform_int_distribution<std::size_t> pick(0, std::size(pieces) - 1);
+  std::string text;
+  while (text.size() < size) text += pieces[pick(random)];
+  return text;
+}
+
+std::string RandomBytes(std::mt19937& random, std::size_t size) {
+  std::uniform_int_distribution<int> byte(0, 255);
+  std::string text(size, '\0');
+  for (char& c : text) c = static_cast<char>(byte(random));
+  return text;
+}
+
+TEST(Robustness, RandomInputsEndInAnOrderlyWay) {
+  std::mt19937 random(20240611);
+  for (int round = 0; round < 24; ++round) {
+    const bool japanese = round % 2 == 1;
+    const std::string name = std::string("random") + std::to_string(round) +
+                             (japanese ? "_JAPANESE.r" : ".r");
+    const std::string input =
+        round < 16 ? TokenSoup(random, 16384) : RandomBytes(random, 65536);
+    const RunResult run = Convert(name, input);
+    ASSERT_TRUE(run.status == 0 || run.status == 1) << name;
+    if (run.status == 0) {
+      EXPECT_EQ(run.script.compare(0, std::string(kPrelude).size(), kPrelude), 0) << name;
+    } else {
+      EXPECT_NE(run.err.find(", line "), std::string::npos) << name << ": " << run.err;
+      EXPECT_EQ(run.script, "") << name;
+    }
+  }
+}
+
+TEST(Robustness, EachRunStartsFromNothing) {
+  // The same input under two languages, one after the other, in one process.
+  const std::string input = "resource 'MENU' (1) {\n\x81\x40\n";
+  const RunResult japanese = Convert("dlg_JAPANESE.r", input);
+  const RunResult english = Convert("dlg.r", input);
+  const RunResult again = Convert("dlg_JAPANESE.r", input);
+  EXPECT_EQ(japanese.err, "Premature End of file, line 2\n");
+  EXPECT_EQ(english.err, "Premature End of file, line 1\n");
+  EXPECT_EQ(again.err, japanese.err);
+  // A failure leaves nothing behind that the next run would see.
+  ExpectOnlyThePrelude(Convert("next.r", "resource 'MENU' (2) { };\n"));
+}
+
+}  // namespace
