@@ -1,0 +1,119 @@
+// Cost per input byte of a whole conversion, and of lexing alone, over large
+// generated inputs of three kinds: property lists, string lists, and
+// statements that are skipped (with comments and folded arithmetic).
+//
+//   cmake -S . -B build-bench -DVORLTOOL_BENCH=ON -DCMAKE_BUILD_TYPE=Release
+//   cmake --build build-bench --target vorl_bench && build-bench/bench/vorl_bench
+//
+// The counter time/byte is the time per input byte, in seconds with an SI
+// prefix (19n is 19 nanoseconds).
+#include <benchmark/benchmark.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+#include "driver/diagnostics.h"
+#include "driver/locale.h"
+#include "driver/run.h"
+#include "source/char_source.h"
+#include "source/lexer.h"
+
+namespace {
+
+constexpr const char* kPropertyList = R"(resource 'Vorl' (16001) {
+    {
+        Kind { ImageFormat },
+        Name { "Sample Format" },
+        Version { (1 << 16) | 2 },
+        FmtFileType { 'SMPL', 'smpc' },
+        ReadTypes { { 'SMPL', 'smpc' }, { 'TEXT', '    ' } },
+        ReadExtensions { { 'SMP ', 'SMPL' } },
+        SupportedModes { doesSupportBitmap, doesSupportGrayScale, doesSupportRGBColor },
+        FormatFlags { fmtCanRead, fmtCanWrite },
+        FormatMaxSize { { 32767, 32767 } },
+        FormatMaxChannels { { 1, 24, 24, 24, 24, 24, 24, 24 } }
+    }
+};
+)";
+
+constexpr const char* kStringList = R"(resource 'LStr' (16002, "Messages") {
+    {
+        "The file could not be read.",
+        "Sample images hold at most \0x18 channels; " "this one holds more.\n",
+        "\"Quoted\" text with a tab\t and a backslash \\ "
+    }
+};
+)";
+
+constexpr const char* kSkipped = R"(/* A menu that is not converted. */
+resource 'MENU' (128, "Edit") {
+    128, textMenuProc, 0x7FFFFFFD, enabled, "Edit",
+    {   "Cut", noIcon, "X", noMark, plain;       // the usual three
+        "Copy", noIcon, "C", noMark, plain;
+        "Paste", noIcon, "V", noMark, plain
+    },
+    2 * (3 + 4) - 0x10 / 2, 0b1010 | 0o17
+};
+)";
+
+/// A file of about `size` bytes made of copies of `piece`, named after `kind`.
+std::string MakeInput(const char* kind, const char* piece, std::size_t size) {
+  const std::string path = (std::filesystem::temp_directory_path() /
+                            ("vorl_bench_" + std::to_string(getpid()) + "_" + kind + ".r"))
+                               .string();
+  std::ofstream file(path, std::ios::binary);
+  const std::string text(piece);
+  for (std::size_t written = 0; written < size; written += text.size()) file << text;
+  return path;
+}
+
+void SetPerByteCounters(benchmark::State& state, const std::string& path) {
+  const auto bytes = static_cast<int64_t>(std::filesystem::file_size(path));
+  state.SetBytesProcessed(static_cast<int64_t>(state.iterations()) * bytes);
+  state.counters["time/byte"] = benchmark::Counter(
+      static_cast<double>(bytes),
+      benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
+  std::filesystem::remove(path);
+}
+
+void ConvertWhole(benchmark::State& state, const char* kind, const char* piece) {
+  const std::string path = MakeInput(kind, piece, static_cast<std::size_t>(state.range(0)));
+  std::string program = "VorlTool", input = path, output = "/dev/null";
+  char* argv[] = {program.data(), input.data(), output.data(), nullptr};
+  for (auto _ : state) {
+    if (RunVorlTool(3, argv) != 0) {
+      state.SkipWithError("the conversion failed");
+      break;
+    }
+  }
+  SetPerByteCounters(state, path);
+}
+
+void LexOnly(benchmark::State& state, const char* kind, const char* piece) {
+  const std::string path = MakeInput(kind, piece, static_cast<std::size_t>(state.range(0)));
+  for (auto _ : state) {
+    ResetRunState();
+    OpenInput(path.c_str());
+    InitLexer();
+    int64_t tokens = 0;
+    for (GetToken(); pToken->eClass != TOK_EOF; GetToken()) ++tokens;
+    benchmark::DoNotOptimize(tokens);
+  }
+  ResetRunState();
+  SetPerByteCounters(state, path);
+}
+
+constexpr int64_t kSize = 4 << 20;
+
+BENCHMARK_CAPTURE(ConvertWhole, property_lists, "vorl", kPropertyList)->Arg(kSize);
+BENCHMARK_CAPTURE(ConvertWhole, string_lists, "lstr", kStringList)->Arg(kSize);
+BENCHMARK_CAPTURE(ConvertWhole, skipped_statements, "skip", kSkipped)->Arg(kSize);
+BENCHMARK_CAPTURE(LexOnly, property_lists, "lex_vorl", kPropertyList)->Arg(kSize);
+BENCHMARK_CAPTURE(LexOnly, skipped_statements, "lex_skip", kSkipped)->Arg(kSize);
+
+}  // namespace
+
+BENCHMARK_MAIN();
