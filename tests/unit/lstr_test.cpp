@@ -57,31 +57,7 @@ TEST(LStrEscapes, CornersOfTheScan) {
 }
 
 /// A run over `source` with its output and the report on standard error.
-struct LStrRun {
-  int status = 0;
-  std::string output;
-  std::string err;
-};
-
-LStrRun Convert(const std::string& source) {
-  const std::string input = WriteSourceFile("in.r", source);
-  const std::string output = input + ".rc";
-  std::remove(output.c_str());
-  std::vector<std::string> args = {"VorlTool", input, output};
-  std::vector<char*> argv;
-  for (auto& arg : args) argv.push_back(arg.data());
-  CapturedStreams streams;
-  LStrRun run;
-  run.status = RunVorlTool(static_cast<int>(argv.size()), argv.data());
-  streams.Finish();
-  run.err = streams.err;
-  std::ifstream in(output, std::ios::binary);
-  std::stringstream text;
-  text << in.rdbuf();
-  run.output = text.str();
-  std::remove(output.c_str());
-  return run;
-}
+Conversion Convert(const std::string& source) { return ConvertText("in.r", source); }
 
 /// A list of `count` elements, each `length` letters written as literals of
 /// at most 255 characters, one to a line (a longer line would be cut).
@@ -97,31 +73,31 @@ std::string ListOf(int count, int length) {
 
 TEST(LStrLimits, LongestElementAndFullPoolConvert) {
   // 640 elements of 1,023 characters and their zeros fill the pool exactly.
-  const LStrRun run = Convert(ListOf(640, 1023));
+  const Conversion run = Convert(ListOf(640, 1023));
   EXPECT_EQ(run.status, 0) << run.err;
-  EXPECT_NE(run.output.find("\t0x8002, 0x7878, "), std::string::npos);
-  EXPECT_EQ(run.output.size() - run.output.rfind("0x0078, "), 8 + 6);  // then "\nEND\n\n"
+  EXPECT_NE(run.script.find("\t0x8002, 0x7878, "), std::string::npos);
+  EXPECT_EQ(run.script.size() - run.script.rfind("0x0078, "), 8 + 6);  // then "\nEND\n\n"
 }
 
 TEST(LStrLimits, PoolOverflowFails) {
   // One more element of a single character than the pool holds.
   std::string over = ListOf(640, 1023);
   over.insert(over.find("{\n\"") + 2, "\"x\",\n");
-  const LStrRun run = Convert(over);
+  const Conversion run = Convert(over);
   EXPECT_EQ(run.status, 1);
   EXPECT_EQ(run.err, "LStr resource too large, line 1\n");
-  EXPECT_EQ(run.output, "");
+  EXPECT_EQ(run.script, "");
 }
 
 TEST(LStrLimits, CountStopsAt65535Elements) {
-  LStrRun run = Convert(ListOf(65535, 0));
+  Conversion run = Convert(ListOf(65535, 0));
   EXPECT_EQ(run.status, 0) << run.err;
-  EXPECT_NE(run.output.find("\t0xffff, 0x0000, "), std::string::npos);
+  EXPECT_NE(run.script.find("\t0xffff, 0x0000, "), std::string::npos);
 
   run = Convert(ListOf(65536, 0));
   EXPECT_EQ(run.status, 1);
   EXPECT_EQ(run.err, "LStr resource too large, line 1\n");
-  EXPECT_EQ(run.output, "");
+  EXPECT_EQ(run.script, "");
 }
 
 }  // namespace

@@ -70,27 +70,19 @@ TEST(Include, IncludedFilesAreClosedWhenFinished) {
   const std::string header = WriteSourceFile("defs.h", "#define kCount 1\n");
   std::string main;
   for (int i = 0; i < 1000; ++i) main += IncludeLine(header);
-  const std::string input = WriteSourceFile("many.r", main);
-  const std::string output = WriteSourceFile("many.rc", "");
-  std::vector<std::string> args = {"VorlTool", input, output};
-  std::vector<char*> argv;
-  for (std::string& arg : args) argv.push_back(arg.data());
-  CapturedStreams streams;
   // Far fewer handles than includes: a file left open would exhaust them.
   rlimit saved{};
   ASSERT_EQ(getrlimit(RLIMIT_NOFILE, &saved), 0);
   rlimit few = saved;
   few.rlim_cur = 64;
   ASSERT_EQ(setrlimit(RLIMIT_NOFILE, &few), 0);
-  const int status = RunVorlTool(static_cast<int>(argv.size()), argv.data());
+  const Conversion run = ConvertText("many.r", main);
   setrlimit(RLIMIT_NOFILE, &saved);
-  streams.Finish();
-  EXPECT_EQ(status, 0);
+  EXPECT_EQ(run.status, 0);
   std::string expected;
   for (int i = 0; i < 1000; ++i) expected += "Parsing Directive\n";
-  EXPECT_EQ(streams.out, expected);
-  EXPECT_EQ(streams.err, "");
-  std::remove(output.c_str());
+  EXPECT_EQ(run.out, expected);
+  EXPECT_EQ(run.err, "");
 }
 
 }  // namespace

@@ -9,41 +9,14 @@
 #include <string>
 #include <vector>
 
-#include "driver/run.h"
+#include "source_text.h"
 
 namespace {
 
-struct RunResult {
-  int status = 0;
-  std::string out;     ///< standard output
-  std::string err;     ///< standard error
-  bool outputExists = false;
-  std::string script;  ///< the resource script, when it exists
-};
-
 /// Converts a file holding one property list whose list text is `list`. The
 /// list begins on line 1, so a failure within its first line reports line 1.
-RunResult ConvertList(const std::string& list) {
-  const std::string input = testing::TempDir() + "property_list_in.r";
-  const std::string output = testing::TempDir() + "property_list_out.rc";
-  std::ofstream(input, std::ios::binary) << "resource 'Vorl' (1) { { " << list << " } };\n";
-  std::filesystem::remove(output);
-  std::string in = input, outPath = output, program = "VorlTool";
-  char* argv[] = {program.data(), in.data(), outPath.data()};
-  RunResult result;
-  testing::internal::CaptureStdout();
-  testing::internal::CaptureStderr();
-  result.status = RunVorlTool(3, argv);
-  result.err = testing::internal::GetCapturedStderr();
-  result.out = testing::internal::GetCapturedStdout();
-  result.outputExists = std::filesystem::exists(output);
-  if (result.outputExists) {
-    std::ifstream script(output, std::ios::binary);
-    std::stringstream text;
-    text << script.rdbuf();
-    result.script = text.str();
-  }
-  return result;
+Conversion ConvertList(const std::string& list) {
+  return ConvertText("in.r", "resource 'Vorl' (1) { { " + list + " } };\n");
 }
 
 struct Refusal {
@@ -54,7 +27,7 @@ struct Refusal {
 void ExpectRefusals(const std::vector<Refusal>& refusals) {
   for (const Refusal& refusal : refusals) {
     SCOPED_TRACE(refusal.list);
-    const RunResult result = ConvertList(refusal.list);
+    const Conversion result = ConvertList(refusal.list);
     EXPECT_EQ(result.status, 1);
     EXPECT_EQ(result.err, std::string(refusal.message) + ", line 1\n");
     EXPECT_FALSE(result.outputExists);
@@ -171,7 +144,7 @@ std::string ChannelValues(int count) {
 }
 
 TEST(CapabilityProperties, MaxChannelsLengthFillsItsFourDigitsAndNoMore) {
-  const RunResult longest =
+  const Conversion longest =
       ConvertList("FormatMaxChannels { { " + ChannelValues(4999) + " } }");
   ASSERT_EQ(longest.status, 0) << longest.err;
   EXPECT_NE(longest.script.find("\tRSCS32(9998),\n\t1, 1, 1, 1, \n\t"), std::string::npos);
@@ -182,14 +155,14 @@ TEST(CapabilityProperties, MaxChannelsLengthFillsItsFourDigitsAndNoMore) {
 }
 
 TEST(IdentityProperties, VersionHalvesAreUnsignedAndPriorityKeepsItsSign) {
-  const RunResult result = ConvertList("Version { 0xFFFF0001 }, Priority { 0xFFFFFFFF }");
+  const Conversion result = ConvertList("Version { 0xFFFF0001 }, Priority { 0xFFFFFFFF }");
   ASSERT_EQ(result.status, 0) << result.err;
   EXPECT_NE(result.script.find("\t1, 65535, \n"), std::string::npos);
   EXPECT_NE(result.script.find("\t4L\n\t-1L, \n"), std::string::npos);
 }
 
 TEST(IdentityProperties, NameOfAtMost255BytesIsKept) {
-  const RunResult result = ConvertList("Name { \"" + std::string(253, 'n') + "\\t\" }");
+  const Conversion result = ConvertList("Name { \"" + std::string(253, 'n') + "\\t\" }");
   ASSERT_EQ(result.status, 0) << result.err;
   EXPECT_NE(result.script.find("\tRSCS32(256),\n\t\"\\xFF" + std::string(253, 'n') + "\\t\", \n"),
             std::string::npos);
@@ -204,11 +177,11 @@ std::string KindProperties(int count) {
 }
 
 TEST(PropertyCount, FillsItsThreeDigitsAndNoMore) {
-  const RunResult longest = ConvertList(KindProperties(999));
+  const Conversion longest = ConvertList(KindProperties(999));
   ASSERT_EQ(longest.status, 0) << longest.err;
   EXPECT_NE(longest.script.find("\tRSCS32(999), /* Property Count */\n"), std::string::npos);
 
-  const RunResult tooMany = ConvertList(KindProperties(1000));
+  const Conversion tooMany = ConvertList(KindProperties(1000));
   EXPECT_EQ(tooMany.status, 1);
   EXPECT_EQ(tooMany.err, "ParseVorlBody: Too many properties, line 1000\n");
   EXPECT_FALSE(tooMany.outputExists);

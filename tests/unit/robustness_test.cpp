@@ -18,37 +18,6 @@ constexpr const char* kPrelude =
     "#define RSCL32(a,b,c,d)\t\t0x ## c ## d, 0x ## a ## b\n#define RSCS32(a)\t\ta, 0x0\n\n";
 constexpr int kMillion = 1000000;
 
-struct RunResult {
-  int status = -1;
-  std::string out;
-  std::string err;
-  std::string script;
-};
-
-/// Converts `input`, stored under `name`, in process.
-RunResult Convert(const std::string& name, const std::string& input) {
-  const std::string source = WriteSourceFile(name, input);
-  const std::string output = source + ".rc";
-  std::remove(output.c_str());
-  std::string program = "VorlTool";
-  std::string in = source;
-  std::string out = output;
-  char* argv[] = {program.data(), in.data(), out.data(), nullptr};
-  RunResult result;
-  CapturedStreams streams;
-  result.status = RunVorlTool(3, argv);
-  streams.Finish();
-  result.out = streams.out;
-  result.err = streams.err;
-  std::ifstream file(output, std::ios::binary);
-  std::stringstream text;
-  text << file.rdbuf();
-  result.script = text.str();
-  std::remove(output.c_str());
-  std::remove(source.c_str());
-  return result;
-}
-
 std::string Repeat(const std::string& piece, int times) {
   std::string text;
   text.reserve(piece.size() * static_cast<std::size_t>(times));
@@ -56,59 +25,59 @@ std::string Repeat(const std::string& piece, int times) {
   return text;
 }
 
-void ExpectOnlyThePrelude(const RunResult& run) {
+void ExpectOnlyThePrelude(const Conversion& run) {
   EXPECT_EQ(run.status, 0);
   EXPECT_EQ(run.err, "");
   EXPECT_EQ(run.script, kPrelude);
 }
 
-void ExpectFailureReport(const RunResult& run, const std::string& report) {
+void ExpectFailureReport(const Conversion& run, const std::string& report) {
   EXPECT_EQ(run.status, 1);
   EXPECT_EQ(run.err, report);
   EXPECT_EQ(run.script, "");
 }
 
 TEST(Robustness, MillionComments) {
-  ExpectOnlyThePrelude(Convert("block.r", Repeat("/**/", kMillion)));
-  ExpectOnlyThePrelude(Convert("line.r", Repeat("//\n", kMillion)));
-  ExpectOnlyThePrelude(Convert("crlf.r", Repeat("/* a */ // b\r\n", kMillion)));
+  ExpectOnlyThePrelude(ConvertText("block.r", Repeat("/**/", kMillion)));
+  ExpectOnlyThePrelude(ConvertText("line.r", Repeat("//\n", kMillion)));
+  ExpectOnlyThePrelude(ConvertText("crlf.r", Repeat("/* a */ // b\r\n", kMillion)));
 }
 
 TEST(Robustness, MillionHashes) {
-  ExpectOnlyThePrelude(Convert("run.r", std::string(kMillion, '#')));
-  ExpectOnlyThePrelude(Convert("lines.r", Repeat("#\n", kMillion)));
-  ExpectOnlyThePrelude(Convert("blank.r", Repeat("# ", kMillion)));
+  ExpectOnlyThePrelude(ConvertText("run.r", std::string(kMillion, '#')));
+  ExpectOnlyThePrelude(ConvertText("lines.r", Repeat("#\n", kMillion)));
+  ExpectOnlyThePrelude(ConvertText("blank.r", Repeat("# ", kMillion)));
 }
 
 TEST(Robustness, MillionDollarLines) {
-  ExpectOnlyThePrelude(Convert("lines.r", Repeat("$\n", kMillion)));
-  ExpectOnlyThePrelude(Convert("run.r", Repeat("$ ", kMillion)));
+  ExpectOnlyThePrelude(ConvertText("lines.r", Repeat("$\n", kMillion)));
+  ExpectOnlyThePrelude(ConvertText("run.r", Repeat("$ ", kMillion)));
   // Two dollars begin the format construct, whose ( never comes.
-  ExpectFailureReport(Convert("doubled.r", std::string(kMillion, '$')),
+  ExpectFailureReport(ConvertText("doubled.r", std::string(kMillion, '$')),
                       "expected string, line 0\n");
-  ExpectOnlyThePrelude(Convert("mixed.r", Repeat("$ x\n# y\n/**/\n", kMillion / 3)));
+  ExpectOnlyThePrelude(ConvertText("mixed.r", Repeat("$ x\n# y\n/**/\n", kMillion / 3)));
 }
 
 TEST(Robustness, MillionNestedBracesInASkippedStatement) {
   const std::string open = "resource 'MENU' (1) " + std::string(kMillion, '{');
-  ExpectOnlyThePrelude(Convert("closed.r", open + std::string(kMillion, '}') + ";\n"));
-  ExpectFailureReport(Convert("unclosed.r", open), "Premature End of file, line 1\n");
+  ExpectOnlyThePrelude(ConvertText("closed.r", open + std::string(kMillion, '}') + ";\n"));
+  ExpectFailureReport(ConvertText("unclosed.r", open), "Premature End of file, line 1\n");
 }
 
 TEST(Robustness, LongArithmeticAndLongLines) {
-  ExpectOnlyThePrelude(Convert("parens.r", "1 * " + std::string(kMillion, '(') + "\n"));
-  ExpectOnlyThePrelude(Convert("sum.r", "1" + Repeat(" + 1", kMillion) + "\n"));
-  ExpectOnlyThePrelude(Convert("word.r", std::string(kMillion, 'w') + "\n"));
-  ExpectOnlyThePrelude(Convert("blanks.r", std::string(kMillion, ' ')));
+  ExpectOnlyThePrelude(ConvertText("parens.r", "1 * " + std::string(kMillion, '(') + "\n"));
+  ExpectOnlyThePrelude(ConvertText("sum.r", "1" + Repeat(" + 1", kMillion) + "\n"));
+  ExpectOnlyThePrelude(ConvertText("word.r", std::string(kMillion, 'w') + "\n"));
+  ExpectOnlyThePrelude(ConvertText("blanks.r", std::string(kMillion, ' ')));
 }
 
 TEST(Robustness, UnclosedStringsAndLiteralsAtTheEnd) {
-  ExpectOnlyThePrelude(Convert("string.r", "\"" + std::string(kMillion, 's')));
-  ExpectOnlyThePrelude(Convert("comment.r", "/*" + std::string(kMillion, '*')));
+  ExpectOnlyThePrelude(ConvertText("string.r", "\"" + std::string(kMillion, 's')));
+  ExpectOnlyThePrelude(ConvertText("comment.r", "/*" + std::string(kMillion, '*')));
   // A literal at the statement level begins a statement that never ends.
-  ExpectFailureReport(Convert("literal.r", "'" + std::string(kMillion, 'l')),
+  ExpectFailureReport(ConvertText("literal.r", "'" + std::string(kMillion, 'l')),
                       "Premature End of file, line 0\n");
-  ExpectFailureReport(Convert("format.r", "$$Format(\"" + std::string(kMillion, '%')),
+  ExpectFailureReport(ConvertText("format.r", "$$Format(\"" + std::string(kMillion, '%')),
                       "integer or long expected, line 0\n");
 }
 
@@ -144,7 +113,7 @@ TEST(Robustness, RandomInputsEndInAnOrderlyWay) {
                              (japanese ? "_JAPANESE.r" : ".r");
     const std::string input =
         round < 16 ? TokenSoup(random, 16384) : RandomBytes(random, 65536);
-    const RunResult run = Convert(name, input);
+    const Conversion run = ConvertText(name, input);
     ASSERT_TRUE(run.status == 0 || run.status == 1) << name;
     if (run.status == 0) {
       EXPECT_EQ(run.script.compare(0, std::string(kPrelude).size(), kPrelude), 0) << name;
@@ -158,14 +127,14 @@ TEST(Robustness, RandomInputsEndInAnOrderlyWay) {
 TEST(Robustness, EachRunStartsFromNothing) {
   // The same input under two languages, one after the other, in one process.
   const std::string input = "resource 'MENU' (1) {\n\x81\x40\n";
-  const RunResult japanese = Convert("dlg_JAPANESE.r", input);
-  const RunResult english = Convert("dlg.r", input);
-  const RunResult again = Convert("dlg_JAPANESE.r", input);
+  const Conversion japanese = ConvertText("dlg_JAPANESE.r", input);
+  const Conversion english = ConvertText("dlg.r", input);
+  const Conversion again = ConvertText("dlg_JAPANESE.r", input);
   EXPECT_EQ(japanese.err, "Premature End of file, line 2\n");
   EXPECT_EQ(english.err, "Premature End of file, line 1\n");
   EXPECT_EQ(again.err, japanese.err);
   // A failure leaves nothing behind that the next run would see.
-  ExpectOnlyThePrelude(Convert("next.r", "resource 'MENU' (2) { };\n"));
+  ExpectOnlyThePrelude(ConvertText("next.r", "resource 'MENU' (2) { };\n"));
 }
 
 }  // namespace

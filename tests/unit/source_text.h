@@ -6,7 +6,9 @@
 #include <unistd.h>
 
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -80,4 +82,46 @@ CapturedStreams ExpectFailure(Step step) {
   streams.Finish();
   EXPECT_TRUE(failed) << "the step did not fail";
   return streams;
+}
+
+/// The whole content of a file, or "" when there is none.
+inline std::string ReadFile(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::stringstream text;
+  text << in.rdbuf();
+  return text.str();
+}
+
+/// What one in-process run left behind.
+struct Conversion {
+  int status = -1;
+  std::string out;  ///< standard output
+  std::string err;  ///< standard error
+  bool outputExists = false;
+  std::string script;  ///< the resource script, when it exists
+};
+
+/// Converts `input`, stored under `name` (its suffix selects the language),
+/// in process. The script goes to `output`, or to a file of its own that is
+/// removed afterwards.
+inline Conversion ConvertText(const std::string& name, const std::string& input,
+                              const std::string& output = "") {
+  std::string source = WriteSourceFile(name, input);
+  std::string target = output.empty() ? source + ".rc" : output;
+  if (output.empty()) std::remove(target.c_str());
+  std::string program = "VorlTool";
+  char* argv[] = {program.data(), source.data(), target.data(), nullptr};
+  Conversion result;
+  CapturedStreams streams;
+  result.status = RunVorlTool(3, argv);
+  streams.Finish();
+  result.out = streams.out;
+  result.err = streams.err;
+  std::error_code error;
+  result.outputExists = std::filesystem::exists(target, error);
+  // A pipe is left to whoever reads it: opening it here would block.
+  if (std::filesystem::is_regular_file(target, error)) result.script = ReadFile(target);
+  if (output.empty()) std::remove(target.c_str());
+  std::remove(source.c_str());
+  return result;
 }

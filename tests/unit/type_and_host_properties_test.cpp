@@ -13,7 +13,7 @@
 #include <string>
 #include <thread>
 
-#include "driver/run.h"
+#include "source_text.h"
 #include "proplist/record.h"
 
 namespace {
@@ -39,13 +39,6 @@ TEST(CountEscapeExtras, CountsEachEscapeAsOneByteAndNeverReadsPastTheEnd) {
   }
 }
 
-std::string ReadFile(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::stringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
-
 /// A ReadTypes property holding `pairs` type-and-creator pairs in one group.
 std::string ReadTypesInput(int pairs) {
   std::string input = "resource 'Vorl' (1) { { ReadTypes { {";
@@ -58,21 +51,9 @@ std::string TempPath(const char* name) {
   return testing::TempDir() + "type_lists_" + std::to_string(getpid()) + "_" + name;
 }
 
-struct Conversion {
-  int status;
-  std::string err;  ///< standard error
-};
-
 /// Runs the converter on `input`, writing to `output`.
 Conversion Convert(const std::string& input, const std::string& output) {
-  const std::string inPath = TempPath("in.r");
-  std::ofstream(inPath, std::ios::binary) << input;
-  std::string program = "VorlTool", in = inPath, out = output;
-  char* argv[] = {program.data(), in.data(), out.data()};
-  testing::internal::CaptureStderr();
-  const int status = RunVorlTool(3, argv);
-  std::filesystem::remove(inPath);
-  return {status, testing::internal::GetCapturedStderr()};
+  return ConvertText("in.r", input, output);
 }
 
 TEST(ListLength, FillsThreeDigitsAndFailsAsSoonAsItPassesThem) {

@@ -9,22 +9,16 @@
 #include "driver/diagnostics.h"
 #include "driver/run.h"
 #include "driver/writer.h"
+#include "source_text.h"
 
 namespace {
-
-std::string ReadAll(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::stringstream s;
-  s << in.rdbuf();
-  return s.str();
-}
 
 constexpr const char* kPrelude =
     "#define RSCL32(a,b,c,d)\t\t0x ## c ## d, 0x ## a ## b\n#define RSCS32(a)\t\ta, 0x0\n\n";
 
 TEST(Writer, PreludeThenPatchedPlaceholdersKeepTheirWidth) {
   ResetRunState();
-  const std::string path = testing::TempDir() + "writer_patch.rc";
+  const std::string path = WriteSourceFile("patch.rc", "");
   OutStream* out = OpenOutput(path.c_str());
   WriteFormatted(out, "RSCS32(");
   const Placeholder outer = WritePlaceholder(out, "%3d", 0);
@@ -35,7 +29,7 @@ TEST(Writer, PreludeThenPatchedPlaceholdersKeepTheirWidth) {
   PatchPlaceholder(out, inner, "%4ld", 1234);
   PatchPlaceholder(out, outer, "%3d", 42);
   FinishOutput();
-  const std::string text = ReadAll(path);
+  const std::string text = ReadFile(path);
   ASSERT_EQ(text.substr(0, std::string(kPrelude).size()), kPrelude);
   EXPECT_EQ(text.substr(std::string(kPrelude).size(), 16), "RSCS32( 42)\n1234");
   EXPECT_EQ(text.size(), std::string(kPrelude).size() + 16 + 40000);
