@@ -8,7 +8,6 @@
 namespace {
 
 int selectedLocale = kLocaleEnglish;
-bool doubleByte = false;
 
 /// Letters of code page 1252 above 127: the accented letters and the few
 /// letters placed among the punctuation rows.
@@ -68,19 +67,21 @@ int DetectLocale(const char* path) {
   return kLocaleEnglish;
 }
 
+unsigned char gByteClass[256];
+
 void SelectLocale(int locale) {
   selectedLocale = locale;
-  doubleByte = locale == kLocaleJapanese || locale == kLocaleChinese ||
-               locale == kLocaleKorean;
+  const bool doubleByte =
+      locale == kLocaleJapanese || locale == kLocaleChinese || locale == kLocaleKorean;
+  for (int byte = 0; byte < 256; ++byte) {
+    const bool lead =
+        doubleByte && ((byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xEF));
+    unsigned char flags = 0;
+    if (lead) flags |= kLeadByte;
+    if (IsCharAlphaA(byte) || lead) flags |= kIdentStart;
+    if (IsCharAlphaNumericA(byte) || lead) flags |= kIdentChar;
+    gByteClass[byte] = flags;
+  }
 }
 
 int CurrentLocale() { return selectedLocale; }
-
-bool IsLeadByte(int byte) {
-  byte &= 0xFF;
-  return doubleByte && ((byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xEF));
-}
-
-bool IsIdentStart(int byte) { return IsCharAlphaA(byte) || IsLeadByte(byte); }
-
-bool IsIdentChar(int byte) { return IsCharAlphaNumericA(byte) || IsLeadByte(byte); }

@@ -20,9 +20,17 @@ int DetectLocale(const char* path);
 void SelectLocale(int locale);
 int CurrentLocale();
 
-bool IsLeadByte(int byte);
-bool IsIdentStart(int byte);
-bool IsIdentChar(int byte);
+/// What each byte is under the selected locale, filled by SelectLocale: the
+/// lexer asks for nearly every byte, so the answer is one table lookup.
+enum ByteClass : unsigned char { kLeadByte = 1, kIdentStart = 2, kIdentChar = 4 };
+extern unsigned char gByteClass[256];
+
+/// The first byte of a double-byte character (Japanese, Chinese, Korean).
+inline bool IsLeadByte(int byte) { return gByteClass[byte & 0xFF] & kLeadByte; }
+/// A byte that begins an identifier: a letter, or a lead byte.
+inline bool IsIdentStart(int byte) { return gByteClass[byte & 0xFF] & kIdentStart; }
+/// A byte that continues an identifier: a letter, a digit, or a lead byte.
+inline bool IsIdentChar(int byte) { return gByteClass[byte & 0xFF] & kIdentChar; }
 
 /// Letters of the Windows code page 1252, and letters or digits.
 bool IsCharAlphaA(int byte);

@@ -44,6 +44,11 @@ void FlushPending(OutStream* stream) {
   stream->pending.clear();
 }
 
+void FlushWhenFull(OutStream* stream) {
+  if (stream->openPlaceholders == 0 && stream->pending.size() >= kFlushThreshold)
+    FlushPending(stream);
+}
+
 void AppendFormatted(OutStream* stream, const char* format, va_list args) {
   char local[512];
   va_list copy;
@@ -60,8 +65,7 @@ void AppendFormatted(OutStream* stream, const char* format, va_list args) {
                    args);
     stream->pending.resize(start + static_cast<std::size_t>(n));
   }
-  if (stream->openPlaceholders == 0 && stream->pending.size() >= kFlushThreshold)
-    FlushPending(stream);
+  FlushWhenFull(stream);
 }
 
 }  // namespace
@@ -90,6 +94,11 @@ void WriteFormatted(OutStream* stream, const char* format, ...) {
   va_start(args, format);
   AppendFormatted(stream, format, args);
   va_end(args);
+}
+
+void WriteText(OutStream* stream, const char* text, std::size_t length) {
+  stream->pending.append(text, length);
+  FlushWhenFull(stream);
 }
 
 Placeholder WritePlaceholder(OutStream* stream, const char* format, long value) {

@@ -21,6 +21,10 @@ OutStream* ScriptOutput();
 void WriteFormatted(OutStream* stream, const char* format, ...)
     __attribute__((format(printf, 2, 3)));
 
+/// Appends `length` bytes of text as they are: the fast way for text a caller
+/// has already laid out.
+void WriteText(OutStream* stream, const char* text, std::size_t length);
+
 /// A fixed-width number written now and overwritten later. While a placeholder
 /// is open the stream keeps everything from it on in memory, so patching works
 /// on any output, seekable or not.

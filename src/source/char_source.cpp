@@ -9,39 +9,37 @@
 
 namespace {
 
-SourceReader current;
 std::FILE* mainInput = nullptr;
 
-/// One byte of the file; a carriage return directly followed by a line feed
-/// arrives as the line feed alone. End of file (or a read error) gives 127.
-int ReadFileByte(std::FILE* file) {
-  if (!file) return kEndOfInput;
-  int byte = getc_unlocked(file);
-  if (byte == EOF) return kEndOfInput;
-  if (byte == '\r') {
-    const int next = getc_unlocked(file);
-    if (next == '\n') return '\n';
-    if (next != EOF) ungetc(next, file);
-  }
-  return byte;
-}
+}  // namespace
 
-void Refill() {
-  current.lineLength = 0;
-  current.readPos = 0;
+SourceReader gSource;
+
+void RefillLine() {
+  SourceReader& source = gSource;
+  source.readPos = 0;
+  std::FILE* file = source.file;
+  int length = 0;
   for (;;) {
-    const int byte = ReadFileByte(current.file);
-    current.lineBuffer[current.lineLength++] = static_cast<unsigned char>(byte);
-    if (byte == '\n' || byte == kEndOfInput) return;
-    if (current.lineLength == kLineBufferSize - 1) {
+    int byte = file ? getc_unlocked(file) : EOF;
+    if (byte == EOF) {
+      byte = kEndOfInput;
+    } else if (byte == '\r') {
+      // A carriage return directly followed by a line feed is one line end.
+      const int next = getc_unlocked(file);
+      if (next == '\n') byte = '\n';
+      else if (next != EOF) ungetc(next, file);
+    }
+    source.lineBuffer[length++] = static_cast<unsigned char>(byte);
+    if (byte == '\n' || byte == kEndOfInput) break;
+    if (length == kLineBufferSize - 1) {
       // A longer physical line goes on in the next buffer, as a line of its own.
-      current.lineBuffer[current.lineLength++] = '\n';
-      return;
+      source.lineBuffer[length++] = '\n';
+      break;
     }
   }
+  source.lineLength = length;
 }
-
-}  // namespace
 
 void OpenInput(const char* path) {
   std::FILE* file = std::fopen(path, "rb");
@@ -56,46 +54,40 @@ void OpenInput(const char* path) {
 }
 
 void StartSource(std::FILE* file) {
-  current.ungetPending = 0;
-  current.lineLength = 0;
-  current.lineNumber = 1;
-  current.readPos = 0;
-  current.file = file;
+  gSource.ungetPending = 0;
+  gSource.lineLength = 0;
+  gSource.lineNumber = 1;
+  gSource.readPos = 0;
+  gSource.file = file;
 }
 
-SourceReader SaveSource() { return current; }
+SourceReader SaveSource() { return gSource; }
 
 void RestoreSource(const SourceReader& saved) {
-  current = saved;
+  gSource = saved;
   CancelTokenPushBack();
 }
 
-std::FILE* CurrentSourceFile() { return current.file; }
-
-int GetCharacter() {
-  current.ungetPending = 0;
-  if (current.readPos == current.lineLength) Refill();
-  return current.lineBuffer[current.readPos++];
-}
+std::FILE* CurrentSourceFile() { return gSource.file; }
 
 void UngetCharacter() {
-  if (current.ungetPending) {
+  if (gSource.ungetPending) {
     PrintStderr("UngetCharacter: can only unget one character at a time\n");
     return;
   }
-  if (current.readPos == 1) return;
-  --current.readPos;
-  current.ungetPending = 1;
+  if (gSource.readPos == 1) return;
+  --gSource.readPos;
+  gSource.ungetPending = 1;
 }
 
 int PeekBufferedByte() {
-  if (current.readPos < current.lineLength) return current.lineBuffer[current.readPos];
+  if (gSource.readPos < gSource.lineLength) return gSource.lineBuffer[gSource.readPos];
   return -1;
 }
 
-int32_t CurrentLine() { return current.lineNumber; }
-int32_t CurrentReadPos() { return current.readPos; }
-void AdvanceLine() { ++current.lineNumber; }
+int32_t CurrentLine() { return gSource.lineNumber; }
+int32_t CurrentReadPos() { return gSource.readPos; }
+void AdvanceLine() { ++gSource.lineNumber; }
 
 void SkipToCharacter(int c) {
   CancelTokenPushBack();
@@ -117,5 +109,5 @@ void SkipToCharacter(int c) {
 void ResetSource() {
   if (mainInput) std::fclose(mainInput);
   mainInput = nullptr;
-  current = SourceReader{};
+  gSource = SourceReader{};
 }

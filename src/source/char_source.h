@@ -36,8 +36,20 @@ void RestoreSource(const SourceReader& saved);
 /// The stream of the current source (the main input after OpenInput).
 std::FILE* CurrentSourceFile();
 
+/// The current source. Read through the functions below; it is visible here
+/// only so that the per-byte read can be inlined.
+extern SourceReader gSource;
+
+/// Refills the line buffer from the current file (one physical line, at most
+/// 511 bytes and its line end, or the end marker).
+void RefillLine();
+
 /// Next byte of the current source (0-255; 127 at the end).
-int GetCharacter();
+inline int GetCharacter() {
+  gSource.ungetPending = 0;
+  if (gSource.readPos == gSource.lineLength) RefillLine();
+  return gSource.lineBuffer[gSource.readPos++];
+}
 /// Pushes back the byte just read (one byte at most).
 void UngetCharacter();
 /// The byte after the one just read when it is in the same line buffer, else -1.

@@ -40,9 +40,14 @@ void WritePoolWords(OutStream* stream) {
   for (std::size_t i = 0; i < poolEnd; i += 2) {
     const unsigned first = pool[i];
     const unsigned second = i + 1 < poolEnd ? pool[i + 1] : 0;
-    WriteFormatted(stream, "0x%04x, ", second * 256 + first);
+    // "0x%04x, " of second * 256 + first, laid out by hand: this is the one
+    // loop whose output grows with the input.
+    static constexpr char kHex[] = "0123456789abcdef";
+    const char word[] = {'0', 'x', kHex[second >> 4], kHex[second & 15],
+                         kHex[first >> 4], kHex[first & 15], ',', ' '};
+    WriteText(stream, word, sizeof word);
     if (++wordsOnLine == 8) {
-      WriteFormatted(stream, "\n\t");
+      WriteText(stream, "\n\t", 2);
       wordsOnLine = 0;
     }
   }
