@@ -56,12 +56,12 @@ void ConvertVorl() {
                  static_cast<int16_t>(id), twin ? "TzAv" : "Vorl");
   SkipToCloseParanthesis();
   WriteFormatted(Out(), "RSCS32(");
-  const Placeholder count = WritePlaceholder(Out(), "%3d", propertyCount);
+  const Placeholder count = WritePlaceholder(Out(), "%3ld", propertyCount);
   WriteFormatted(Out(), "), /* Property Count */\n");
   ParseVorlBody();
   GetToken();
   if (pToken->eClass != TOK_SEMICOLON) FatalError("ConvertVorl: Semicolon Expected!");
-  PatchPlaceholder(Out(), count, "%3d", propertyCount);
+  PatchPlaceholder(Out(), count, "%3ld", propertyCount);
   WriteFormatted(Out(), "\nEND\n\n");
 }
 
