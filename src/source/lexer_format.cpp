@@ -17,6 +17,11 @@ namespace {
 
 constexpr int kFormatMax = 256;
 constexpr int kFieldMax = 255;
+/// The text or the number of a construct may itself be a construct, read by a
+/// nested call; the limit keeps any input from exhausting the stack.
+constexpr int kMaxFormatNesting = 32;
+
+int formatNesting = 0;
 
 /// The signed integer after the format string: a number, or a sign token and a number.
 int32_t GetIntegerOrLong() {
@@ -100,6 +105,11 @@ bool PrepareFormat(const char* format, char* out, std::size_t outSize, int32_t& 
 }  // namespace
 
 void ScanFormatConstruct() {
+  if (formatNesting >= kMaxFormatNesting) FatalError("Format nesting too deep");
+  ++formatNesting;
+  struct Leave {
+    ~Leave() { --formatNesting; }
+  } leave;
   SkipToCharacter('(');
   GetToken();
   if (pToken->eClass != TOK_STRING) FatalError("expected string");

@@ -467,6 +467,7 @@ TEST(Lexer, FormatConstruct) {
       {"$$Format(\"%08.3x\", 10)", "     00a"},
       {"$$Format(\"no number\", 10)", "no number"},
       {"$$Format(\"%d\" - 5)", "-5"},
+      {"$$Format($$Format(\"%%0%dd\", 3), 5)", "005"},
   };
   for (const Format& format : formats) {
     LoadSource(format.source);

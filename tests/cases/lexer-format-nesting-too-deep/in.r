@@ -1,0 +1,36 @@
+resource 'MENU' (1) {
+  $$Format(
+  $$Format(
+  $$Format(
+  $$Format(
+  $$Format(
+  $$Format(
+  $$Format(
+  $$Format(
+  $$Format(
+  $$Format(
+  $$Format(
+  $$Format(
+  $$Format(
+  $$Format(
+  $$Format(
+  $$Format(
+  $$Format(
+  $$Format(
+  $$Format(
+  $$Format(
+  $$Format(
+  $$Format(
+  $$Format(
+  $$Format(
+  $$Format(
+  $$Format(
+  $$Format(
+  $$Format(
+  $$Format(
+  $$Format(
+  $$Format(
+  $$Format(
+  $$Format(
+  "%d", 1)
+};
