@@ -13,3 +13,7 @@
 
 /// The two entry-point properties share one parser; true selects CodeWin64X86.
 void ParseCodeWinOSX86(bool is64Bit);
+
+/// The two global-flags properties share one parser; true selects
+/// ZR_Effect_Global_OutFlags_2.
+void ParseZRGlobalFlags(bool secondForm);

@@ -47,5 +47,8 @@ void ParseZRInfoFlags() { ParseZRNumeric(kInfoFlags); }
 void ParseZREffectVersion() { ParseZRNumeric(kEffectVersion); }
 void ParseZRReserved() { ParseZRNumeric(kReserved); }
 void ParseZRReservedInfo() { ParseZRNumeric(kReservedInfo); }
-void ParseZRGlobalFlags1() { ParseZRNumeric(kGlobalFlags); }
-void ParseZRGlobalFlags2() { ParseZRNumeric(kGlobalFlags2); }
+void ParseZRGlobalFlags(bool secondForm) {
+  ParseZRNumeric(secondForm ? kGlobalFlags2 : kGlobalFlags);
+}
+void ParseZRGlobalFlags1() { ParseZRGlobalFlags(false); }
+void ParseZRGlobalFlags2() { ParseZRGlobalFlags(true); }
