@@ -33,7 +33,7 @@ struct Placeholder {
   std::size_t width = 0;
 };
 
-/// Writes value with format (for example "%3d") and remembers where.
+/// Writes value with format (a long conversion, for example "%3ld") and remembers where.
 Placeholder WritePlaceholder(OutStream* stream, const char* format, long value);
 /// Overwrites the placeholder with value in the same format. The caller keeps
 /// the value within the width; the overwrite never changes the text's length.
