@@ -1,6 +1,6 @@
 // Runs one golden case against the real VorlTool binary.
 //
-//   golden_runner <VorlTool binary> <case folder> <scratch folder>
+//   golden_runner <VorlTool binary> <case folder> <scratch folder> [examples folder]
 //
 // The case folder is copied into a fresh scratch folder, the binary runs there
 // with the arguments listed in `args`, and everything it leaves behind is
@@ -8,6 +8,8 @@
 // (`status`, default 0), `stdout` and `stderr` (missing means empty), the
 // output file (`expected.rc`, or `no-output` for "no file may remain") and the
 // files named in `unchanged`. Any difference is reported and the runner exits 1.
+// A case that checks a shipped example names it in `examples` (one file name a
+// line) instead of holding a copy: it is copied from the examples folder.
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -209,8 +211,10 @@ void CheckUnchanged(Report& report, const fs::path& caseDir, const fs::path& scr
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc != 4) {
-    std::fprintf(stderr, "usage: golden_runner <VorlTool binary> <case folder> <scratch folder>\n");
+  if (argc != 4 && argc != 5) {
+    std::fprintf(stderr,
+                 "usage: golden_runner <VorlTool binary> <case folder> <scratch folder> "
+                 "[examples folder]\n");
     return 2;
   }
   const std::string binary = fs::absolute(argv[1]).string();
@@ -225,6 +229,14 @@ int main(int argc, char** argv) {
   if (ec) {
     report.Fail("cannot copy the case into " + scratch.string() + ": " + ec.message());
     return report.Status();
+  }
+  for (const std::string& example : SplitLines(ReadFile(caseDir / "examples").value_or(""))) {
+    if (example.empty()) continue;
+    const fs::path from = argc == 5 ? fs::path(argv[4]) / example : fs::path(example);
+    if (!fs::copy_file(from, scratch / example, fs::copy_options::overwrite_existing, ec)) {
+      report.Fail("cannot copy the example " + from.string() + ": " + ec.message());
+      return report.Status();
+    }
   }
 
   const std::vector<std::string> args = SplitLines(ReadFile(caseDir / "args").value_or(""));
