@@ -15,31 +15,25 @@ namespace {
 
 constexpr int kFilterCaseCount = 7;
 
-struct Handling {
-  const char* name;
-  unsigned byte;
-};
-
-constexpr Handling kInputHandling[] = {
+constexpr NamedBits kInputHandling[] = {
     {"inCantFilter", 0x00},    {"inStraightData", 0x01}, {"inBlackMat", 0x02},
     {"inGrayMat", 0x03},       {"inWhiteMat", 0x04},     {"inDefringe", 0x05},
     {"inBlackZap", 0x06},      {"inGrayZap", 0x07},      {"inWhiteZap", 0x08},
     {"inBackgroundZap", 0x0A}, {"inForegroundZap", 0x0B},
 };
 
-constexpr Handling kOutputHandling[] = {
+constexpr NamedBits kOutputHandling[] = {
     {"outCantFilter", 0x00}, {"outStraightData", 0x01}, {"outBlackMat", 0x02},
     {"outGrayMat", 0x03},    {"outWhiteMat", 0x04},     {"outFillMask", 0x09},
 };
 
 /// Reads a handling name of `table` and returns its byte. A token that is no
 /// identifier and an identifier the table does not hold fail differently.
-unsigned ReadHandling(std::span<const Handling> table) {
+unsigned ReadHandling(std::span<const NamedBits> table) {
   ExpectToken(TOK_IDENT, "ParseFilterCaseInfo: Unsupported Token!");
-  for (const Handling& handling : table) {
-    if (std::strcmp(handling.name, pToken->name) == 0) return handling.byte;
-  }
-  FatalError("ParseFilterCaseInfo: Unsupported Token");
+  const NamedBits* handling = FindName(table, pToken->name);
+  if (!handling) FatalError("ParseFilterCaseInfo: Unsupported Token");
+  return handling->bits;
 }
 
 /// Reads a flag item: a number gives its low byte, an identifier gives

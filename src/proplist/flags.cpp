@@ -1,7 +1,6 @@
 // Flag-list properties: the image modes a plug-in supports, and the one-byte
 // capability flags of file formats (FormatFlags, FormatICCFlags) and export
 // modules (ExportFlags). Names outside a property's table set nothing.
-#include <cstring>
 #include <span>
 
 #include "driver/diagnostics.h"
@@ -12,21 +11,8 @@
 
 namespace {
 
-struct FlagName {
-  const char* name;
-  unsigned bits;
-};
-
-/// The bits `name` stands for in `table`; 0 for a name it does not hold.
-unsigned FlagBits(std::span<const FlagName> table, const char* name) {
-  for (const FlagName& flag : table) {
-    if (std::strcmp(flag.name, name) == 0) return flag.bits;
-  }
-  return 0;
-}
-
 /// Image modes as one 16-bit value: the first flag byte is the high byte.
-constexpr FlagName kImageModes[] = {
+constexpr NamedBits kImageModes[] = {
     {"doesSupportBitmap", 0x8000},       {"doesSupportGrayScale", 0x4000},
     {"doesSupportIndexedColor", 0x2000}, {"doesSupportRGBColor", 0x1000},
     {"doesSupportCMYKColor", 0x0800},    {"doesSupportHSLColor", 0x0400},
@@ -37,27 +23,27 @@ constexpr FlagName kImageModes[] = {
     {"doesSupportDeepMultichannel", 0x0002}, {"doesSupportDuotone16", 0x0001},
 };
 
-constexpr FlagName kFormatFlags[] = {
+constexpr NamedBits kFormatFlags[] = {
     {"fmtSavesImageResources", 0x40},
     {"fmtCanRead", 0x20},
     {"fmtCanWrite", 0x10},
     {"fmtCanWriteIfRead", 0x08},
 };
 
-constexpr FlagName kFormatICCFlags[] = {
+constexpr NamedBits kFormatICCFlags[] = {
     {"iccCanEmbedGray", 0x80},
     {"iccCanEmbedIndexed", 0x40},
     {"iccCanEmbedRGB", 0x20},
     {"iccCanEmbedCMYK", 0x10},
 };
 
-constexpr FlagName kExportFlags[] = {
+constexpr NamedBits kExportFlags[] = {
     {"expSupportsTransparency", 0x80},
 };
 
 /// One of the one-byte flag properties: its names, messages and key line.
 struct FlagProperty {
-  std::span<const FlagName> names;
+  std::span<const NamedBits> names;
   const char* openBraceMessage;
   const char* unsupportedMessage;
   const char* keyLine;
@@ -85,7 +71,7 @@ void ParseFlagByteProperty(const FlagProperty& property) {
   unsigned flags = 0;
   for (;;) {
     ExpectToken(TOK_IDENT, property.unsupportedMessage);
-    flags |= FlagBits(property.names, pToken->name);
+    flags |= BitsOfName(property.names, pToken->name);
     GetToken();
     if (pToken->eClass == TOK_RBRACE) break;
   }
@@ -101,7 +87,7 @@ void ParseSupportedModes() {
   unsigned modes = 0;
   for (;;) {
     ExpectToken(TOK_IDENT, "ParseSupportedModes: Unsupported Token!");
-    modes |= FlagBits(kImageModes, pToken->name);
+    modes |= BitsOfName(kImageModes, pToken->name);
     GetToken();
     if (pToken->eClass == TOK_RBRACE) break;
     if (pToken->eClass != TOK_COMMA) FatalError("ParseSupportedModes: Comma Expected");

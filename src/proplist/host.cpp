@@ -71,12 +71,7 @@ void ParseHostVersion(const HostVersion& property) {
   WriteFormatted(Out(), "\t%d, %d,\n", major, minor);
 }
 
-struct FormatFlag {
-  const char* name;
-  long bit;
-};
-
-constexpr FormatFlag kFormatFlags[] = {
+constexpr NamedBits kFormatFlags[] = {
     {"hasNoOptions", 0x400}, {"nonSequentialOk", 0x200}, {"mustInteract", 0x100},
     {"hasInteractPut", 0x80}, {"hasInteractGet", 0x40},  {"hasNoTime", 0x20},
     {"hasVideo", 0x10},       {"still", 0x08},           {"hasFile", 0x04},
@@ -91,9 +86,7 @@ long ReadFormatFlags() {
   long flags = 0;
   for (int index = 0; index < kMaxFormatFlags; ++index) {
     ExpectToken(TOK_IDENT, "ParseZRFormatExtension: Unsupported Token!");
-    for (const FormatFlag& flag : kFormatFlags) {
-      if (std::strcmp(pToken->name, flag.name) == 0) flags |= flag.bit;
-    }
+    flags |= static_cast<long>(BitsOfName(kFormatFlags, pToken->name));
     GetToken();
     if (pToken->eClass == TOK_RBRACE) break;
     if (pToken->eClass != TOK_COMMA) FatalError("ParseSupportedModes: Comma Expected");

@@ -29,6 +29,17 @@ void WriteCodeLine(bool reversed) {
     WriteFormatted(Out(), "\t\"%c%c%c%c\", \n", c[0], c[1], c[2], c[3]);
 }
 
+const NamedBits* FindName(std::span<const NamedBits> table, const char* name) {
+  for (const NamedBits& entry : table)
+    if (std::strcmp(entry.name, name) == 0) return &entry;
+  return nullptr;
+}
+
+unsigned BitsOfName(std::span<const NamedBits> table, const char* name) {
+  const NamedBits* entry = FindName(table, name);
+  return entry ? entry->bits : 0;
+}
+
 int CountEscapeExtras(const char* text) {
   int extras = 0;
   for (const char* p = text; *p;) {

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstddef>
+#include <span>
 
 struct OutStream;
 
@@ -20,6 +21,17 @@ void ExpectFourCharLiteral(const char* message);
 /// Writes the current literal's four characters as "\t\"%c%c%c%c\", \n",
 /// last character first when `reversed`.
 void WriteCodeLine(bool reversed);
+
+/// A name a property accepts and the bits (or byte) it stands for.
+struct NamedBits {
+  const char* name;
+  unsigned bits;
+};
+
+/// The entry of `table` whose name is `name`, or null.
+const NamedBits* FindName(std::span<const NamedBits> table, const char* name);
+/// The bits `name` stands for in `table`; 0 for a name the table does not hold.
+unsigned BitsOfName(std::span<const NamedBits> table, const char* name);
 
 /// How many characters longer the text is than the bytes its escapes stand
 /// for. Never counts past the end of the text.
