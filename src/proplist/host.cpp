@@ -7,7 +7,6 @@
 
 #include "driver/diagnostics.h"
 #include "driver/writer.h"
-#include "proplist/parser_messages.h"
 #include "proplist/properties.h"
 #include "proplist/record.h"
 #include "source/lexer.h"

@@ -2,7 +2,6 @@
 // the fixed FmtFileType pair and the eleven list properties, which share one
 // routine driven by a row per property.
 #include "driver/writer.h"
-#include "proplist/parser_messages.h"
 #include "proplist/properties.h"
 #include "proplist/record.h"
 #include "source/lexer.h"

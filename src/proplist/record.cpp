@@ -16,6 +16,15 @@ void ExpectToken(int tokenClass, const char* message) {
   if (pToken->eClass != tokenClass) FatalError(message);
 }
 
+void FailIn(const char* parser, const char* what) {
+  FatalErrorFormatted("%s: %s", parser, what);
+}
+
+void ExpectTokenIn(int tokenClass, const char* parser, const char* what) {
+  GetToken();
+  if (pToken->eClass != tokenClass) FailIn(parser, what);
+}
+
 void ExpectFourCharLiteral(const char* message) {
   GetToken();
   if (!IsFourCharLiteral()) FatalError(message);

@@ -15,6 +15,11 @@ void WriteVendorCode();
 
 /// Reads a token; unless it has class `tokenClass`, fails with `message`.
 void ExpectToken(int tokenClass, const char* message);
+/// Fails with "<parser>: <what>": a table-driven family's member names itself.
+[[noreturn]] void FailIn(const char* parser, const char* what);
+/// Reads a token; unless it has class `tokenClass`, fails with "<parser>: <what>".
+void ExpectTokenIn(int tokenClass, const char* parser, const char* what);
+
 /// Reads a token; unless it is a four-character literal, fails with `message`.
 void ExpectFourCharLiteral(const char* message);
 

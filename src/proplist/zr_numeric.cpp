@@ -2,7 +2,6 @@
 // the reserved pair and both global-flags forms. Each is a key block and one
 // 32-bit value read as an expression; they differ only in their row.
 #include "driver/writer.h"
-#include "proplist/parser_messages.h"
 #include "proplist/properties.h"
 #include "proplist/record.h"
 #include "source/expression.h"
