@@ -2,8 +2,6 @@
 // (length-prefixed strings whose escapes count as the bytes they stand for),
 // the host interface and list versions, and the image-format extension data.
 #include <cstdint>
-#include <cstdio>
-#include <cstring>
 
 #include "driver/diagnostics.h"
 #include "driver/writer.h"
@@ -13,31 +11,12 @@
 
 namespace {
 
-struct HostString {
-  const char* parser;
-  const char* keyLine;  ///< key and comment; the id and length lines follow
-};
-
-constexpr HostString kMatchName{"ParseZRMatchName",
-                                "\t\"ANMe\",/* 'name' PINameProperty */\n"};
-constexpr HostString kSupportURL{"ParseSupportURL", "\t\"LRUe\",/* 'eURL' */\n"};
-
-/// The length byte counts the bytes the text compiles to, so "\n" or "\x41"
-/// is one byte; a count past 255 cannot be held and is refused.
-void ParseHostString(const HostString& property) {
-  ExpectTokenIn(TOK_LBRACE, property.parser, "Open Brace Expected!");
-  WriteVendorCode();
-  ExpectTokenIn(TOK_STRING, property.parser, "String expected!");
-  const char* text = pToken->text;
-  int byteCount = static_cast<int>(std::strlen(text)) - CountEscapeExtras(text);
-  char tooLong[kMessageSize];
-  std::snprintf(tooLong, sizeof tooLong, "%s: String too long", property.parser);
-  StringField field = BuildLengthPrefixedField(text, byteCount, tooLong);
-  WriteFormatted(Out(), "%s", property.keyLine);
-  WriteFormatted(Out(), "\tRSCS32(0),\n\tRSCS32(%d),\n", field.length);
-  WriteFormatted(Out(), "\t\"\\x%02X%s\", \n", byteCount, field.text);
-  ExpectTokenIn(TOK_RBRACE, property.parser, "CloseBrace Expected");
-}
+// Their length bytes count the bytes the text compiles to: "\n" or "\x41" is one.
+constexpr LengthPrefixedProperty kMatchName{
+    "ParseZRMatchName",
+    "\t\"ANMe\",/* 'name' PINameProperty */\n\tRSCS32(0),\n\tRSCS32(%d),\n", true};
+constexpr LengthPrefixedProperty kSupportURL{
+    "ParseSupportURL", "\t\"LRUe\",/* 'eURL' */\n\tRSCS32(0),\n\tRSCS32(%d),\n", true};
 
 struct HostVersion {
   const char* parser;
@@ -95,8 +74,8 @@ long ReadFormatFlags() {
 
 }  // namespace
 
-void ParseZRMatchName() { ParseHostString(kMatchName); }
-void ParseSupportURL() { ParseHostString(kSupportURL); }
+void ParseZRMatchName() { ParseLengthPrefixedProperty(kMatchName); }
+void ParseSupportURL() { ParseLengthPrefixedProperty(kSupportURL); }
 void ParseZRSpecVers() { ParseHostVersion(kSpecVersion); }
 void ParseZRVorlVers() { ParseHostVersion(kVorlVersion); }
 

@@ -1,7 +1,6 @@
 // Identity properties: what kind of plug-in this is, its version, priority and
 // required host, its name and category, and its entry points.
 #include <cstdint>
-#include <cstring>
 
 #include "driver/diagnostics.h"
 #include "driver/statements.h"
@@ -29,39 +28,14 @@ constexpr KindCode kKindCodes[] = {
 #undef KIND
 };
 
-/// What distinguishes Name from Category: the key line and the messages.
-struct StringProperty {
-  const char* keyLine;
-  const char* openBraceMessage;
-  const char* stringMessage;
-  const char* tooLongMessage;
-  const char* closeBraceMessage;
-};
-
-constexpr StringProperty kNameProperty = {
-    "\t\"eman\",/* 'name' PINameProperty */\n\tRSCS32(0),\n\tRSCS32(%d),\n",
-    "ParseName: Open Brace Expected!", "ParseName: String expected!",
-    "ParseName: String too long", "ParseName: CloseBrace Expected"};
-
-constexpr StringProperty kCategoryProperty = {
-    "\t\"gtac\", /* 'catg' PICategoryProperty */\n\tRSCS32(0),\n\tRSCS32(%d),\n",
-    "ParseCategory: Open Brace Expected!", "ParseCategory: String expected!",
-    "ParseCategory: String too long", "ParseCategory: CloseBrace Expected"};
-
-/// Name and Category: a braced string written as a length-prefixed field.
-/// The byte count is the text's character count, escapes included, as the
-/// hosts that read these records expect.
-void ParseLengthPrefixedString(const StringProperty& property) {
-  ExpectToken(TOK_LBRACE, property.openBraceMessage);
-  WriteVendorCode();
-  ExpectToken(TOK_STRING, property.stringMessage);
-  const int byteCount = static_cast<int>(std::strlen(pToken->text));
-  const StringField field =
-      BuildLengthPrefixedField(pToken->text, byteCount, property.tooLongMessage);
-  WriteFormatted(Out(), property.keyLine, field.length);
-  WriteFormatted(Out(), "\t\"\\x%02X%s\", \n", byteCount, field.text);
-  ExpectToken(TOK_RBRACE, property.closeBraceMessage);
-}
+// Their length bytes count the characters the text is written with, escapes
+// included, as the hosts that read these records expect.
+constexpr LengthPrefixedProperty kNameProperty{
+    "ParseName", "\t\"eman\",/* 'name' PINameProperty */\n\tRSCS32(0),\n\tRSCS32(%d),\n",
+    false};
+constexpr LengthPrefixedProperty kCategoryProperty{
+    "ParseCategory",
+    "\t\"gtac\", /* 'catg' PICategoryProperty */\n\tRSCS32(0),\n\tRSCS32(%d),\n", false};
 
 /// Entry points for other processors are announced and dropped. Without an
 /// open brace there is nothing to skip: the token is left for the body loop.
@@ -121,9 +95,9 @@ void ParseRequiredHost() {
   ExpectToken(TOK_RBRACE, "ParseRequiredHost: CloseBrace Expected");
 }
 
-void ParseName() { ParseLengthPrefixedString(kNameProperty); }
+void ParseName() { ParseLengthPrefixedProperty(kNameProperty); }
 
-void ParseCategory() { ParseLengthPrefixedString(kCategoryProperty); }
+void ParseCategory() { ParseLengthPrefixedProperty(kCategoryProperty); }
 
 void ParseCodeWinOSX86(bool is64Bit) {
   ExpectToken(TOK_LBRACE, "ParseCodeWinOSX86: Open Brace Expected!");

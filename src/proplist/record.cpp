@@ -1,6 +1,7 @@
 // What every property record shares.
 #include "proplist/record.h"
 
+#include <cstdio>
 #include <cstring>
 
 #include "driver/diagnostics.h"
@@ -115,4 +116,19 @@ StringField BuildZeroTerminatedField(const char* text) {
     field.length += 4 - r;
   }
   return field;
+}
+
+void ParseLengthPrefixedProperty(const LengthPrefixedProperty& property) {
+  ExpectTokenIn(TOK_LBRACE, property.parser, "Open Brace Expected!");
+  WriteVendorCode();
+  ExpectTokenIn(TOK_STRING, property.parser, "String expected!");
+  const char* text = pToken->text;
+  int byteCount = static_cast<int>(std::strlen(text));
+  if (property.escapesAsBytes) byteCount -= CountEscapeExtras(text);
+  char tooLong[kMessageSize];
+  std::snprintf(tooLong, sizeof tooLong, "%s: String too long", property.parser);
+  const StringField field = BuildLengthPrefixedField(text, byteCount, tooLong);
+  WriteFormatted(Out(), property.keyLine, field.length);
+  WriteFormatted(Out(), "\t\"\\x%02X%s\", \n", byteCount, field.text);
+  ExpectTokenIn(TOK_RBRACE, property.parser, "CloseBrace Expected");
 }

@@ -58,5 +58,19 @@ StringField BuildLengthPrefixedField(const char* text, int byteCount,
 /// Zero-terminated field (entry points): the terminator, then padding to a
 /// whole number of 32-bit words.
 StringField BuildZeroTerminatedField(const char* text);
+/// A property whose value is one length-prefixed string: Name, Category, the
+/// host's match name and support address.
+struct LengthPrefixedProperty {
+  const char* parser;   ///< the name its messages begin with
+  const char* keyLine;  ///< key, id and length lines; %d takes the padded length
+  /// Whether the length byte counts the bytes the escapes stand for (the
+  /// host's strings) or the characters they are written with (Name, Category).
+  bool escapesAsBytes;
+};
+
+/// Reads `{ string }` and writes the record: key lines, then the length byte
+/// and the padded text.
+void ParseLengthPrefixedProperty(const LengthPrefixedProperty& property);
+
 /// Appends `count` copies of the escape "\0" to the field's text.
 void AppendZeroEscapes(StringField& field, int count);
