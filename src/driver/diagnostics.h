@@ -29,3 +29,20 @@ struct EarlyExit {
 void PrintStdout(const char* format, ...) __attribute__((format(printf, 1, 2)));
 /// Formatted text to standard error.
 void PrintStderr(const char* format, ...) __attribute__((format(printf, 1, 2)));
+
+/// Counts one level of a nesting (parser calls that recurse with the input)
+/// for as long as it lives, also while a failure unwinds through it. Passing
+/// `limit` levels fails with `message`, so no input can exhaust the stack.
+class NestingGuard {
+ public:
+  NestingGuard(int& depth, int limit, const char* message) : depth_(depth) {
+    if (depth_ >= limit) FatalError(message);
+    ++depth_;
+  }
+  ~NestingGuard() { --depth_; }
+  NestingGuard(const NestingGuard&) = delete;
+  NestingGuard& operator=(const NestingGuard&) = delete;
+
+ private:
+  int& depth_;
+};

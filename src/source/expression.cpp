@@ -19,22 +19,6 @@ constexpr int kMaxEvaluatorDepth = 1000;
 int gExpressionDepth = 0;
 int gMacroValueDepth = 0;
 
-/// Counts one evaluator call for as long as it runs, also while a failure
-/// unwinds through it.
-class DepthGuard {
- public:
-  explicit DepthGuard(int& depth) : depth_(depth) {
-    if (depth_ >= kMaxEvaluatorDepth) FatalError("Expression Too Complex!");
-    ++depth_;
-  }
-  ~DepthGuard() { --depth_; }
-  DepthGuard(const DepthGuard&) = delete;
-  DepthGuard& operator=(const DepthGuard&) = delete;
-
- private:
-  int& depth_;
-};
-
 /// Applies the operator token class `op` (+ - * / | and << for TOK_LESS).
 int32_t Combine(int32_t left, int32_t op, int32_t right) {
   const uint32_t l = static_cast<uint32_t>(left);
@@ -68,7 +52,7 @@ const Macro* NumericMacroOfName(bool withLineEnd) {
 }  // namespace
 
 int32_t VORL_GetExpression() {
-  DepthGuard guard(gExpressionDepth);
+  NestingGuard guard(gExpressionDepth, kMaxEvaluatorDepth, "Expression Too Complex!");
   int32_t accumulator = 0;
   GetToken();
   while (pToken->eClass != TOK_EOF) {
@@ -116,7 +100,7 @@ int32_t VORL_GetExpression() {
 }
 
 int32_t EvaluateMacroValue() {
-  DepthGuard guard(gMacroValueDepth);
+  NestingGuard guard(gMacroValueDepth, kMaxEvaluatorDepth, "Expression Too Complex!");
   int32_t accumulator = 0;
   const int32_t definitionLine = pToken->line;
   while (pToken->line == definitionLine && pToken->eClass != TOK_EOF) {

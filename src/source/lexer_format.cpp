@@ -105,11 +105,7 @@ bool PrepareFormat(const char* format, char* out, std::size_t outSize, int32_t& 
 }  // namespace
 
 void ScanFormatConstruct() {
-  if (formatNesting >= kMaxFormatNesting) FatalError("Format nesting too deep");
-  ++formatNesting;
-  struct Leave {
-    ~Leave() { --formatNesting; }
-  } leave;
+  NestingGuard guard(formatNesting, kMaxFormatNesting, "Format nesting too deep");
   SkipToCharacter('(');
   GetToken();
   if (pToken->eClass != TOK_STRING) FatalError("expected string");
