@@ -13,20 +13,14 @@ namespace {
 /// The length field of FormatMaxChannels is a four-digit placeholder.
 constexpr long kMaxChannelsLength = 9999;
 
-/// Reads a number for FormatMaxSize as a 16-bit word, above 32767 negative.
-int ReadMaxSizeWord() {
-  ExpectToken(TOK_NUMBER, "ParseFormatMaxSize: Number Expected");
-  return static_cast<int16_t>(static_cast<uint16_t>(pToken->value));
-}
-
 }  // namespace
 
 void ParseFormatMaxSize() {
   ExpectToken(TOK_LBRACE, "ParseFormatMaxSize: Open Brace Expected!");
   ExpectToken(TOK_LBRACE, "ParseFormatMaxSize: Open Brace Expected!");
-  const int first = ReadMaxSizeWord();
+  const int first = ExpectSignedWord("ParseFormatMaxSize");
   ExpectToken(TOK_COMMA, "ParseFormatMaxSize: COMMA Expected");
-  const int second = ReadMaxSizeWord();
+  const int second = ExpectSignedWord("ParseFormatMaxSize");
   ExpectToken(TOK_RBRACE, "ParseFormatMaxSize: CloseBrace Expected");
   ExpectToken(TOK_RBRACE, "ParseFormatMaxSize: CloseBrace Expected");
   WriteVendorCode();

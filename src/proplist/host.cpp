@@ -31,18 +31,12 @@ constexpr HostVersion kVorlVersion{
     "ParseZRVorlVers",
     "\t\"RVPe\", /* 'eSVR' PIFmtMaxSizeProperty */\n\tRSCS32(0),\n\tRSCS32(4),\n"};
 
-/// Reads an integer token; its low 16 bits as a signed word.
-int16_t ExpectWord(const char* parser) {
-  ExpectTokenIn(TOK_NUMBER, parser, "Number Expected");
-  return static_cast<int16_t>(pToken->value);
-}
-
 /// Major and minor, both read before anything is written.
 void ParseHostVersion(const HostVersion& property) {
   ExpectTokenIn(TOK_LBRACE, property.parser, "Open Brace Expected!");
-  int16_t major = ExpectWord(property.parser);
+  int16_t major = ExpectSignedWord(property.parser);
   ExpectTokenIn(TOK_COMMA, property.parser, "COMMA Expected");
-  int16_t minor = ExpectWord(property.parser);
+  int16_t minor = ExpectSignedWord(property.parser);
   ExpectTokenIn(TOK_RBRACE, property.parser, "CloseBrace Expected");
   WriteVendorCode();
   WriteFormatted(Out(), "%s", property.keyBlock);
@@ -82,9 +76,9 @@ void ParseZRVorlVers() { ParseHostVersion(kVorlVersion); }
 void ParseZRFormatExtension() {
   const char* parser = "ParseZRFormatExtension";
   ExpectTokenIn(TOK_LBRACE, parser, "Open Brace Expected!");
-  int16_t major = ExpectWord(parser);
+  int16_t major = ExpectSignedWord(parser);
   ExpectTokenIn(TOK_COMMA, parser, "COMMA Expected");
-  int16_t minor = ExpectWord(parser);
+  int16_t minor = ExpectSignedWord(parser);
   ExpectTokenIn(TOK_COMMA, parser, "COMMA Expected");
   long flags = ReadFormatFlags();
   WriteVendorCode();

@@ -26,6 +26,11 @@ void ExpectTokenIn(int tokenClass, const char* parser, const char* what) {
   if (pToken->eClass != tokenClass) FailIn(parser, what);
 }
 
+int16_t ExpectSignedWord(const char* parser) {
+  ExpectTokenIn(TOK_NUMBER, parser, "Number Expected");
+  return static_cast<int16_t>(static_cast<uint16_t>(pToken->value));
+}
+
 void ExpectFourCharLiteral(const char* message) {
   GetToken();
   if (!IsFourCharLiteral()) FatalError(message);

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <span>
 
 struct OutStream;
@@ -19,6 +20,10 @@ void ExpectToken(int tokenClass, const char* message);
 [[noreturn]] void FailIn(const char* parser, const char* what);
 /// Reads a token; unless it has class `tokenClass`, fails with "<parser>: <what>".
 void ExpectTokenIn(int tokenClass, const char* parser, const char* what);
+
+/// Reads a number token, else fails with "<parser>: Number Expected"; returns
+/// its low 16 bits as a signed word (values above 32767 become negative).
+int16_t ExpectSignedWord(const char* parser);
 
 /// Reads a token; unless it is a four-character literal, fails with `message`.
 void ExpectFourCharLiteral(const char* message);
