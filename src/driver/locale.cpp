@@ -1,8 +1,6 @@
 // Locale selection and the character predicates the lexer is built from.
 #include "driver/locale.h"
 
-#include <strings.h>
-
 #include <cstring>
 
 namespace {
@@ -31,6 +29,14 @@ constexpr LocaleName kLocaleNames[] = {
     {"JAPANESE", kLocaleJapanese}, {"GERMAN", kLocaleGerman},   {"FRENCH", kLocaleFrench},
     {"SPANISH", kLocaleSpanish},   {"ITALIAN", kLocaleItalian}, {"KOREAN", kLocaleKorean},
 };
+
+/// Whether two texts are equal when ASCII letters are compared without case.
+bool EqualIgnoringCase(const char* a, const char* b) {
+  auto fold = [](unsigned char c) { return c >= 'a' && c <= 'z' ? c - 'a' + 'A' : c; };
+  for (; *a && *b; ++a, ++b)
+    if (fold(static_cast<unsigned char>(*a)) != fold(static_cast<unsigned char>(*b))) return false;
+  return *a == *b;
+}
 
 }  // namespace
 
@@ -63,7 +69,7 @@ int DetectLocale(const char* path) {
   }
   if (!suffix) return kLocaleEnglish;
   for (const LocaleName& name : kLocaleNames)
-    if (strcasecmp(suffix, name.word) == 0) return name.locale;
+    if (EqualIgnoringCase(suffix, name.word)) return name.locale;
   return kLocaleEnglish;
 }
 

@@ -1,3 +1,7 @@
+#include "base/platform.h"
 #include "driver/run.h"
 
-int main(int argc, char** argv) { return RunVorlTool(argc, argv); }
+int main(int argc, char** argv) {
+  platform::UseBinaryStandardStreams();
+  return RunVorlTool(argc, argv);
+}

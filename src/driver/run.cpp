@@ -59,7 +59,7 @@ void Convert(const std::vector<std::string>& entries) {
   const char* output = entries[2].c_str();
   SelectLocale(DetectLocale(input));
   OpenInput(input);
-  if (SameFile(output, fileno(CurrentSourceFile()))) {
+  if (MainInput()->IsSameFileAs(output)) {
     PrintStdout("Output file is the input file: %s\n", output);
     throw EarlyExit{1};
   }

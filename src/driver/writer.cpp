@@ -6,19 +6,17 @@
 // seekable. Every write, the final flush and the close are checked.
 #include "driver/writer.h"
 
-#include <sys/stat.h>
-#include <unistd.h>
-
-#include <cerrno>
 #include <cstdarg>
 #include <cstdio>
 #include <cstring>
+#include <memory>
 #include <string>
 
+#include "base/platform.h"
 #include "driver/diagnostics.h"
 
 struct OutStream {
-  std::FILE* file = nullptr;
+  std::unique_ptr<platform::OutputFile> file;
   std::string path;
   std::string pending;          ///< text not yet handed to the file
   std::size_t flushedBytes = 0; ///< bytes already handed to the file
@@ -37,10 +35,8 @@ OutStream* script = nullptr;
 
 void FlushPending(OutStream* stream) {
   if (stream->pending.empty()) return;
-  const std::size_t n =
-      std::fwrite(stream->pending.data(), 1, stream->pending.size(), stream->file);
-  if (n != stream->pending.size()) FailWrite(stream);
-  stream->flushedBytes += n;
+  if (!stream->file->Write(stream->pending.data(), stream->pending.size())) FailWrite(stream);
+  stream->flushedBytes += stream->pending.size();
   stream->pending.clear();
 }
 
@@ -71,15 +67,13 @@ void AppendFormatted(OutStream* stream, const char* format, va_list args) {
 }  // namespace
 
 OutStream* OpenOutput(const char* path) {
-  std::FILE* file = std::fopen(path, "wb");
+  auto file = platform::OutputFile::Create(path);
   if (!file) {
     PrintStdout("Unable to open output file %s\n", path);
     throw EarlyExit{1};
   }
-  // Our own buffer is the only one, so a failed write is seen where it happens.
-  std::setvbuf(file, nullptr, _IONBF, 0);
   script = new OutStream;
-  script->file = file;
+  script->file = std::move(file);
   script->path = path;
   script->pending.reserve(kFlushThreshold * 2);
   WriteFormatted(script, "#define RSCL32(a,b,c,d)\t\t0x ## c ## d, 0x ## a ## b\n");
@@ -126,9 +120,8 @@ void PatchPlaceholder(OutStream* stream, const Placeholder& where, const char* f
 void FinishOutput() {
   if (!script) return;
   FlushPending(script);
-  std::FILE* file = script->file;
-  script->file = nullptr;
-  const bool closed = std::fclose(file) == 0;
+  const bool closed = script->file->Close();
+  script->file.reset();
   if (!closed) {
     // The stream is gone; the failure exit only has the path left to remove.
     FailWrite(script);
@@ -138,26 +131,16 @@ void FinishOutput() {
 void DiscardOutput() {
   if (!script) return;
   if (script->file) {
-    if (!script->pending.empty())
-      std::fwrite(script->pending.data(), 1, script->pending.size(), script->file);
-    std::fclose(script->file);
-    script->file = nullptr;
+    if (!script->pending.empty()) script->file->Write(script->pending.data(), script->pending.size());
+    script->file.reset();
   }
   // Remove only what we created: a regular file at that very path, never a
   // device, a pipe or whatever a symbolic link points to.
-  struct stat info;
-  if (lstat(script->path.c_str(), &info) == 0 && S_ISREG(info.st_mode))
-    unlink(script->path.c_str());
-}
-
-bool SameFile(const char* path, int inputDescriptor) {
-  struct stat out, in;
-  if (stat(path, &out) != 0 || fstat(inputDescriptor, &in) != 0) return false;
-  return out.st_dev == in.st_dev && out.st_ino == in.st_ino;
+  if (platform::IsRegularFileItself(script->path.c_str()))
+    platform::RemoveFile(script->path.c_str());
 }
 
 void ResetWriter() {
-  if (script && script->file) std::fclose(script->file);
   delete script;
   script = nullptr;
 }

@@ -48,7 +48,4 @@ void FinishOutput();
 /// its path is a regular file, never through a link.
 void DiscardOutput();
 
-/// Whether `path` names the same file as the open stream `input`.
-bool SameFile(const char* path, int inputDescriptor);
-
 void ResetWriter();

@@ -1,15 +1,13 @@
 // The character source: the current input file, one line buffer at a time.
 #include "source/char_source.h"
 
-#include <sys/stat.h>
-
 #include "driver/diagnostics.h"
 #include "driver/locale.h"
 #include "source/lexer.h"
 
 namespace {
 
-std::FILE* mainInput = nullptr;
+std::unique_ptr<platform::InputFile> mainInput;
 
 }  // namespace
 
@@ -18,17 +16,15 @@ SourceReader gSource;
 void RefillLine() {
   SourceReader& source = gSource;
   source.readPos = 0;
-  std::FILE* file = source.file;
+  platform::InputFile* file = source.file;
   int length = 0;
   for (;;) {
-    int byte = file ? getc_unlocked(file) : EOF;
-    if (byte == EOF) {
+    int byte = file ? file->GetByte() : -1;
+    if (byte < 0) {
       byte = kEndOfInput;
-    } else if (byte == '\r') {
+    } else if (byte == '\r' && file->PeekByte() == '\n') {
       // A carriage return directly followed by a line feed is one line end.
-      const int next = getc_unlocked(file);
-      if (next == '\n') byte = '\n';
-      else if (next != EOF) ungetc(next, file);
+      byte = file->GetByte();
     }
     source.lineBuffer[length++] = static_cast<unsigned char>(byte);
     if (byte == '\n' || byte == kEndOfInput) break;
@@ -42,18 +38,12 @@ void RefillLine() {
 }
 
 void OpenInput(const char* path) {
-  std::FILE* file = std::fopen(path, "rb");
-  struct stat info;
-  if (file && (fstat(fileno(file), &info) != 0 || S_ISDIR(info.st_mode))) {
-    std::fclose(file);
-    file = nullptr;
-  }
-  if (!file) FatalErrorFormatted("Unable to open input file: %s\n", path);
-  mainInput = file;
-  StartSource(file);
+  mainInput = platform::InputFile::Open(path, platform::InputRule::kNotDirectory);
+  if (!mainInput) FatalErrorFormatted("Unable to open input file: %s\n", path);
+  StartSource(mainInput.get());
 }
 
-void StartSource(std::FILE* file) {
+void StartSource(platform::InputFile* file) {
   gSource.ungetPending = 0;
   gSource.lineLength = 0;
   gSource.lineNumber = 1;
@@ -68,7 +58,7 @@ void RestoreSource(const SourceReader& saved) {
   CancelTokenPushBack();
 }
 
-std::FILE* CurrentSourceFile() { return gSource.file; }
+platform::InputFile* MainInput() { return mainInput.get(); }
 
 void UngetCharacter() {
   if (gSource.ungetPending) {
@@ -107,7 +97,6 @@ void SkipToCharacter(int c) {
 }
 
 void ResetSource() {
-  if (mainInput) std::fclose(mainInput);
-  mainInput = nullptr;
+  mainInput.reset();
   gSource = SourceReader{};
 }

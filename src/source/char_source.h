@@ -3,7 +3,9 @@
 #pragma once
 
 #include <cstdint>
-#include <cstdio>
+#include <memory>
+
+#include "base/platform.h"
 
 /// Byte delivered at the end of the input (and a 127 inside a file ends it too).
 constexpr int kEndOfInput = 127;
@@ -18,23 +20,23 @@ struct SourceReader {
   int32_t lineNumber = 1;
   int32_t readPos = 0;
   unsigned char lineBuffer[kLineBufferSize] = {};
-  std::FILE* file = nullptr;
+  platform::InputFile* file = nullptr;
 };
 
 /// Opens the main input and makes it current; fails with
 /// "Unable to open input file: %s\n" when it cannot be read (also a directory).
 void OpenInput(const char* path);
 
-/// Makes an already open stream the current source, starting at line 1.
-void StartSource(std::FILE* file);
+/// Makes an already open file the current source, starting at line 1.
+void StartSource(platform::InputFile* file);
 
 /// The current source record, for saving and restoring around an include.
 SourceReader SaveSource();
 /// Restores a saved record and cancels a pending token push-back.
 void RestoreSource(const SourceReader& saved);
 
-/// The stream of the current source (the main input after OpenInput).
-std::FILE* CurrentSourceFile();
+/// The main input, once OpenInput has opened it.
+platform::InputFile* MainInput();
 
 /// The current source. Read through the functions below; it is visible here
 /// only so that the per-byte read can be inlined.

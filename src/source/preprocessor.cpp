@@ -5,11 +5,10 @@
 #include "source/preprocessor.h"
 
 #include <cstdint>
-#include <cstdio>
 #include <cstring>
-#include <filesystem>
+#include <memory>
 #include <string>
-#include <system_error>
+#include <utility>
 
 #include "driver/diagnostics.h"
 #include "driver/statements.h"
@@ -40,30 +39,23 @@ bool DirectiveIs(const char* word) {
 /// the including file goes on at the byte where it stopped.
 class IncludedSource {
  public:
-  explicit IncludedSource(std::FILE* file) : file_(file), saved_(SaveSource()) {
-    StartSource(file_);
+  explicit IncludedSource(std::unique_ptr<platform::InputFile> file)
+      : file_(std::move(file)), saved_(SaveSource()) {
+    StartSource(file_.get());
     ++gIncludeDepth;
   }
   ~IncludedSource() {
     RestoreSource(saved_);
-    std::fclose(file_);
     --gIncludeDepth;
   }
   IncludedSource(const IncludedSource&) = delete;
   IncludedSource& operator=(const IncludedSource&) = delete;
 
  private:
-  std::FILE* file_;
+  std::unique_ptr<platform::InputFile> file_;
   SourceReader saved_;
 };
 
-/// Only a regular file is read: a directory, a pipe or a device is treated
-/// like a missing file (a pipe could otherwise block the run).
-std::FILE* OpenIncludeFile(const char* path) {
-  std::error_code error;
-  if (!std::filesystem::is_regular_file(std::filesystem::path(path), error)) return nullptr;
-  return std::fopen(path, "rb");
-}
 
 }  // namespace
 
@@ -112,16 +104,15 @@ void IncludeDirective() {
 }
 
 void IncludeFile(const char* path) {
-  std::FILE* file = OpenIncludeFile(path);
+  // Only a regular file is read: a directory, a pipe or a device is treated
+  // like a missing file (a pipe could otherwise block the run).
+  auto file = platform::InputFile::Open(path, platform::InputRule::kRegularFile);
   if (file == nullptr) {
     PrintStdout("Warning:Unable to open include file \"%s\"\n", path);
     return;
   }
-  if (gIncludeDepth >= kMaxIncludeDepth) {
-    std::fclose(file);
-    FatalError("Include nesting too deep");
-  }
-  IncludedSource source(file);
+  if (gIncludeDepth >= kMaxIncludeDepth) FatalError("Include nesting too deep");
+  IncludedSource source(std::move(file));
   ParseIncludedStatements();
 }
 

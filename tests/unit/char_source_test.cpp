@@ -151,16 +151,17 @@ TEST(CharSource, SavedSourceGoesOnWhereItStopped) {
   AdvanceLine();
   const SourceReader saved = SaveSource();
 
-  std::FILE* inner = std::fopen(WriteSourceFile("inner.r", "in\n").c_str(), "rb");
+  auto inner = platform::InputFile::Open(WriteSourceFile("inner.r", "in\n").c_str(),
+                                         platform::InputRule::kRegularFile);
   ASSERT_NE(inner, nullptr);
-  StartSource(inner);
+  StartSource(inner.get());
   EXPECT_EQ(CurrentLine(), 1);
   EXPECT_EQ(ReadToEnd(), "in\n\x7f");
   GetToken();
   UngetToken();
 
   RestoreSource(saved);
-  std::fclose(inner);
+  inner.reset();
   EXPECT_EQ(CurrentLine(), 2);
   EXPECT_EQ(ReadBytes(3), "st ");
   // The push-back made inside the other file does not leak out of it.

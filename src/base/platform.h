@@ -1,0 +1,97 @@
+// Every call VorlTool makes to the operating system, in one place: opening
+// and reading input files, creating and writing the resource script, telling
+// whether a path names a file already open, and removing a partly written
+// script. Everything else in the program is standard C++ only.
+//
+// Files are always binary: the bytes read are the bytes in the file, and the
+// bytes written are the bytes of the script, so the output is the same on
+// every platform.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+
+namespace platform {
+
+/// A handle of the operating system (a descriptor, or a Windows HANDLE).
+using NativeHandle = std::intptr_t;
+
+/// Which paths an input may name.
+enum class InputRule {
+  kNotDirectory,  ///< the main input: whatever opens for reading, but a directory
+  kRegularFile,   ///< an included file: a regular file only (a pipe could block the run)
+};
+
+/// A file opened for reading, read in large pieces and handed out a byte at a
+/// time without any locking.
+class InputFile {
+ public:
+  /// Null when the path cannot be opened for reading or breaks the rule.
+  static std::unique_ptr<InputFile> Open(const char* path, InputRule rule);
+  ~InputFile();
+  InputFile(const InputFile&) = delete;
+  InputFile& operator=(const InputFile&) = delete;
+
+  /// The next byte (0-255), or -1 at the end of the file. A read error counts
+  /// as the end of the file.
+  int GetByte() {
+    if (next_ == end_ && !Fill()) return -1;
+    return buffer_[next_++];
+  }
+  /// The byte GetByte would return next, without taking it.
+  int PeekByte() {
+    if (next_ == end_ && !Fill()) return -1;
+    return buffer_[next_];
+  }
+
+  /// Whether `path` names this very file, through whatever spelling or link.
+  bool IsSameFileAs(const char* path) const;
+
+ private:
+  explicit InputFile(NativeHandle handle) : handle_(handle) {}
+  /// Reads the next piece; false at the end of the file or on an error.
+  bool Fill();
+
+  static constexpr std::size_t kBufferSize = 1 << 16;
+  NativeHandle handle_;
+  std::size_t next_ = 0;
+  std::size_t end_ = 0;
+  bool ended_ = false;
+  std::unique_ptr<unsigned char[]> buffer_{new unsigned char[kBufferSize]};
+};
+
+/// A file created for writing (existing content discarded). Writes go
+/// straight to the system, so an error is seen by the write that causes it.
+class OutputFile {
+ public:
+  /// Null when the file cannot be created.
+  static std::unique_ptr<OutputFile> Create(const char* path);
+  /// Closes the file if Close was not called; errors are then ignored.
+  ~OutputFile();
+  OutputFile(const OutputFile&) = delete;
+  OutputFile& operator=(const OutputFile&) = delete;
+
+  /// Writes all `size` bytes; false on an error.
+  bool Write(const void* data, std::size_t size);
+  /// Closes the file; false when the system reports an error.
+  bool Close();
+
+ private:
+  explicit OutputFile(NativeHandle handle) : handle_(handle) {}
+  NativeHandle handle_;
+  bool open_ = true;
+};
+
+/// Whether the path itself names a regular file: not a directory, a device, a
+/// pipe, nor a link (whatever it points to).
+bool IsRegularFileItself(const char* path);
+
+/// Removes the file at `path`; false when it cannot be removed.
+bool RemoveFile(const char* path);
+
+/// Makes standard output and standard error write their bytes unchanged (no
+/// line-end translation), so messages read the same on every platform.
+void UseBinaryStandardStreams();
+
+}  // namespace platform
