@@ -188,6 +188,12 @@ TEST(MacroValue, AValueLineOfManyOperatorsFailsCleanly) {
   OpenInput(WriteSourceFile("again.r", "#define kLong " + Repeat("- ", 999) + "1\n").c_str());
   RunDirectives();
   EXPECT_EQ(MacroValue("kLong"), -1);
+
+  // Or and shift nest like the others.
+  for (const std::string op : {"| 1 ", "<< 1 "}) {
+    LoadSource("#define kLong 1 " + Repeat(op, 1000) + "\n");
+    EXPECT_EQ(ExpectFailure(RunDirectives).err, "Expression Too Complex!, line 1\n") << op;
+  }
 }
 
 }  // namespace
