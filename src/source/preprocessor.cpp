@@ -11,6 +11,7 @@
 #include <string>
 #include <system_error>
 
+#include "driver/depfile.h"
 #include "driver/diagnostics.h"
 #include "driver/statements.h"
 #include "source/char_source.h"
@@ -121,6 +122,7 @@ void IncludeFile(const char* path) {
     std::fclose(file);
     FatalError("Include nesting too deep");
   }
+  NoteIncludedFile(path);
   IncludedSource source(file);
   ParseIncludedStatements();
 }
