@@ -36,22 +36,14 @@ std::string AbsolutePath(const char* path) {
   return cleaned.string();
 }
 
-/// A path as one name of a Make rule, read the same way by Ninja: a blank
-/// would end the name and '#' begin a comment, so both take a backslash (and
-/// backslashes right before a blank are doubled, so they stay backslashes);
-/// '$' is doubled, or Make would expand it.
+/// A path as one name of a Make rule, in the form that Make, Ninja and CMake
+/// all read back: a blank would end the name and '#' begin a comment, so both
+/// take a backslash; '$' is doubled, or Make would expand it.
 std::string EscapeForMake(const std::string& path) {
   std::string out;
-  for (std::size_t i = 0; i < path.size(); ++i) {
-    const char c = path[i];
-    if (c == ' ' || c == '\t') {
-      for (std::size_t j = i; j > 0 && path[j - 1] == '\\'; --j) out += '\\';
-      out += '\\';
-    } else if (c == '#') {
-      out += '\\';
-    } else if (c == '$') {
-      out += '$';
-    }
+  for (const char c : path) {
+    if (c == ' ' || c == '#') out += '\\';
+    if (c == '$') out += '$';
     out += c;
   }
   return out;
