@@ -17,11 +17,15 @@
 # Works with the Ninja and Makefile generators from CMake 3.20 on; the Visual
 # Studio and Xcode generators read dependency files from CMake 3.21 on.
 
-if(POLICY CMP0116)
-  # Dependency file paths are taken as written; VorlTool writes them absolute.
-  cmake_policy(PUSH)
-  cmake_policy(SET CMP0116 NEW)
+if(CMAKE_VERSION VERSION_LESS 3.20)
+  message(FATAL_ERROR "vorl_add_resources needs CMake 3.20 or newer")
 endif()
+
+# VorlTool writes absolute paths, which both behaviours of this policy read
+# the same; setting it spares projects with an older minimum version the
+# warning about it.
+cmake_policy(PUSH)
+cmake_policy(SET CMP0116 NEW)
 
 function(vorl_add_resources target)
   cmake_parse_arguments(PARSE_ARGV 1 arg "" "WORKING_DIRECTORY;OUTPUT_DIRECTORY" "")
@@ -85,6 +89,4 @@ function(vorl_add_resources target)
   target_sources(${target} PRIVATE ${scripts})
 endfunction()
 
-if(POLICY CMP0116)
-  cmake_policy(POP)
-endif()
+cmake_policy(POP)
