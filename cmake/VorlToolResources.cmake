@@ -15,7 +15,9 @@
 # header it included, or VorlTool itself changes, and only then.
 #
 # Works with the Ninja and Makefile generators from CMake 3.20 on; the Visual
-# Studio and Xcode generators read dependency files from CMake 3.21 on.
+# Studio and Xcode generators read dependency files from CMake 3.21 on. For
+# Ninja, CMake rewrites the dependency file and (in 3.25) drops the escapes of
+# '#' and '$': a header path holding one makes the command run every time.
 
 if(CMAKE_VERSION VERSION_LESS 3.20)
   message(FATAL_ERROR "vorl_add_resources needs CMake 3.20 or newer")
