@@ -16,6 +16,7 @@ import re
 import subprocess
 import sys
 
+sys.dont_write_bytecode = True  # nothing is written beside the sources
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 import gen_input  # noqa: E402
 

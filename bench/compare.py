@@ -35,6 +35,7 @@ import sys
 import tempfile
 import time
 
+sys.dont_write_bytecode = True  # nothing is written beside the sources
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 import gen_input  # noqa: E402
 
