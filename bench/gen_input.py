@@ -112,7 +112,7 @@ HEADER = """\
 
 #define kVendorBase     16000
 #define kStringsBase    kVendorBase + 1000
-#define kMenuBase       (18000)
+#define kMenuBase       (kVendorBase + 2000)
 #define kMajorVersion   1
 #define kMinorVersion   2
 #define kPlugInPriority 7
@@ -121,6 +121,7 @@ HEADER = """\
 #define kHostMajor      13
 #define kHostMinor      28
 #define kTerminologyID  1
+#define kInfoFlags      (0x0001 | 0x0004)
 #define kHasUI
 #define kCompanyName    "Example Imaging"
 #define kCategoryName   "{category}"
@@ -263,7 +264,8 @@ class Writer:
             "ZR_Effect_Spec_Version { kHostMajor, kHostMinor }",
             "ZR_Effect_Version { %s }" % self.rnd.choice(["524289", "(8 << 16) | 1",
                                                            "kMajorVersion"]),
-            "ZR_Effect_Info_Flags { %s }" % self.number(self.rnd.randrange(16)),
+            "ZR_Effect_Info_Flags { %s }" % self.rnd.choice(
+                ["kInfoFlags", self.number(self.rnd.randrange(16))]),
             "ZR_Effect_Global_OutFlags { 0x02000000 | 0x%X }" % self.rnd.randrange(1 << 12),
             "ZR_Effect_Global_OutFlags_2 { 0x08000000 }",
             'ZR_Effect_Match_Name { %s }' % self.rnd.choice(['kMatchName', '"EXAMPLE %s"'
