@@ -1,18 +1,10 @@
-// The failure exit and the message helpers.
-#include "driver/diagnostics.h"
+// The failure of a run and the message helpers.
+#include "base/diagnostics.h"
 
 #include <cstdarg>
 #include <cstdio>
 
-#include "source/tokens.h"
-
-void FatalError(const char* message) {
-  const long line = pToken ? pToken->line : 0;
-  std::fflush(stdout);
-  std::fprintf(stderr, "%s, line %ld\n", message, line);
-  std::fflush(stderr);
-  throw FatalExit{};
-}
+void FatalError(const char* message) { throw Failure(message); }
 
 void FatalErrorFormatted(const char* format, ...) {
   char message[kMessageSize];
@@ -21,6 +13,14 @@ void FatalErrorFormatted(const char* format, ...) {
   std::vsnprintf(message, sizeof message, format, args);
   va_end(args);
   FatalError(message);
+}
+
+void FailIn(const char* parser, const char* what) { FatalErrorFormatted("%s: %s", parser, what); }
+
+void ReportFailure(const Failure& failure, long line) {
+  std::fflush(stdout);
+  std::fprintf(stderr, "%s, line %ld\n", failure.message(), line);
+  std::fflush(stderr);
 }
 
 void PrintStdout(const char* format, ...) {
