@@ -85,8 +85,10 @@ int Run::Convert(const char* outputPath) {
     return 1;
   }
   if (!script_.OpenOutput(outputPath)) return 1;
-  return Attempt([this] {
+  return Attempt([&] {
     ParseStatements();
     script_.Finish();
+    // A run over text has no files to name.
+    if (!readsText_) dependencies_.WriteDependencyFile(inputPath_.c_str(), outputPath);
   });
 }

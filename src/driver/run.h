@@ -8,6 +8,7 @@
 #include "base/diagnostics.h"
 #include "base/platform.h"
 #include "base/writer.h"
+#include "driver/depfile.h"
 #include "source/lexer.h"
 #include "strings/string_pool.h"
 
@@ -17,7 +18,8 @@ int RunVorlTool(int argc, char** argv);
 
 /// One conversion and everything it holds: the main input, the lexer (with
 /// the language's predicates, the character source, the macro table and the
-/// Token), the resource script, the string pool and the include depth.
+/// Token), the resource script, the string pool, the include depth and the
+/// files it included.
 /// Nothing is shared between runs, so several may run at once on different
 /// threads. The statement loops of the main file and of included files, and
 /// the directive handling that leads from one to the other, are its members.
@@ -89,4 +91,5 @@ class Run {
   StringPool stringPool_;
   /// Included files open below the main file.
   int includeDepth_ = 0;
+  Dependencies dependencies_;
 };

@@ -120,6 +120,7 @@ void Run::IncludeFile(const char* path) {
     return;
   }
   NestingGuard level(includeDepth_, kMaxIncludeDepth, "Include nesting too deep");
+  dependencies_.NoteIncludedFile(path);
   Lexer::IncludedSource source(lexer_, SourceReader(file.get()));
   ParseIncludedStatements();
 }

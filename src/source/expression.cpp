@@ -115,12 +115,21 @@ int32_t MacroValue(Lexer& lexer, int depth) {
       case TOK_COMMA:
       case TOK_RPAREN:
         return accumulator;
+      case TOK_LESS:
+        lexer.GetToken();
+        if (pToken->eClass != TOK_LESS) FatalError("Expression Too Complex!");
+        [[fallthrough]];
       case TOK_PLUS:
       case TOK_MINUS:
       case TOK_STAR:
       case TOK_SLASH:
+      case TOK_BAR:
         lexer.GetToken();
         accumulator = Combine(accumulator, cls, MacroValue(lexer, depth + 1));
+        // The right operand is the whole rest of the value: where it stopped
+        // at a comma or a closing parenthesis, so does this operator, and the
+        // token stays current for the one who opened the parenthesis.
+        if (pToken->eClass == TOK_COMMA || pToken->eClass == TOK_RPAREN) return accumulator;
         break;
       case TOK_LPAREN:
         lexer.GetToken();

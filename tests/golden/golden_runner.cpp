@@ -10,6 +10,14 @@
 // files named in `unchanged`. Any difference is reported and the runner exits 1.
 // A case that checks a shipped example names it in `examples` (one file name a
 // line) instead of holding a copy: it is copied from the examples folder.
+//
+// The run sees the runner's environment without VORLTOOL_DEPFILE, plus the
+// variables of `env` (one NAME=value a line). `expected.d` is the expected
+// dependency file, the one VORLTOOL_DEPFILE names (relative to the working
+// folder); its absolute paths begin with @SCRATCH@, which stands for the
+// working folder (as written by the run, blanks escaped or not). `created`
+// lists every file the run must leave behind that the case did not bring
+// (one a line, relative to the working folder), and no other.
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -208,6 +216,83 @@ void CheckUnchanged(Report& report, const fs::path& caseDir, const fs::path& scr
   }
 }
 
+/// Sets the variables of the case's `env` for the run, and no dependency file
+/// unless the case asks for one.
+void SetEnvironment(const fs::path& caseDir) {
+  unsetenv("VORLTOOL_DEPFILE");
+  for (const std::string& line : SplitLines(ReadFile(caseDir / "env").value_or(""))) {
+    const std::size_t equals = line.find('=');
+    if (equals != std::string::npos)
+      setenv(line.substr(0, equals).c_str(), line.substr(equals + 1).c_str(), 1);
+  }
+}
+
+/// Every file below `folder` (not the folders), relative to it, sorted.
+std::vector<std::string> FilesBelow(const fs::path& folder) {
+  std::vector<std::string> files;
+  std::error_code ec;
+  for (fs::recursive_directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
+    if (!it->is_directory(ec)) files.push_back(fs::relative(it->path(), folder, ec).string());
+  }
+  std::sort(files.begin(), files.end());
+  return files;
+}
+
+std::string ReplaceAll(std::string text, const std::string& from, const std::string& to) {
+  if (from.empty()) return text;
+  for (std::size_t at = text.find(from); at != std::string::npos; at = text.find(from, at + to.size()))
+    text.replace(at, from.size(), to);
+  return text;
+}
+
+/// The dependency file with the working folder written as @SCRATCH@, under
+/// each of the names it may have been reached by.
+std::string WithScratchPlaceholder(std::string text, const fs::path& scratch) {
+  std::error_code ec;
+  for (const fs::path& name : {fs::canonical(scratch, ec), scratch}) {
+    if (name.empty()) continue;
+    text = ReplaceAll(text, ReplaceAll(name.string(), " ", "\\ "), "@SCRATCH@");
+    text = ReplaceAll(text, name.string(), "@SCRATCH@");
+  }
+  return text;
+}
+
+void CheckDependencyFile(Report& report, const fs::path& caseDir, const fs::path& scratch) {
+  const auto expected = ReadFile(caseDir / "expected.d");
+  if (!expected) return;
+  const char* named = std::getenv("VORLTOOL_DEPFILE");
+  if (named == nullptr || *named == '\0') {
+    report.Fail("expected.d given, but `env` sets no VORLTOOL_DEPFILE");
+    return;
+  }
+  const auto actual = ReadFile(InScratch(scratch, named));
+  if (!actual) {
+    report.Fail(std::string("dependency file ") + named + " was not written");
+  } else {
+    report.Compare(std::string("dependency file ") + named, *expected,
+                   WithScratchPlaceholder(*actual, scratch));
+  }
+}
+
+void CheckCreated(Report& report, const fs::path& caseDir, const std::vector<std::string>& before,
+                  const fs::path& scratch) {
+  const auto listed = ReadFile(caseDir / "created");
+  if (!listed) return;
+  std::vector<std::string> expected;
+  for (const std::string& name : SplitLines(*listed))
+    if (!name.empty()) expected.push_back(name);
+  std::sort(expected.begin(), expected.end());
+  std::vector<std::string> created;
+  for (const std::string& name : FilesBelow(scratch))
+    if (!std::binary_search(before.begin(), before.end(), name)) created.push_back(name);
+  auto joined = [](const std::vector<std::string>& names) {
+    std::string text;
+    for (const std::string& name : names) text += name + "\n";
+    return text;
+  };
+  report.Compare("files created", joined(expected), joined(created));
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -240,6 +325,8 @@ int main(int argc, char** argv) {
   }
 
   const std::vector<std::string> args = SplitLines(ReadFile(caseDir / "args").value_or(""));
+  SetEnvironment(caseDir);
+  const std::vector<std::string> before = FilesBelow(scratch);
   const fs::path outPath = scratch.string() + ".stdout";
   const fs::path errPath = scratch.string() + ".stderr";
   std::string trouble;
@@ -284,5 +371,7 @@ int main(int argc, char** argv) {
   for (const std::string& name : SplitLines(ReadFile(caseDir / "unchanged").value_or(""))) {
     if (!name.empty()) CheckUnchanged(report, caseDir, scratch, name);
   }
+  CheckDependencyFile(report, caseDir, scratch);
+  CheckCreated(report, caseDir, before, scratch);
   return report.Status();
 }

@@ -197,6 +197,13 @@ TEST_F(MacroValue, AValueLineOfManyOperatorsFailsCleanly) {
   lexer().StartSource(SourceReader(again));
   RunDirectives();
   EXPECT_EQ(ValueOf("kLong"), -1);
+
+  // Or and shift nest like the others.
+  for (const std::string op : {"| 1 ", "<< 1 "}) {
+    Load("#define kLong 1 " + Repeat(op, 1000) + "\n");
+    EXPECT_EQ(ExpectFailure([&] { RunDirectives(); }).err, "Expression Too Complex!, line 1\n")
+        << op;
+  }
 }
 
 }  // namespace
