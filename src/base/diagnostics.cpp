@@ -17,24 +17,9 @@ void FatalErrorFormatted(const char* format, ...) {
 
 void FailIn(const char* parser, const char* what) { FatalErrorFormatted("%s: %s", parser, what); }
 
-void ReportFailure(const Failure& failure, long line) {
-  std::fflush(stdout);
-  std::fprintf(stderr, "%s, line %ld\n", failure.message(), line);
-  std::fflush(stderr);
-}
-
 void PrintStdout(const char* format, ...) {
   va_list args;
   va_start(args, format);
   std::vfprintf(stdout, format, args);
   va_end(args);
-}
-
-void PrintStderr(const char* format, ...) {
-  std::fflush(stdout);
-  va_list args;
-  va_start(args, format);
-  std::vfprintf(stderr, format, args);
-  va_end(args);
-  std::fflush(stderr);
 }

@@ -33,14 +33,8 @@ class Failure {
 /// parsing function it comes from.
 [[noreturn]] void FailIn(const char* parser, const char* what);
 
-/// Writes the failure report "<message>, line <line>\n" on standard error,
-/// after everything already written on standard output.
-void ReportFailure(const Failure& failure, long line);
-
 /// Formatted text to standard output: warnings and progress lines.
 void PrintStdout(const char* format, ...) __attribute__((format(printf, 1, 2)));
-/// Formatted text to standard error.
-void PrintStderr(const char* format, ...) __attribute__((format(printf, 1, 2)));
 
 /// Counts one level of a nesting (parser calls that recurse with the input)
 /// for as long as it lives, also while a failure unwinds through it. Passing

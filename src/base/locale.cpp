@@ -73,7 +73,7 @@ int DetectLocale(const char* path) {
   return kLocaleEnglish;
 }
 
-Locale::Locale(int language) : language_(language) {
+Locale::Locale(int language) {
   const bool doubleByte =
       language == kLocaleJapanese || language == kLocaleChinese || language == kLocaleKorean;
   const bool keepsStringBytes = language == kLocaleJapanese || language == kLocaleKorean;

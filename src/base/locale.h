@@ -23,8 +23,6 @@ class Locale {
   /// Selects the language's predicates (English for any unknown value).
   explicit Locale(int language = kLocaleEnglish);
 
-  int language() const { return language_; }
-
   /// The first byte of a double-byte character (Japanese, Chinese, Korean).
   bool IsLeadByte(int byte) const { return byteClass_[byte & 0xFF] & kLeadByte; }
   /// A byte that begins an identifier: a letter, or a lead byte.
@@ -39,7 +37,6 @@ class Locale {
  private:
   enum ByteClass : unsigned char { kLeadByte = 1, kIdentStart = 2, kIdentChar = 4 };
 
-  int language_;
   unsigned char byteClass_[256];
   unsigned char stringByte_[256];
 };

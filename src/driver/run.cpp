@@ -78,6 +78,12 @@ void Run::OpenInput() {
   lexer_.StartSource(SourceReader(mainInput_.get()));
 }
 
+void Run::ReportFailure(const Failure& failure) const {
+  std::fflush(stdout);
+  std::fprintf(stderr, "%s, line %ld\n", failure.message(), static_cast<long>(pToken->line));
+  std::fflush(stderr);
+}
+
 int Run::Convert(const char* outputPath) {
   if (Attempt([this] { OpenInput(); }) != 0) return 1;
   if (mainInput_ && mainInput_->IsSameFileAs(outputPath)) {

@@ -19,10 +19,10 @@ int RunVorlTool(int argc, char** argv);
 /// One conversion and everything it holds: the main input, the lexer (with
 /// the language's predicates, the character source, the macro table and the
 /// Token), the resource script, the string pool, the include depth and the
-/// files it included.
-/// Nothing is shared between runs, so several may run at once on different
-/// threads. The statement loops of the main file and of included files, and
-/// the directive handling that leads from one to the other, are its members.
+/// files it included. Nothing is shared between runs, so several may run at
+/// once on different threads. The statement loops of the main file and of
+/// included files, and the directive handling that leads from one to the
+/// other, are its members.
 class Run {
  public:
   /// A run over the file at `inputPath`, which Convert opens; the path's
@@ -50,7 +50,7 @@ class Run {
       step();
       return 0;
     } catch (const Failure& failure) {
-      ReportFailure(failure, lexer_.pToken->line);
+      ReportFailure(failure);
       script_.Discard();
       return 1;
     }
@@ -80,6 +80,9 @@ class Run {
   /// The loop over an included file; returns at that file's end of input.
   void ParseIncludedStatements();
   void IncludeDirective();
+  /// Writes "<message>, line <n>\n" on standard error, with the line of the
+  /// last word read, after everything already written on standard output.
+  void ReportFailure(const Failure& failure) const;
 
   std::string inputPath_;
   bool readsText_ = false;

@@ -1,7 +1,7 @@
 // The character source: the current input, one line buffer at a time.
 #include "source/char_source.h"
 
-#include "base/diagnostics.h"
+#include <cstdio>
 
 namespace {
 
@@ -50,7 +50,10 @@ void SourceReader::RefillLine() {
 
 void SourceReader::UngetCharacter() {
   if (ungetPending_) {
-    PrintStderr("UngetCharacter: can only unget one character at a time\n");
+    // A complaint, not a failure: the run goes on.
+    std::fflush(stdout);
+    std::fputs("UngetCharacter: can only unget one character at a time\n", stderr);
+    std::fflush(stderr);
     return;
   }
   if (readPos_ == 1) return;
