@@ -27,7 +27,16 @@ set(CMAKE_EXE_LINKER_FLAGS_INIT "-static")
 set(CMAKE_SHARED_LINKER_FLAGS_INIT "-static")
 set(CMAKE_MODULE_LINKER_FLAGS_INIT "-static")
 
+# wine runs with a prefix of its own in the build folder (so the tests never
+# touch the user's ~/.wine), quietly, and without offering to install Mono or
+# Gecko when it first creates the prefix. Starting the first program creates
+# it (a few seconds); `.ci/run` does that once with wineboot before the build.
+# The locale is fixed so that wine's ANSI code page is 1252 whatever the
+# user's locale: the tests' command lines hold bytes from 128 up, which a
+# Windows program passes on through that code page.
 find_program(VORL_WINE NAMES wine64 wine)
 if(VORL_WINE)
-  set(CMAKE_CROSSCOMPILING_EMULATOR ${VORL_WINE})
+  set(CMAKE_CROSSCOMPILING_EMULATOR
+      ${CMAKE_COMMAND} -E env WINEPREFIX=${CMAKE_BINARY_DIR}/wineprefix WINEDEBUG=-all
+      WINEDLLOVERRIDES=mscoree,mshtml= LC_ALL=C.UTF-8 ${VORL_WINE})
 endif()

@@ -7,6 +7,8 @@
 #include <cstddef>
 #include <string>
 
+#include "base/printf_format.h"
+
 /// Longest composed message (a longer composition is cut): 255 characters.
 constexpr std::size_t kMessageSize = 256;
 
@@ -26,15 +28,14 @@ class Failure {
 
 /// Composes a message into a 256-byte buffer (cut to 255 characters) and
 /// fails with it.
-[[noreturn]] void FatalErrorFormatted(const char* format, ...)
-    __attribute__((format(printf, 1, 2)));
+[[noreturn]] void FatalErrorFormatted(const char* format, ...) VORL_PRINTF_FORMAT(1, 2);
 
 /// Fails with "<parser>: <what>", the form of every message that names the
 /// parsing function it comes from.
 [[noreturn]] void FailIn(const char* parser, const char* what);
 
 /// Formatted text to standard output: warnings and progress lines.
-void PrintStdout(const char* format, ...) __attribute__((format(printf, 1, 2)));
+void PrintStdout(const char* format, ...) VORL_PRINTF_FORMAT(1, 2);
 
 /// Counts one level of a nesting (parser calls that recurse with the input)
 /// for as long as it lives, also while a failure unwinds through it. Passing

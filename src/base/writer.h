@@ -8,6 +8,7 @@
 #include <string>
 
 #include "base/platform.h"
+#include "base/printf_format.h"
 
 /// A fixed-width number written now and overwritten later. While a placeholder
 /// is open the writer keeps everything from it on in memory, so patching works
@@ -33,7 +34,7 @@ class ScriptWriter {
   bool OpenOutput(const char* path);
 
   /// Formatted text.
-  void WriteFormatted(const char* format, ...) __attribute__((format(printf, 2, 3)));
+  void WriteFormatted(const char* format, ...) VORL_PRINTF_FORMAT(2, 3);
 
   /// Appends `length` bytes of text as they are: the fast way for text a
   /// caller has already laid out.

@@ -29,7 +29,9 @@ std::string AbsolutePath(const char* path) {
   fs::path cleaned;
   for (const fs::path& element : absolute)
     if (element != ".") cleaned /= element;
-  return cleaned.string();
+  // Forward slashes on every system: Make and Ninja read them on Windows too,
+  // and a backslash there could be taken for an escape.
+  return cleaned.generic_string();
 }
 
 /// A path as one name of a Make rule, in the form that Make, Ninja and CMake

@@ -115,10 +115,7 @@ void Lexer::ScanFormatConstruct() {
   if (!PrepareFormat(format, prepared, sizeof prepared, value)) FatalError("Unsupported format");
   char* result = formatResult_;
   // Unsigned conversions take the same 32 bits read as unsigned.
-#pragma GCC diagnostic push
-#pragma GCC diagnostic ignored "-Wformat-nonliteral"
   std::snprintf(result, kFormatResultSize, prepared, value);
-#pragma GCC diagnostic pop
   SkipToCharacter(')');
   token_.text = result;
   token_.eClass = TOK_STRING;
