@@ -5,6 +5,7 @@
 #include <cstring>
 #include <vector>
 
+#include "base/diagnostics.h"
 #include "base/locale.h"
 
 namespace {
@@ -78,10 +79,19 @@ void Run::OpenInput() {
   lexer_.StartSource(SourceReader(mainInput_.get()));
 }
 
-void Run::ReportFailure(const Failure& failure) const {
-  std::fflush(stdout);
-  std::fprintf(stderr, "%s, line %ld\n", failure.message(), static_cast<long>(pToken->line));
-  std::fflush(stderr);
+int Run::Attempt(const std::function<void()>& step) {
+  try {
+    step();
+    return 0;
+  } catch (const Failure& failure) {
+    // The line of the last word read, after everything already written on
+    // standard output.
+    std::fflush(stdout);
+    std::fprintf(stderr, "%s, line %ld\n", failure.message(), static_cast<long>(pToken->line));
+    std::fflush(stderr);
+    script_.Discard();
+    return 1;
+  }
 }
 
 int Run::Convert(const char* outputPath) {

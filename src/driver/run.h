@@ -1,11 +1,11 @@
 // One run of the converter, and the program's entry.
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
 
-#include "base/diagnostics.h"
 #include "base/platform.h"
 #include "base/writer.h"
 #include "driver/depfile.h"
@@ -44,17 +44,7 @@ class Run {
   /// Runs `step` as Convert runs the conversion: a failure is reported as
   /// "<message>, line <n>" on standard error, the script (if one was opened)
   /// removed, and 1 returned; 0 when the step completes.
-  template <class Step>
-  int Attempt(Step step) {
-    try {
-      step();
-      return 0;
-    } catch (const Failure& failure) {
-      ReportFailure(failure);
-      script_.Discard();
-      return 1;
-    }
-  }
+  int Attempt(const std::function<void()>& step);
 
   /// Opens the main input of a run over a file and makes it the lexer's
   /// source; fails with "Unable to open input file: %s\n" when it cannot be
@@ -80,9 +70,6 @@ class Run {
   /// The loop over an included file; returns at that file's end of input.
   void ParseIncludedStatements();
   void IncludeDirective();
-  /// Writes "<message>, line <n>\n" on standard error, with the line of the
-  /// last word read, after everything already written on standard output.
-  void ReportFailure(const Failure& failure) const;
 
   std::string inputPath_;
   bool readsText_ = false;

@@ -17,18 +17,18 @@ struct KeywordHash {
 };
 using KeywordTable = std::unordered_map<std::string_view, int32_t, KeywordHash, std::equal_to<>>;
 
-/// Every keyword and its class, built once and shared by all runs.
-const KeywordTable& Keywords() {
-  static const KeywordTable table = [] {
-    KeywordTable keywords;
+KeywordTable BuildKeywordTable() {
+  KeywordTable keywords;
 #define STATEMENT(text, cls, num) keywords.emplace(text, num);
 #define PROPERTY(word, num, parser) keywords.emplace(#word, num);
 #define KIND(word, num, code) keywords.emplace(#word, num);
 #include "source/keywords.def"
-    return keywords;
-  }();
-  return table;
+  return keywords;
 }
+
+/// Every keyword and its class, built before the program starts and only
+/// read from then on, by any number of runs at once.
+const KeywordTable kKeywords = BuildKeywordTable();
 
 }  // namespace
 
@@ -102,9 +102,8 @@ int Lexer::VORL_GetKeywordOrLabel(int byte) {
   source_.UngetCharacter();
   token_.name = identBuffer_;
 
-  const KeywordTable& keywords = Keywords();
-  const auto keyword = keywords.find(std::string_view(identBuffer_));
-  if (keyword != keywords.end()) {
+  const auto keyword = kKeywords.find(std::string_view(identBuffer_));
+  if (keyword != kKeywords.end()) {
     token_.eClass = keyword->second;
     if (token_.eClass == TOK_INCLUDE) token_.code[0] = '\0';
     return kTokenDone;
