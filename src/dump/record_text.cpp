@@ -1,0 +1,58 @@
+// Numbers, codes and name lists as the description language writes them.
+#include "dump/record_text.h"
+
+#include <cstdio>
+
+namespace dump {
+
+std::string Hex(const char* format, std::uint32_t value) {
+  char text[16];
+  std::snprintf(text, sizeof text, format, static_cast<unsigned>(value));
+  return text;
+}
+
+std::string Number32(std::uint32_t value, NumberStyle style) {
+  const auto signedValue = static_cast<std::int32_t>(value);
+  if (style == NumberStyle::kHex) return value == 0 ? "0" : Hex("0x%08X", value);
+  if (signedValue >= 0) return std::to_string(signedValue);
+  // The reader negates what follows a minus; the smallest value has no
+  // positive counterpart and is written in hex.
+  if (value == 0x80000000u) return "0x80000000";
+  return "-" + std::to_string(-static_cast<std::int64_t>(signedValue));
+}
+
+std::optional<std::string> CodeLiteral(const std::uint8_t* bytes, bool reversed,
+                                       const TextRules& rules) {
+  std::string text = "'";
+  for (int i = 0; i < 4; ++i) {
+    const std::uint8_t c = bytes[reversed ? 3 - i : i];
+    const bool plain = c >= 0x80 || (c >= 0x20 && c < 0x7F && c != '\'' && c != '"' && c != '\\');
+    if (!plain) return std::nullopt;
+    // A double-byte lead byte would take the closing quote along.
+    if (i == 3 && rules.doubleByte && IsDoubleByteLead(c)) return std::nullopt;
+    text += static_cast<char>(c);
+  }
+  return text + "'";
+}
+
+std::optional<std::string> FlagNames(std::span<const NamedValue> table, std::uint32_t bits) {
+  std::string text;
+  std::uint32_t named = 0;
+  for (const NamedValue& entry : table) {
+    named |= entry.value;
+    if ((bits & entry.value) != entry.value) continue;
+    if (!text.empty()) text += ", ";
+    text += entry.name;
+  }
+  if (bits & ~named) return std::nullopt;
+  return text.empty() ? "none" : text;
+}
+
+const char* NameOf(std::span<const NamedValue> table, std::uint32_t value) {
+  for (const NamedValue& entry : table) {
+    if (entry.value == value) return entry.name;
+  }
+  return nullptr;
+}
+
+}  // namespace dump

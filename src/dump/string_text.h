@@ -1,0 +1,57 @@
+// Writing bytes back as string literals of the resource description language,
+// so that converting the text again gives the same bytes.
+//
+// Property-list strings reach the resource script as the converter read them,
+// escapes and all, and the resource compiler resolves the escapes; their length
+// fields count the text as written. So the text chosen for a string must not
+// only compile to its bytes but also be exactly as long as the length fields
+// say: the escapes are picked to make up the difference.
+//
+// String-list elements are decoded by the converter itself (\0xHH, \t, \r,
+// \"); only their bytes matter.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <string>
+
+namespace dump {
+
+/// How the text will be read back: the language the output file's name
+/// selects for the converter.
+struct TextRules {
+  /// Bytes of string literals are translated from the Macintosh character set
+  /// (every language but Japanese and Korean).
+  bool translate = true;
+  /// Bytes 0x81-0x9F and 0xE0-0xEF begin double-byte characters (Japanese,
+  /// Korean, Chinese).
+  bool doubleByte = false;
+};
+
+/// The rules for an output file named `path` (null for standard output).
+TextRules RulesForOutput(const char* path);
+
+/// What a property string's length field counts.
+enum class CountRule {
+  kCharacters,     ///< the characters the text is written with (Name, Category, entry points, terminology)
+  kEscapesAsBytes  ///< characters less the extras of its escapes (the host's match name and support address)
+};
+
+/// The text, without its quotes, that compiles to `bytes` and counts `target`
+/// under `rule`; nothing when no text does (or the text would be longer than a
+/// string literal may be).
+std::optional<std::string> PropertyStringText(std::span<const std::uint8_t> bytes,
+                                              CountRule rule, int target,
+                                              const TextRules& rules);
+
+/// One string-list element as one or more adjacent quoted literals (each at
+/// most as long as the lexer takes), e.g. "abc" or "..." "...".
+std::string StringListElementText(std::span<const std::uint8_t> bytes, const TextRules& rules);
+
+/// Whether byte `byte` begins a double-byte character.
+inline bool IsDoubleByteLead(std::uint8_t byte) {
+  return (byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xEF);
+}
+
+}  // namespace dump
