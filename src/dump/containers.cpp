@@ -22,7 +22,8 @@ std::vector<FoundResource> FindResources(std::span<const std::uint8_t> file) {
     return FindInResFile(file);
   }
   if (file.size() >= 2 && file[0] == 'M' && file[1] == 'Z') return FindInPeImage(file);
-  throw DumpError("file start", 0, "neither a compiled resource file (.res) nor a Windows PE image");
+  throw DumpError("unknown kind of file", 0,
+                  "neither a compiled resource file (.res) nor a Windows PE image");
 }
 
 bool TypeFromName(const std::u16string& name, ResourceType& type) {

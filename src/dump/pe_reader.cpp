@@ -37,7 +37,7 @@ class PeImage {
     ReadHeaders();
     std::vector<FoundResource> found;
     if (resourceRva_ == 0) return found;
-    root_ = FileOffsetOf(resourceRva_, 16, "resource directory");
+    root_ = FileOffsetOf(resourceRva_, 16, "resource data directory", resourceField_);
     ForEachEntry(root_, [&](std::uint64_t entry, std::uint32_t nameField, std::uint32_t target) {
       if (!(nameField & kHighBit)) return;  // a standard type given by number
       ResourceType type;
@@ -73,6 +73,7 @@ class PeImage {
     const std::uint64_t directory = optional + countField + 4 + 8 * kResourceDirectoryIndex;
     if (directoryCount > kResourceDirectoryIndex && directory + 8 <= optional + optionalSize) {
       resourceRva_ = file_.U32(directory, "resource data directory");
+      resourceField_ = directory;
     }
     const std::uint64_t table = optional + optionalSize;
     file_.Require(table, std::uint64_t{sectionCount} * 40, "section table");
@@ -84,20 +85,23 @@ class PeImage {
     }
   }
 
-  /// The file offset of `count` bytes at `rva`; they must lie in one
-  /// section's bytes in the file.
-  std::uint64_t FileOffsetOf(std::uint32_t rva, std::uint64_t count, const char* what) const {
+  /// The file offset of `count` bytes at `rva`, which the field at `field`
+  /// holds; they must lie in one section's bytes in the file.
+  std::uint64_t FileOffsetOf(std::uint32_t rva, std::uint64_t count, const char* what,
+                             std::uint64_t field) const {
     for (const Section& section : sections_) {
       const std::uint64_t start = section.virtualAddress;
       if (rva < start || rva - start >= section.rawSize) continue;
       const std::uint64_t offset = std::uint64_t{section.rawOffset} + (rva - start);
       if (rva - start + count > section.rawSize) {
-        throw DumpError(what, offset, "runs past the end of its section");
+        throw DumpError(what, field,
+                        "its " + std::to_string(count) + " bytes run past the end of their section");
       }
       file_.Require(offset, count, what);
       return offset;
     }
-    throw DumpError(what, rva, "this relative address lies in no section of the file");
+    throw DumpError(what, field,
+                    "its relative address " + HexOffset(rva) + " lies in no section of the file");
   }
 
   /// Calls `visit(entryOffset, nameField, targetField)` for each entry of the
@@ -171,7 +175,7 @@ class PeImage {
     }
     const std::uint32_t rva = file_.U32(dataEntry, "resource data entry");
     const std::uint32_t size = file_.U32(dataEntry + 4, "resource data entry");
-    resource.offset = size == 0 ? 0 : FileOffsetOf(rva, size, "resource data");
+    resource.offset = size == 0 ? 0 : FileOffsetOf(rva, size, "resource data entry", dataEntry);
     resource.data = file_.Range(resource.offset, size, "resource data");
   }
 
@@ -193,6 +197,7 @@ class PeImage {
   Bytes file_;
   std::vector<Section> sections_;
   std::uint32_t resourceRva_ = 0;
+  std::uint64_t resourceField_ = 0;
   std::uint64_t root_ = 0;
   std::set<std::uint64_t> seen_;
 };

@@ -102,8 +102,8 @@ std::vector<ListItem> DecodePropertyList(std::span<const std::uint8_t> block,
     offset += kRecordHeaderSize + length;
   }
   if (records != count) {
-    items.push_back(Comment("/* the list header counts " + std::to_string(count) +
-                            " properties, the list holds " + std::to_string(records) + " */"));
+    items.push_back(Comment("/* the list header's count is " + std::to_string(count) +
+                            ", the list holds " + std::to_string(records) + " records */"));
   }
   return items;
 }

@@ -65,6 +65,7 @@ class StringDecoder {
   struct Picked {
     std::string text;
     std::size_t size;
+    bool loose = false;  ///< the text converts to other length fields
   };
 
   bool ZerosHold(const Reading& reading) const {
@@ -102,11 +103,20 @@ class StringDecoder {
     }
     if (readings.empty()) return std::nullopt;
     if (auto text = Spell(readings.front(), rule)) return Picked{*text, readings.front().Size()};
+    // No spelling gives the length fields again (bytes no Macintosh byte
+    // translates to, under rules that allow no escape there): the string is
+    // still shown, with a note.
+    Reading loose = readings.front();
+    loose.target = -1;
+    if (auto text = Spell(loose, rule)) {
+      return Picked{*text, loose.Size(), true};
+    }
     return std::nullopt;
   }
 
-  std::optional<DecodedRecord> Done(const std::string& value, std::size_t size) const {
-    return DecodedRecord{std::string(row_.keyword) + " { " + value + " }", size};
+  std::optional<DecodedRecord> Done(const std::string& value, const Picked& picked) const {
+    const char* note = picked.loose ? "/* converts to other length fields than the record's */\n" : "";
+    return DecodedRecord{note + std::string(row_.keyword) + " { " + value + " }", picked.size};
   }
 
   /// A length byte, the text, zeros up to the length field (a multiple of
@@ -128,7 +138,7 @@ class StringDecoder {
     const auto picked = Pick(readings, row_.escapesAsBytes ? CountRule::kEscapesAsBytes
                                                            : CountRule::kCharacters);
     if (!picked) return std::nullopt;
-    return Done("\"" + picked->text + "\"", picked->size);
+    return Done("\"" + picked->text + "\"", *picked);
   }
 
   /// The text, a zero, zeros up to the length field (a multiple of four): the
@@ -142,7 +152,7 @@ class StringDecoder {
     }
     const auto picked = Pick(readings, CountRule::kCharacters);
     if (!picked) return std::nullopt;
-    return Done("\"" + picked->text + "\"", picked->size);
+    return Done("\"" + picked->text + "\"", *picked);
   }
 
   /// Version (zero), class and event codes, terminology id, then the text
@@ -167,7 +177,7 @@ class StringDecoder {
     if (!picked) return std::nullopt;
     return Done(*classCode + ", " + *eventCode + ", " + std::to_string(LoadU16(rest.data() + 12)) +
                     ", \"" + picked->text + "\"",
-                picked->size);
+                *picked);
   }
 
   const PropertyRow& row_;

@@ -43,24 +43,17 @@ std::vector<ListItem> DecodeStringList(std::span<const std::uint8_t> block,
   if (pieces.size() > count && tail.empty() && pool.size() % 2 == 0 && pieces.back().empty()) {
     pieces.pop_back();
   }
-  // More zero-terminated pieces than strings: the last string holds zero bytes.
-  std::size_t shown = pieces.size();
-  if (count > 0 && pieces.size() > count) {
-    shown = count;
-    const std::uint8_t* first = pieces[count - 1].data();
-    const std::uint8_t* last = pieces.back().data() + pieces.back().size();
-    pieces[count - 1] = {first, static_cast<std::size_t>(last - first)};
-  }
-  for (std::size_t i = 0; i < shown; ++i) {
-    items.push_back({true, StringListElementText(pieces[i], rules)});
-  }
+  // The converter never writes a zero byte inside a string: more pieces than
+  // the count are shown as they are, with the count's comment below.
+  const std::size_t shown = pieces.size();
+  for (const auto& piece : pieces) items.push_back({true, StringListElementText(piece, rules)});
   if (!tail.empty()) {
     items.push_back(Comment(HexComment(
         std::to_string(tail.size()) + " bytes after the last string, without a terminator", tail)));
   }
   if (shown != count) {
-    items.push_back(Comment("/* the list header counts " + std::to_string(count) +
-                            " strings, the list holds " + std::to_string(shown) + " */"));
+    items.push_back(Comment("/* the list header's count is " + std::to_string(count) +
+                            ", the list holds " + std::to_string(shown) + " strings */"));
   }
   return items;
 }

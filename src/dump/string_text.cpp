@@ -143,7 +143,7 @@ std::optional<std::string> PropertyStringText(std::span<const std::uint8_t> byte
                                               CountRule rule, int target,
                                               const TextRules& rules) {
   const std::size_t count = bytes.size();
-  if (count > kLiteralMax || target < 0 || target > kMaxWeight) return std::nullopt;
+  if (count > kLiteralMax || target > kMaxWeight) return std::nullopt;
   std::vector<std::vector<Spelling>> spellings(count);
   for (std::size_t at = 0; at < count; ++at) spellings[at] = SpellingsAt(bytes, at, rule, rules);
 
@@ -166,6 +166,11 @@ std::optional<std::string> PropertyStringText(std::span<const std::uint8_t> byte
     }
   }
 
+  if (target < 0) {
+    const Reachable all = following(0, Spelling{}.followers);
+    for (target = 0; target <= kMaxWeight && !all.test(target);) ++target;
+    if (target > kMaxWeight) return std::nullopt;
+  }
   std::string text;
   int remaining = target;
   unsigned allowed = Spelling{}.followers;
