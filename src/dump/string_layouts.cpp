@@ -36,11 +36,16 @@ struct Reading {
 
 std::size_t Padded(std::size_t size) { return (size + 3) & ~std::size_t{3}; }
 
+/// The longest text a string literal holds; a record that says more cannot
+/// have come from one.
+constexpr std::size_t kLongestText = 256;
+
 /// The readings of `written` characters whose text of `count` bytes the
 /// resource compiler may have made shorter (down to a quarter: \x41 is four
 /// characters for one byte).
 void AddReadings(std::vector<Reading>& readings, std::size_t start, std::size_t written,
                  std::size_t zeros, int divisor) {
+  if (written > kLongestText) return;
   const std::size_t fewest = (written + divisor - 1) / divisor;
   for (std::size_t count = written + 1; count-- > fewest;) {
     readings.push_back({start, count, zeros, static_cast<int>(written)});
