@@ -3,6 +3,8 @@
 
 #include <cstddef>
 
+#include "base/printf_format.h"
+
 /// Longest composed message (a longer composition is cut): 255 characters.
 constexpr std::size_t kMessageSize = 256;
 
@@ -22,13 +24,12 @@ struct EarlyExit {
 
 /// Composes a message into a 256-byte buffer (cut to 255 characters) and
 /// fails with it.
-[[noreturn]] void FatalErrorFormatted(const char* format, ...)
-    __attribute__((format(printf, 1, 2)));
+[[noreturn]] void FatalErrorFormatted(const char* format, ...) VORL_PRINTF_FORMAT(1, 2);
 
 /// Formatted text to standard output: warnings and progress lines.
-void PrintStdout(const char* format, ...) __attribute__((format(printf, 1, 2)));
+void PrintStdout(const char* format, ...) VORL_PRINTF_FORMAT(1, 2);
 /// Formatted text to standard error.
-void PrintStderr(const char* format, ...) __attribute__((format(printf, 1, 2)));
+void PrintStderr(const char* format, ...) VORL_PRINTF_FORMAT(1, 2);
 
 /// Counts one level of a nesting (parser calls that recurse with the input)
 /// for as long as it lives, also while a failure unwinds through it. Passing

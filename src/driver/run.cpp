@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "driver/depfile.h"
 #include "driver/diagnostics.h"
 #include "driver/locale.h"
 #include "driver/statements.h"
@@ -67,12 +68,14 @@ void Convert(const std::vector<std::string>& entries) {
   InitLexer();
   ParseStatements();
   FinishOutput();
+  WriteDependencyFile(input, output);
 }
 
 }  // namespace
 
 void ResetRunState() {
   ResetWriter();
+  ResetDependencies();
   ResetSource();
   ResetLexer();
   ResetMacros();

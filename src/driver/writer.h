@@ -5,6 +5,8 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "base/printf_format.h"
+
 struct OutStream;
 
 /// Creates the resource script (existing content discarded), records its path
@@ -18,8 +20,7 @@ OutStream* ScriptOutput();
 
 /// Formatted text to the stream. Write errors end the run with
 /// "Unable to write output file %s\n".
-void WriteFormatted(OutStream* stream, const char* format, ...)
-    __attribute__((format(printf, 2, 3)));
+void WriteFormatted(OutStream* stream, const char* format, ...) VORL_PRINTF_FORMAT(2, 3);
 
 /// Appends `length` bytes of text as they are: the fast way for text a caller
 /// has already laid out.

@@ -36,9 +36,10 @@ struct Reading {
 
 std::size_t Padded(std::size_t size) { return (size + 3) & ~std::size_t{3}; }
 
-/// The longest text a string literal holds; a record that says more cannot
-/// have come from one.
-constexpr std::size_t kLongestText = 256;
+/// The longest text a string literal holds (256 characters, and one more
+/// when an escape begins at the 256th); a record that says more cannot have
+/// come from one.
+constexpr std::size_t kLongestText = 257;
 
 /// The readings of `written` characters whose text of `count` bytes the
 /// resource compiler may have made shorter (down to a quarter: \x41 is four

@@ -24,7 +24,9 @@ TextRules RulesForOutput(const char* path) {
 
 namespace {
 
-/// The longest string literal the lexer takes in one piece.
+/// The longest string literal the lexer takes in one piece; one more when an
+/// escape of two characters begins at the last place (the lexer stores the
+/// escaped character after it).
 constexpr int kLiteralMax = 256;
 
 /// The character the text holds for `byte` written as itself, or -1 when the
@@ -172,6 +174,7 @@ std::optional<std::string> PropertyStringText(std::span<const std::uint8_t> byte
     if (target > kMaxWeight) return std::nullopt;
   }
   std::string text;
+  std::size_t lastUnit = 0;  // where the last spelling begins
   int remaining = target;
   unsigned allowed = Spelling{}.followers;
   for (std::size_t at = 0; at < count;) {
@@ -187,12 +190,18 @@ std::optional<std::string> PropertyStringText(std::span<const std::uint8_t> byte
       }
     }
     if (chosen == nullptr) return std::nullopt;
+    lastUnit = text.size();
     text += chosen->text;
     remaining -= chosen->weight;
     allowed = chosen->followers;
     at += chosen->take;
   }
-  if (remaining != 0 || text.size() > kLiteralMax) return std::nullopt;
+  if (remaining != 0) return std::nullopt;
+  const bool lastIsShortEscape =
+      lastUnit + 2 == text.size() && text[lastUnit] == '\\';
+  if (text.size() > kLiteralMax + 1 || (text.size() == kLiteralMax + 1 && !lastIsShortEscape)) {
+    return std::nullopt;
+  }
   return text;
 }
 

@@ -6,6 +6,7 @@
 #include <cstring>
 #include <string>
 
+#include "base/printf_format.h"
 #include "driver/writer.h"
 #include "proplist/properties.h"
 #include "proplist/record.h"
@@ -16,8 +17,7 @@ namespace {
 /// Version, class id, event id and terminology id before the string part.
 constexpr int kFixedTerminologyBytes = 4 + 4 + 4 + 2;
 
-__attribute__((format(printf, 2, 3))) void AppendFormatted(std::string& out,
-                                                           const char* format, ...) {
+VORL_PRINTF_FORMAT(2, 3) void AppendFormatted(std::string& out, const char* format, ...) {
   char line[kStringMax + 64];
   va_list args;
   va_start(args, format);

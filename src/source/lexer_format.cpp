@@ -119,10 +119,7 @@ void ScanFormatConstruct() {
   if (!PrepareFormat(format, prepared, sizeof prepared, value)) FatalError("Unsupported format");
   char* result = FormatResultBuffer();
   // Unsigned conversions take the same 32 bits read as unsigned.
-#pragma GCC diagnostic push
-#pragma GCC diagnostic ignored "-Wformat-nonliteral"
   std::snprintf(result, kFormatResultSize, prepared, value);
-#pragma GCC diagnostic pop
   SkipToCharacter(')');
   pToken->text = result;
   pToken->eClass = TOK_STRING;

@@ -10,6 +10,7 @@
 #include <string>
 #include <utility>
 
+#include "driver/depfile.h"
 #include "driver/diagnostics.h"
 #include "driver/statements.h"
 #include "source/char_source.h"
@@ -112,6 +113,7 @@ void IncludeFile(const char* path) {
     return;
   }
   if (gIncludeDepth >= kMaxIncludeDepth) FatalError("Include nesting too deep");
+  NoteIncludedFile(path);
   IncludedSource source(std::move(file));
   ParseIncludedStatements();
 }

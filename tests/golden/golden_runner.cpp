@@ -10,11 +10,34 @@
 // files named in `unchanged`. Any difference is reported and the runner exits 1.
 // A case that checks a shipped example names it in `examples` (one file name a
 // line) instead of holding a copy: it is copied from the examples folder.
+//
+// The run sees the runner's environment without VORLTOOL_DEPFILE, plus the
+// variables of `env` (one NAME=value a line). `expected.d` is the expected
+// dependency file, the one VORLTOOL_DEPFILE names (relative to the working
+// folder); its absolute paths begin with @SCRATCH@, which stands for the
+// working folder (as written by the run, blanks escaped or not). `created`
+// lists every file the run must leave behind that the case did not bring
+// (one a line, relative to the working folder), and no other.
+// `hard-links` makes hard links in the scratch folder before the run (one
+// "<new name> <existing name>" a line), since a repository cannot hold them.
+// A case that only makes sense on one kind of system (a device name, a
+// symbolic link, which wine shows Windows programs as the file it points to)
+// names it in `only-on`: `posix` or `windows`. Elsewhere the runner exits 77,
+// which the test suite reports as skipped.
 
+#ifdef _WIN32
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
+#ifndef WIN32_LEAN_AND_MEAN
+#define WIN32_LEAN_AND_MEAN
+#endif
+#include <windows.h>
+#else
 #include <fcntl.h>
-#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
+#endif
 
 #include <algorithm>
 #include <cerrno>
@@ -124,6 +147,93 @@ class Report {
   int failures_ = 0;
 };
 
+#ifdef _WIN32
+
+constexpr const char* kThisSystem = "windows";
+
+/// `arg` quoted for a command line as the C runtime splits it: blanks and tabs
+/// inside quotes, a quote escaped by a backslash, backslashes doubled only
+/// where a quote follows them.
+std::string QuoteArgument(const std::string& arg) {
+  if (!arg.empty() && arg.find_first_of(" \t\n\v\"") == std::string::npos) return arg;
+  std::string quoted = "\"";
+  std::size_t backslashes = 0;
+  for (char c : arg) {
+    if (c == '\\') {
+      ++backslashes;
+      continue;
+    }
+    quoted.append(c == '"' ? 2 * backslashes + 1 : backslashes, '\\');
+    backslashes = 0;
+    quoted += c;
+  }
+  quoted.append(2 * backslashes, '\\');
+  return quoted + "\"";
+}
+
+/// A file the child inherits as one of its standard streams.
+HANDLE OpenInherited(const char* path, bool write) {
+  SECURITY_ATTRIBUTES inherit{sizeof(SECURITY_ATTRIBUTES), nullptr, TRUE};
+  return CreateFileA(path, write ? GENERIC_WRITE : GENERIC_READ,
+                     FILE_SHARE_READ | FILE_SHARE_WRITE, &inherit,
+                     write ? CREATE_ALWAYS : OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+}
+
+/// Runs the binary in `workDir` with stdin from NUL and the two streams sent
+/// to files; returns the exit status, or a description of how it ended. The
+/// arguments go through the ANSI command line byte for byte, as a user's
+/// would.
+std::optional<int> RunBinary(const std::string& binary, const std::vector<std::string>& args,
+                             const fs::path& workDir, const fs::path& outPath,
+                             const fs::path& errPath, std::string& trouble) {
+  std::string commandLine = QuoteArgument(binary);
+  for (const std::string& arg : args) commandLine += " " + QuoteArgument(arg);
+
+  const HANDLE in = OpenInherited("NUL", false);
+  const HANDLE out = OpenInherited(outPath.string().c_str(), true);
+  const HANDLE err = OpenInherited(errPath.string().c_str(), true);
+  STARTUPINFOA startup{};
+  startup.cb = sizeof startup;
+  startup.dwFlags = STARTF_USESTDHANDLES;
+  startup.hStdInput = in;
+  startup.hStdOutput = out;
+  startup.hStdError = err;
+  PROCESS_INFORMATION child{};
+  const bool started = in != INVALID_HANDLE_VALUE && out != INVALID_HANDLE_VALUE &&
+                       err != INVALID_HANDLE_VALUE &&
+                       CreateProcessA(binary.c_str(), commandLine.data(), nullptr, nullptr, TRUE,
+                                      0, nullptr, workDir.string().c_str(), &startup, &child);
+  const DWORD startError = GetLastError();
+  for (HANDLE handle : {in, out, err})
+    if (handle != INVALID_HANDLE_VALUE) CloseHandle(handle);
+  if (!started) {
+    trouble = "cannot start the binary (error " + std::to_string(startError) + ")";
+    return std::nullopt;
+  }
+  CloseHandle(child.hThread);
+
+  const auto limit = std::chrono::duration_cast<std::chrono::milliseconds>(kTimeLimit);
+  DWORD status = 0;
+  if (WaitForSingleObject(child.hProcess, static_cast<DWORD>(limit.count())) != WAIT_OBJECT_0) {
+    TerminateProcess(child.hProcess, 1);
+    WaitForSingleObject(child.hProcess, INFINITE);
+    trouble = "the run did not end within the time limit (hang)";
+  } else if (!GetExitCodeProcess(child.hProcess, &status)) {
+    trouble = "no exit status (error " + std::to_string(GetLastError()) + ")";
+  } else if (status >= 0xC0000000) {
+    char code[16];
+    std::snprintf(code, sizeof code, "0x%08lX", static_cast<unsigned long>(status));
+    trouble = std::string("the run ended with exception ") + code;
+  }
+  CloseHandle(child.hProcess);
+  if (!trouble.empty()) return std::nullopt;
+  return static_cast<int>(status);
+}
+
+#else
+
+constexpr const char* kThisSystem = "posix";
+
 /// Runs the binary in `workDir` with stdin from /dev/null and the two streams
 /// sent to files; returns the exit status, or a description of how it ended.
 std::optional<int> RunBinary(const std::string& binary, const std::vector<std::string>& args,
@@ -175,6 +285,8 @@ std::optional<int> RunBinary(const std::string& binary, const std::vector<std::s
   return WEXITSTATUS(status);
 }
 
+#endif
+
 /// A path from the case, relative to the working folder unless absolute.
 fs::path InScratch(const fs::path& scratch, const std::string& name) {
   const fs::path path(name);
@@ -208,6 +320,95 @@ void CheckUnchanged(Report& report, const fs::path& caseDir, const fs::path& scr
   }
 }
 
+/// Sets the variables of the case's `env` for the run, and no dependency file
+/// unless the case asks for one.
+void SetEnvironment(const fs::path& caseDir) {
+#ifdef _WIN32
+  // An empty value removes the variable on Windows.
+  auto set = [](const std::string& name, const std::string& value) {
+    _putenv_s(name.c_str(), value.c_str());
+  };
+  set("VORLTOOL_DEPFILE", "");
+#else
+  auto set = [](const std::string& name, const std::string& value) {
+    setenv(name.c_str(), value.c_str(), 1);
+  };
+  unsetenv("VORLTOOL_DEPFILE");
+#endif
+  for (const std::string& line : SplitLines(ReadFile(caseDir / "env").value_or(""))) {
+    const std::size_t equals = line.find('=');
+    if (equals != std::string::npos) set(line.substr(0, equals), line.substr(equals + 1));
+  }
+}
+
+/// Every file below `folder` (not the folders), relative to it, sorted.
+std::vector<std::string> FilesBelow(const fs::path& folder) {
+  std::vector<std::string> files;
+  std::error_code ec;
+  for (fs::recursive_directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
+    if (!it->is_directory(ec)) files.push_back(fs::relative(it->path(), folder, ec).string());
+  }
+  std::sort(files.begin(), files.end());
+  return files;
+}
+
+std::string ReplaceAll(std::string text, const std::string& from, const std::string& to) {
+  if (from.empty()) return text;
+  for (std::size_t at = text.find(from); at != std::string::npos; at = text.find(from, at + to.size()))
+    text.replace(at, from.size(), to);
+  return text;
+}
+
+/// The dependency file with the working folder written as @SCRATCH@, under
+/// each of the names it may have been reached by.
+std::string WithScratchPlaceholder(std::string text, const fs::path& scratch) {
+  std::error_code ec;
+  for (const fs::path& name : {fs::canonical(scratch, ec), scratch}) {
+    if (name.empty()) continue;
+    for (const std::string& spelling : {name.string(), name.generic_string()}) {
+      text = ReplaceAll(text, ReplaceAll(spelling, " ", "\\ "), "@SCRATCH@");
+      text = ReplaceAll(text, spelling, "@SCRATCH@");
+    }
+  }
+  return text;
+}
+
+void CheckDependencyFile(Report& report, const fs::path& caseDir, const fs::path& scratch) {
+  const auto expected = ReadFile(caseDir / "expected.d");
+  if (!expected) return;
+  const char* named = std::getenv("VORLTOOL_DEPFILE");
+  if (named == nullptr || *named == '\0') {
+    report.Fail("expected.d given, but `env` sets no VORLTOOL_DEPFILE");
+    return;
+  }
+  const auto actual = ReadFile(InScratch(scratch, named));
+  if (!actual) {
+    report.Fail(std::string("dependency file ") + named + " was not written");
+  } else {
+    report.Compare(std::string("dependency file ") + named, *expected,
+                   WithScratchPlaceholder(*actual, scratch));
+  }
+}
+
+void CheckCreated(Report& report, const fs::path& caseDir, const std::vector<std::string>& before,
+                  const fs::path& scratch) {
+  const auto listed = ReadFile(caseDir / "created");
+  if (!listed) return;
+  std::vector<std::string> expected;
+  for (const std::string& name : SplitLines(*listed))
+    if (!name.empty()) expected.push_back(name);
+  std::sort(expected.begin(), expected.end());
+  std::vector<std::string> created;
+  for (const std::string& name : FilesBelow(scratch))
+    if (!std::binary_search(before.begin(), before.end(), name)) created.push_back(name);
+  auto joined = [](const std::vector<std::string>& names) {
+    std::string text;
+    for (const std::string& name : names) text += name + "\n";
+    return text;
+  };
+  report.Compare("files created", joined(expected), joined(created));
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -221,6 +422,15 @@ int main(int argc, char** argv) {
   const fs::path caseDir = fs::absolute(argv[2]);
   const fs::path scratch = fs::absolute(argv[3]);
   Report report(caseDir.filename().string());
+
+  if (const auto only = ReadFile(caseDir / "only-on")) {
+    const std::vector<std::string> lines = SplitLines(*only);
+    if (lines.empty() || lines.front() != kThisSystem) {
+      std::printf("%s: runs only on %s\n", caseDir.filename().string().c_str(),
+                  lines.empty() ? "(nothing)" : lines.front().c_str());
+      return 77;
+    }
+  }
 
   std::error_code ec;
   fs::remove_all(scratch, ec);
@@ -239,7 +449,20 @@ int main(int argc, char** argv) {
     }
   }
 
+  for (const std::string& line : SplitLines(ReadFile(caseDir / "hard-links").value_or(""))) {
+    const std::size_t blank = line.find(' ');
+    if (blank == std::string::npos) continue;
+    const fs::path link = scratch / line.substr(0, blank);
+    fs::create_hard_link(scratch / line.substr(blank + 1), link, ec);
+    if (ec) {
+      report.Fail("cannot make the hard link " + link.string() + ": " + ec.message());
+      return report.Status();
+    }
+  }
+
   const std::vector<std::string> args = SplitLines(ReadFile(caseDir / "args").value_or(""));
+  SetEnvironment(caseDir);
+  const std::vector<std::string> before = FilesBelow(scratch);
   const fs::path outPath = scratch.string() + ".stdout";
   const fs::path errPath = scratch.string() + ".stderr";
   std::string trouble;
@@ -268,8 +491,8 @@ int main(int argc, char** argv) {
   }
   const fs::path output = InScratch(scratch, outputName);
   if (fs::exists(caseDir / "no-output")) {
-    struct stat info;
-    if (lstat(output.c_str(), &info) == 0) report.Fail("output " + outputName + " exists, expected none");
+    if (fs::exists(fs::symlink_status(output, ec)))
+      report.Fail("output " + outputName + " exists, expected none");
   } else if (const auto expected = ReadFile(caseDir / "expected.rc")) {
     const auto actual = ReadFile(output);
     if (outputName.empty()) {
@@ -284,5 +507,7 @@ int main(int argc, char** argv) {
   for (const std::string& name : SplitLines(ReadFile(caseDir / "unchanged").value_or(""))) {
     if (!name.empty()) CheckUnchanged(report, caseDir, scratch, name);
   }
+  CheckDependencyFile(report, caseDir, scratch);
+  CheckCreated(report, caseDir, before, scratch);
   return report.Status();
 }

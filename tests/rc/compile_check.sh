@@ -3,17 +3,20 @@
 # and compiles each resulting script with llvm-rc, so that what we write is
 # known to be accepted by a real resource compiler.
 #
-#   compile_check.sh <VorlTool> <folder> <folder> <scratch folder>
+#   compile_check.sh <VorlTool> <folder> <folder> <scratch folder> [emulator...]
+#
+# The emulator, when given, runs VorlTool (wine, for a Windows build).
 #
 # Exits 77 (skipped) when llvm-rc or clang (its preprocessor) is missing.
 set -uo pipefail
 
-if [ $# -ne 4 ]; then
-  echo "usage: compile_check.sh <VorlTool> <rc inputs> <examples> <scratch>" >&2
+if [ $# -lt 4 ]; then
+  echo "usage: compile_check.sh <VorlTool> <rc inputs> <examples> <scratch> [emulator...]" >&2
   exit 2
 fi
 tool=$1
 scratch=$4
+emulator=("${@:5}")
 
 for needed in llvm-rc clang; do
   if ! command -v "$needed" >/dev/null 2>&1; then
@@ -34,7 +37,7 @@ for folder in "$2" "$3"; do
   for input in "$folder"/*.r; do
     [ -e "$input" ] || continue
     name=$(basename "$input" .r)
-    if ! "$tool" "$input" "$out_dir/$name.rc" >"$out_dir/$name.convert.log" 2>&1; then
+    if ! "${emulator[@]}" "$tool" "$input" "$out_dir/$name.rc" >"$out_dir/$name.convert.log" 2>&1; then
       echo "FAILED to convert $input:"
       cat "$out_dir/$name.convert.log"
       failed=$((failed + 1))

@@ -11,15 +11,17 @@
 # Where lld-link is found, the .res is also linked into a 64-bit and a 32-bit
 # DLL, and the dump of each must convert to the same resources too.
 #
-#   round_trip.sh <VorlTool> <VorlDump> <res_entries> <cases> <rc inputs> <examples> <scratch>
+#   round_trip.sh <VorlTool> <VorlDump> <res_entries> <cases> <rc inputs> <examples> <scratch> [emulator...]
+#
+# The emulator, when given, runs the three programs (wine, for a Windows build).
 #
 # Inputs that VorlTool or llvm-rc refuse (llvm-rc takes no negative numbers
 # and no bytes 0x80-0x9F in strings) are counted as skipped. Exits 77
 # (skipped) when llvm-rc or clang is missing.
 set -uo pipefail
 
-if [ $# -ne 7 ]; then
-  echo "usage: round_trip.sh <VorlTool> <VorlDump> <res_entries> <cases> <rc inputs> <examples> <scratch>" >&2
+if [ $# -lt 7 ]; then
+  echo "usage: round_trip.sh <VorlTool> <VorlDump> <res_entries> <cases> <rc inputs> <examples> <scratch> [emulator...]" >&2
   exit 2
 fi
 tool=$1
@@ -29,6 +31,7 @@ cases=$4
 rc_inputs=$5
 examples=$6
 scratch=$7
+emulator=("${@:8}")
 
 for needed in llvm-rc clang; do
   if ! command -v "$needed" >/dev/null 2>&1; then
@@ -55,7 +58,7 @@ fail() {
 # <folder>/<input> and compares its resources with the first ones.
 back_again() {
   local folder=$1 input=$2 label=$3
-  if ! (cd "$folder" && "$tool" "$input" second.rc) >"$folder/second.log" 2>&1; then
+  if ! (cd "$folder" && "${emulator[@]}" "$tool" "$input" second.rc) >"$folder/second.log" 2>&1; then
     fail "$label: VorlTool refused the dump $folder/$input" "$folder/second.log"
     return 1
   fi
@@ -63,7 +66,7 @@ back_again() {
     fail "$label: llvm-rc refused the script converted from the dump" "$folder/second.log"
     return 1
   fi
-  "$entries" "$folder/second.res" | sort >"$folder/second.entries"
+  "${emulator[@]}" "$entries" "$folder/second.res" | sort >"$folder/second.entries"
   if ! diff "$work/first.entries" "$folder/second.entries" >"$folder/entries.diff"; then
     fail "$label: the resources differ after the round trip ($folder)" "$folder/entries.diff"
     return 1
@@ -74,14 +77,14 @@ back_again() {
 # input and whatever it includes.
 round_trip() {
   local work=$1 input=$2 label=$3
-  (cd "$work" && "$tool" "$input" first.rc) >"$work/first.log" 2>&1 || { skipped=$((skipped + 1)); return; }
+  (cd "$work" && "${emulator[@]}" "$tool" "$input" first.rc) >"$work/first.log" 2>&1 || { skipped=$((skipped + 1)); return; }
   (cd "$work" && llvm-rc -C 1252 -fo first.res first.rc) >"$work/first.log" 2>&1 || {
     skipped=$((skipped + 1))
     return
   }
-  "$entries" "$work/first.res" | sort >"$work/first.entries"
+  "${emulator[@]}" "$entries" "$work/first.res" | sort >"$work/first.entries"
   mkdir -p "$work/back"
-  if ! "$dump" "$work/first.res" "$work/back/$input" >"$work/dump.log" 2>&1; then
+  if ! "${emulator[@]}" "$dump" "$work/first.res" "$work/back/$input" >"$work/dump.log" 2>&1; then
     fail "$label: VorlDump refused the compiled resources" "$work/dump.log"
     return
   fi
@@ -92,7 +95,7 @@ round_trip() {
       mkdir -p "$work/$machine"
       "$linker" /dll /noentry /machine:$machine /out:"$work/$machine/plugin.dll" "$work/first.res" \
         >"$work/link.log" 2>&1 || { fail "$label: lld-link /machine:$machine" "$work/link.log"; return; }
-      "$dump" "$work/$machine/plugin.dll" "$work/$machine/$input" >"$work/dump.log" 2>&1 || {
+      "${emulator[@]}" "$dump" "$work/$machine/plugin.dll" "$work/$machine/$input" >"$work/dump.log" 2>&1 || {
         fail "$label: VorlDump refused the $machine DLL" "$work/dump.log"
         return
       }

@@ -1,7 +1,9 @@
 // The preprocessor: macro definitions and their replacement, skipped
 // directives, and included files read through their own statement loop.
 #include <gtest/gtest.h>
+#ifndef _WIN32
 #include <sys/resource.h>
+#endif
 
 #include <string>
 #include <vector>
@@ -70,14 +72,19 @@ TEST(Include, IncludedFilesAreClosedWhenFinished) {
   const std::string header = WriteSourceFile("defs.h", "#define kCount 1\n");
   std::string main;
   for (int i = 0; i < 1000; ++i) main += IncludeLine(header);
-  // Far fewer handles than includes: a file left open would exhaust them.
+  // Far fewer descriptors than includes: a file left open would exhaust them.
+  // (Windows sets no small limit on handles; there the run is checked as is.)
+#ifndef _WIN32
   rlimit saved{};
   ASSERT_EQ(getrlimit(RLIMIT_NOFILE, &saved), 0);
   rlimit few = saved;
   few.rlim_cur = 64;
   ASSERT_EQ(setrlimit(RLIMIT_NOFILE, &few), 0);
+#endif
   const Conversion run = ConvertText("many.r", main);
+#ifndef _WIN32
   setrlimit(RLIMIT_NOFILE, &saved);
+#endif
   EXPECT_EQ(run.status, 0);
   std::string expected;
   for (int i = 0; i < 1000; ++i) expected += "Parsing Directive\n";

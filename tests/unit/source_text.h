@@ -3,11 +3,11 @@
 #pragma once
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <random>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -18,12 +18,22 @@
 #include "source/lexer.h"
 #include "source/preprocessor.h"
 
+/// A random tag drawn once per test process, which keeps apart the files of
+/// test programs (and builds) that run at the same time.
+inline const std::string& ProcessTag() {
+  static const std::string tag = [] {
+    std::random_device random;
+    return std::to_string(random()) + std::to_string(random());
+  }();
+  return tag;
+}
+
 /// Writes `text` to a file of its own in the test's temporary folder and
-/// returns its path. `name` keeps the files of one test apart; the process id
-/// keeps apart builds whose tests run at the same time.
+/// returns its path. `name` keeps the files of one test apart; the process
+/// tag keeps apart test processes that run at the same time.
 inline std::string WriteSourceFile(const std::string& name, const std::string& text) {
   const auto* info = testing::UnitTest::GetInstance()->current_test_info();
-  const std::string path = testing::TempDir() + "vorl_" + std::to_string(getpid()) + "_" +
+  const std::string path = testing::TempDir() + "vorl_" + ProcessTag() + "_" +
                            info->test_suite_name() + "_" + info->name() + "_" + name;
   std::ofstream(path, std::ios::binary) << text;
   // Removed when the test program ends.

@@ -1,0 +1,111 @@
+#!/usr/bin/env bash
+# The whole way a plug-in developer takes: install VorlTool from a build
+# folder into a scratch prefix, check what was installed, build the demo
+# plug-in (examples/plugin) for Windows against that prefix with Ninja, and
+# check that the DLL holds, byte for byte, the resources that llvm-rc -C 1252
+# makes of the converted script. Then the rebuild test, with Ninja and with
+# Makefiles (rebuild_check.sh). Last, vorl_add_resources with VorlTool added
+# by add_subdirectory instead of the installed package.
+#
+#   plugin_check.sh <VorlTool build folder> <scratch folder>
+set -euo pipefail
+
+if [ $# -ne 2 ]; then
+  echo "usage: plugin_check.sh <VorlTool build folder> <scratch folder>" >&2
+  exit 2
+fi
+ci=$(cd "$(dirname "$0")" && pwd)
+root=$(cd "$ci/.." && pwd)
+tool_build=$1
+mkdir -p "$2"
+scratch=$(cd "$2" && pwd)
+prefix=$scratch/prefix
+
+fail() {
+  echo "plugin_check: $*" >&2
+  exit 1
+}
+
+echo "-- install into $prefix"
+rm -rf "$prefix"
+cmake --install "$tool_build" --prefix "$prefix" >/dev/null
+for installed in bin/VorlTool share/man/man1/VorlTool.1 lib/cmake/VorlTool/VorlToolConfig.cmake \
+                 lib/cmake/VorlTool/VorlToolConfigVersion.cmake \
+                 lib/cmake/VorlTool/VorlToolResources.cmake lib/cmake/VorlTool/VorlToolTargets.cmake; do
+  [ -f "$prefix/$installed" ] || fail "$installed was not installed"
+done
+warnings=$(groff -ww -man -z "$prefix/share/man/man1/VorlTool.1" 2>&1)
+[ -z "$warnings" ] || fail "the man page does not render cleanly:"$'\n'"$warnings"
+
+echo "-- demo plug-in, Ninja"
+# The demo is built from a copy, so the rebuild test may touch its files.
+source=$scratch/plugin-source
+rm -rf "$source"
+cp -R "$root/examples/plugin" "$source"
+build=$scratch/plugin-ninja
+rm -rf "$build"
+cmake -S "$source" -B "$build" -G Ninja \
+  -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64-x86_64.cmake" \
+  -DCMAKE_RC_COMPILER=llvm-windres-14 -DCMAKE_PREFIX_PATH="$prefix" >/dev/null
+cmake --build "$build"
+dll=$build/demo_plugin.dll
+script=$build/vorl/demo_plugin/demo_plugin.rc
+[ -f "$dll" ] || fail "no $dll"
+
+llvm-readobj --coff-exports "$dll" | grep -q 'Name: PluginMain$' ||
+  fail "the DLL does not export PluginMain"
+
+# The reference: the same script compiled by llvm-rc with code page 1252.
+(cd "$scratch" && llvm-rc -C 1252 -fo reference.res "$script")
+for resource in "VORL 16100" "LSTR 16101"; do
+  read -r type id <<<"$resource"
+  in_dll=$(llvm-readobj --coff-resources "$dll" |
+           awk -v type="$type" -v id="$id" -f "$ci/resource_bytes.awk") ||
+    fail "the DLL holds no resource of type $type, id $id"
+  reference=$(llvm-readobj "$scratch/reference.res" |
+              awk -v type="$type" -v id="$id" -f "$ci/resource_bytes.awk") ||
+    fail "llvm-rc made no resource of type $type, id $id"
+  [ "$in_dll" = "$reference" ] ||
+    fail "$type $id differs from llvm-rc -C 1252:"$'\n'"  DLL:    $in_dll"$'\n'"  llvm-rc: $reference"
+  echo "$type $id: $(( ${#in_dll} / 2 )) bytes, the same as llvm-rc -C 1252 gives"
+done
+
+echo "-- rebuild test"
+"$ci/rebuild_check.sh" "$build" "$source"
+makefiles=$scratch/plugin-makefiles
+rm -rf "$makefiles"
+cmake -S "$source" -B "$makefiles" -G "Unix Makefiles" \
+  -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64-x86_64.cmake" \
+  -DCMAKE_RC_COMPILER=llvm-windres-14 -DCMAKE_PREFIX_PATH="$prefix" >/dev/null
+cmake --build "$makefiles" >/dev/null
+"$ci/rebuild_check.sh" "$makefiles" "$source"
+echo "-- add_subdirectory"
+# A native project that builds VorlTool itself and converts the demo's .r file
+# for a library of its own: the script must be the one the package made, and
+# touching the demo's header must make it again.
+subproject=$scratch/subdirectory-source
+rm -rf "$subproject"
+mkdir -p "$subproject"
+cat >"$subproject/CMakeLists.txt" <<END_OF_PROJECT
+cmake_minimum_required(VERSION 3.20)
+project(VorlSubdirectoryCheck LANGUAGES CXX)
+add_subdirectory("$root" vorltool)
+add_library(resources_only STATIC code.cpp)
+vorl_add_resources(resources_only "$source/demo_plugin.r")
+END_OF_PROJECT
+echo 'int resources_only() { return 0; }' >"$subproject/code.cpp"
+subbuild=$scratch/subdirectory-build
+rm -rf "$subbuild"
+cmake -S "$subproject" -B "$subbuild" -G Ninja >/dev/null
+cmake --build "$subbuild" >/dev/null
+subscript=$subbuild/vorl/resources_only/demo_plugin.rc
+cmp "$subscript" "$script" || fail "add_subdirectory: $subscript differs from $script"
+before=$(stat -c %.9Y "$subscript")
+sleep 1
+touch "$source/demo_plugin_ids.h"
+cmake --build "$subbuild" >/dev/null
+[ "$(stat -c %.9Y "$subscript")" != "$before" ] ||
+  fail "add_subdirectory: touching the header did not make the script again"
+echo "the script made by the built tool is the same, and follows the header"
+
+echo "plugin_check: passed"

@@ -1,0 +1,103 @@
+// The dependency file. Paths are written absolute: Make and Ninja read them
+// against the build folder, while the run took them against its own working
+// directory, which a build usually sets to the folder of the .r file.
+#include "driver/depfile.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+#include <system_error>
+#include <vector>
+
+#include "driver/diagnostics.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+const char* const kVariable = "VORLTOOL_DEPFILE";
+
+/// Absolute paths of the included files that were opened, each once, in the
+/// order they were first opened.
+std::vector<std::string> gIncluded;
+
+/// The path made absolute against the working directory, without "."
+/// elements. ".." stays: through a symbolic link it leads elsewhere than
+/// dropping the element before it would.
+std::string AbsolutePath(const char* path) {
+  std::error_code error;
+  const fs::path absolute = fs::absolute(fs::path(path), error);
+  if (error) return path;
+  fs::path cleaned;
+  for (const fs::path& element : absolute)
+    if (element != ".") cleaned /= element;
+  // Forward slashes on every system: Make and Ninja read them on Windows too,
+  // and a backslash there could be taken for an escape.
+  return cleaned.generic_string();
+}
+
+/// A path as one name of a Make rule, in the form that Make, Ninja and CMake
+/// all read back: a blank would end the name and '#' begin a comment, so both
+/// take a backslash; '$' is doubled, or Make would expand it.
+std::string EscapeForMake(const std::string& path) {
+  std::string out;
+  for (const char c : path) {
+    if (c == ' ' || c == '#') out += '\\';
+    if (c == '$') out += '$';
+    out += c;
+  }
+  return out;
+}
+
+/// Whether `path` is a file the run read or wrote: the dependency file must
+/// never replace one of them.
+bool IsRunFile(const std::string& path, const std::vector<std::string>& runFiles) {
+  std::error_code error;
+  return std::any_of(runFiles.begin(), runFiles.end(), [&](const std::string& file) {
+    return fs::equivalent(path, file, error);
+  });
+}
+
+/// Writes `text` as the whole of a new file at `path`, then renames it to
+/// `target`. On any failure the new file is removed again.
+bool WriteAndRename(const std::string& path, const std::string& text, const char* target) {
+  std::FILE* file = std::fopen(path.c_str(), "wb");
+  if (file == nullptr) return false;
+  bool written = std::fwrite(text.data(), 1, text.size(), file) == text.size();
+  written = std::fclose(file) == 0 && written;
+  std::error_code error;
+  if (written) fs::rename(path, target, error);
+  if (written && !error) return true;
+  fs::remove(path, error);
+  return false;
+}
+
+}  // namespace
+
+void NoteIncludedFile(const char* path) {
+  std::string absolute = AbsolutePath(path);
+  if (std::find(gIncluded.begin(), gIncluded.end(), absolute) == gIncluded.end())
+    gIncluded.push_back(std::move(absolute));
+}
+
+void WriteDependencyFile(const char* input, const char* output) {
+  const char* target = std::getenv(kVariable);
+  if (target == nullptr || *target == '\0') return;
+
+  std::vector<std::string> runFiles = {AbsolutePath(output), AbsolutePath(input)};
+  runFiles.insert(runFiles.end(), gIncluded.begin(), gIncluded.end());
+  // One name a line, each line but the last continued with a backslash.
+  std::string rule = EscapeForMake(runFiles[0]) + ":";
+  for (std::size_t i = 1; i < runFiles.size(); ++i)
+    rule += " \\\n  " + EscapeForMake(runFiles[i]);
+  rule += "\n";
+
+  const std::string temporary = std::string(target) + ".tmp";
+  if (IsRunFile(target, runFiles) || IsRunFile(temporary, runFiles) ||
+      !WriteAndRename(temporary, rule, target))
+    FatalErrorFormatted("Unable to write dependency file %s\n", target);
+}
+
+void ResetDependencies() { gIncluded.clear(); }

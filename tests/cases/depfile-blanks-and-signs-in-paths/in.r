@@ -1,0 +1,2 @@
+#include "my dir/a b#1$.h"
+resource 'Vorl' (kA) { { } };

@@ -1,0 +1,1 @@
+#define kA 3

@@ -1,0 +1,1 @@
+#define kB 2

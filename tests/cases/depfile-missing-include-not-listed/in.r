@@ -1,0 +1,3 @@
+#include "missing.h"
+#include "a.h"
+resource 'Vorl' (kA) { { } };

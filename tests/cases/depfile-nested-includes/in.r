@@ -1,0 +1,2 @@
+#include "sub/outer.h"
+resource 'Vorl' (kInner) { { } };

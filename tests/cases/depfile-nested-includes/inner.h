@@ -1,0 +1,1 @@
+#define kInner 7

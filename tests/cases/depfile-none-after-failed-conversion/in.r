@@ -1,0 +1,4 @@
+#include "a.h"
+resource 'Vorl' (kA) { {
+    Kind Filter
+} };

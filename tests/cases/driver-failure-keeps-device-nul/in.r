@@ -1,0 +1,1 @@
+resource 'MENU' (1) {

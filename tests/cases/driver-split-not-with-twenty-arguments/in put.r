@@ -1,0 +1,1 @@
+// Twenty arguments fill the list: the first one is taken whole, blank and all.

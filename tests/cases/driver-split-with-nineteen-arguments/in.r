@@ -1,0 +1,1 @@
+// Nineteen arguments: the first one is still split, at its blank.

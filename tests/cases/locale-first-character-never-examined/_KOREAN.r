@@ -1,0 +1,2 @@
+resource 'MENU' (1) {
+Å@
