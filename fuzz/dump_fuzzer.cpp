@@ -16,7 +16,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const std::span<const std::uint8_t> bytes(data, size);
   dump::TextRules western;
   dump::TextRules eastAsian;
-  eastAsian.translate = false;
   eastAsian.doubleByte = true;
   for (const dump::TextRules& rules : {western, eastAsian}) {
     try {

@@ -5,9 +5,22 @@
 
 namespace dump {
 
-DumpError::DumpError(const std::string& what, std::uint64_t offset, const std::string& detail)
-    : std::runtime_error(what + " at offset " + HexOffset(offset) +
-                         (detail.empty() ? "" : ": " + detail)) {}
+namespace {
+
+std::string Message(const char* what, std::uint64_t offset, const char* detail) {
+  std::string message = what;
+  message += " at offset " + HexOffset(offset);
+  if (*detail) message += std::string(": ") + detail;
+  return message;
+}
+
+}  // namespace
+
+DumpError::DumpError(const char* what, std::uint64_t offset, const char* detail)
+    : std::runtime_error(Message(what, offset, detail)) {}
+
+DumpError::DumpError(const char* what, std::uint64_t offset, const std::string& detail)
+    : std::runtime_error(Message(what, offset, detail.c_str())) {}
 
 std::string HexOffset(std::uint64_t offset) {
   char text[24];

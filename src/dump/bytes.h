@@ -15,7 +15,8 @@ namespace dump {
 /// trouble was found, "<what> at offset 0x1F4[: <detail>]".
 class DumpError : public std::runtime_error {
  public:
-  DumpError(const std::string& what, std::uint64_t offset, const std::string& detail = "");
+  DumpError(const char* what, std::uint64_t offset, const char* detail = "");
+  DumpError(const char* what, std::uint64_t offset, const std::string& detail);
 };
 
 /// "0x1F4": how offsets appear in messages and comments.

@@ -53,9 +53,9 @@ std::string PrintableName(const std::u16string& name) {
   std::string text;
   for (char16_t c : name) {
     // Nothing that could end a string, a comment or the header it stands in.
-    const bool plain = c >= 0x20 && c < 0x7F && c != u'"' && c != u'\\' && c != u'*' &&
-                       c != u'(' && c != u')' && c != u'{' && c != u'}';
-    text += plain ? static_cast<char>(c) : '?';
+    char shown = '?';
+    if (c >= 0x20 && c < 0x7F && !std::strchr("\"\\*(){}", c)) shown = static_cast<char>(c);
+    text += shown;
   }
   return text;
 }

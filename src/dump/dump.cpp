@@ -10,14 +10,8 @@ namespace {
 
 constexpr const char* kItemIndent = "        ";
 
-const char* TypeLiteral(ResourceType type) {
-  switch (type) {
-    case ResourceType::kVorl: return "'Vorl'";
-    case ResourceType::kTzAv: return "'TzAv'";
-    case ResourceType::kLStr: return "'LStr'";
-  }
-  return "";
-}
+/// The type literals, in the order of ResourceType.
+constexpr const char* kTypeLiterals[] = {"'Vorl'", "'TzAv'", "'LStr'"};
 
 /// The header's parentheses. The converter reads numbers only; a resource
 /// named by a string keeps its name in the header's name position, after 0.
@@ -46,7 +40,7 @@ std::string ResourceStatement(const FoundResource& resource, const TextRules& ru
   if (!resource.name.isNumber) {
     text += "// Named \"" + resource.name.text + "\" in the file, not numbered.\n";
   }
-  text += "resource " + std::string(TypeLiteral(resource.type)) + " " + HeaderId(resource.name) +
+  text += "resource " + std::string(kTypeLiterals[static_cast<int>(resource.type)]) + " " + HeaderId(resource.name) +
           " {\n    {\n";
   // Commas separate elements only; comments stand between them on lines of
   // their own.

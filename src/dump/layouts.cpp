@@ -1,6 +1,7 @@
 // Decoding the records of fixed layout: codes, numbers, flags, lists.
 #include "dump/layouts.h"
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -12,9 +13,17 @@ namespace dump {
 namespace {
 
 /// The identifiers a filter case is written with when its flag bits are clear.
-constexpr const char* kKeepsLayerMasks = "doesNotFilterLayerMasks";
-constexpr const char* kNoBlankData = "doesNotWorkWithBlankData";
+constexpr const char* kNoBlankData = "doesNotWorkWithBlankData, ";
 constexpr const char* kCopiesSource = "copySourceToDestination";
+
+/// The first flag item of a filter case: a name for 0 and 0x04, else the
+/// number (the item sets the whole byte; the other two items add 0x02, 0x01).
+std::string FirstCaseFlag(std::uint8_t flags) {
+  const std::uint8_t high = flags & 0xFC;
+  if (high == 0) return "doesNotFilterLayerMasks";
+  if (high == 4) return "filtersLayerMasks";
+  return Hex("0x%02X", high);
+}
 
 /// How many numbers or codes stand on one line of a long list.
 constexpr std::size_t kPerLine = 8;
@@ -30,19 +39,16 @@ class FixedDecoder {
       case Layout::kVersion: return Version();
       case Layout::kNumber: return Number();
       case Layout::kCode: return Code();
-      case Layout::kModes: return Modes();
+      case Layout::kModes: return Flags(2);
       case Layout::kFilterCase: return FilterCase();
-      case Layout::kFlagByte: return FlagByte();
+      case Layout::kFlagByte: return Flags(1);
       case Layout::kWordPair: return WordPair();
       case Layout::kWords: return Words();
       case Layout::kFileType: return FileType();
       case Layout::kCodeList: return CodeList();
       case Layout::kFormatExtension: return FormatExtension();
-      case Layout::kLengthPrefixed:
-      case Layout::kZeroTerminated:
-      case Layout::kTerminology: return DecodeStringRecord(row_, record_, rules_);
+      default: return DecodeStringRecord(row_, record_, rules_);
     }
-    return std::nullopt;
   }
 
  private:
@@ -94,18 +100,15 @@ class FixedDecoder {
     return Done(*code, 4);
   }
 
-  Result Modes() {
+  /// `bytes` flag bytes, the first the highest, then zero bytes up to four.
+  Result Flags(int bytes) {
     const std::uint8_t* data = Fixed(4);
-    if (!data || data[2] != 0 || data[3] != 0) return std::nullopt;
-    const auto names = FlagNames(row_.names, (std::uint32_t{data[0]} << 8) | data[1]);
-    if (!names) return std::nullopt;
-    return Done(*names, 4);
-  }
-
-  Result FlagByte() {
-    const std::uint8_t* data = Fixed(4);
-    if (!data || data[1] != 0 || data[2] != 0 || data[3] != 0) return std::nullopt;
-    const auto names = FlagNames(row_.names, data[0]);
+    if (!data || !std::all_of(data + bytes, data + 4, [](std::uint8_t b) { return b == 0; })) {
+      return std::nullopt;
+    }
+    std::uint32_t bits = 0;
+    for (int i = 0; i < bytes; ++i) bits = (bits << 8) | data[i];
+    const auto names = FlagNames(row_.names, bits);
     if (!names) return std::nullopt;
     return Done(*names, 4);
   }
@@ -122,47 +125,49 @@ class FixedDecoder {
       const char* input = NameOf(InputHandlingNames(), c[0]);
       const char* output = NameOf(OutputHandlingNames(), c[1]);
       if (!input || !output || c[3] != 0) return std::nullopt;
-      const std::uint8_t high = c[2] & 0xFC;
-      const std::string first = high == 0    ? kKeepsLayerMasks
-                                : high == 4 ? "filtersLayerMasks"
-                                            : Hex("0x%02X", high);
-      text += std::string("        ") + input + ", " + output + ", " + first + ", " +
-              ((c[2] & 0x02) ? "worksWithBlankData" : kNoBlankData) + ", " +
-              ((c[2] & 0x01) ? "doNotCopySourceToDestination" : kCopiesSource) +
-              (index < 6 ? ",\n" : "\n");
+      text += index == 0 ? "        " : ",\n        ";
+      text += std::string(input) + ", " + output + ", " + FirstCaseFlag(c[2]) + ", ";
+      text += (c[2] & 0x02) ? "worksWithBlankData, " : kNoBlankData;
+      text += (c[2] & 0x01) ? "doNotCopySourceToDestination" : kCopiesSource;
     }
-    return DecodedRecord{text + "    }\n}", 28};
+    return DecodedRecord{text + "\n    }\n}", 28};
   }
 
   Result WordPair() {
     const std::uint8_t* data = Fixed(4);
     if (!data) return std::nullopt;
-    const std::string pair =
-        std::to_string(LoadU16(data)) + ", " + std::to_string(LoadU16(data + 2));
-    return Done(row_.nested ? "{ " + pair + " }" : pair, 4);
-  }
-
-  /// Items joined by ", ", a new line after every kPerLine when there are more.
-  static std::string Joined(const std::vector<std::string>& items, const std::string& indent) {
-    std::string text;
-    for (std::size_t i = 0; i < items.size(); ++i) {
-      if (i > 0) text += items.size() > kPerLine && i % kPerLine == 0 ? ",\n" + indent : ", ";
-      text += items[i];
-    }
-    return text;
+    std::vector<std::string> pair = {std::to_string(LoadU16(data)), std::to_string(LoadU16(data + 2))};
+    return Listed(pair, row_.nested, 4);
   }
 
   /// The items inside the property's braces, inside a second pair of braces
-  /// when `grouped`; long lists take a line per kPerLine items.
+  /// when `grouped`, on one line, or when long a line per kPerLine items.
   Result Listed(const std::vector<std::string>& items, bool grouped, std::size_t size) const {
-    if (items.size() <= kPerLine) {
-      const std::string inner = Joined(items, "");
-      return Done(grouped ? "{ " + inner + " }" : inner, size);
+    const bool longList = items.size() > kPerLine;
+    std::string open;
+    std::string close;
+    std::string indent;
+    for (int level = 1; level <= (grouped ? 2 : 1); ++level) {
+      if (longList) {
+        open += "{\n" + std::string(4 * level, ' ');
+        close = "\n" + std::string(4 * (level - 1), ' ') + "}" + close;
+        indent = std::string(4 * level, ' ');
+      } else {
+        open += "{ ";
+        close += " }";
+      }
     }
-    const std::string text =
-        grouped ? "{\n    {\n        " + Joined(items, "        ") + "\n    }\n}"
-                : "{\n    " + Joined(items, "    ") + "\n}";
-    return DecodedRecord{std::string(row_.keyword) + " " + text, size};
+    std::string text = std::string(row_.keyword) + " " + open;
+    for (std::size_t i = 0; i < items.size(); ++i) {
+      if (i > 0 && i % kPerLine == 0) {
+        text += ",\n";
+        text += indent;
+      } else if (i > 0) {
+        text += ", ";
+      }
+      text += items[i];
+    }
+    return DecodedRecord{text + close, size};
   }
 
   Result Words() {
@@ -199,7 +204,8 @@ class FixedDecoder {
         if (!creator) return std::nullopt;
         *entry += ", " + *creator;
       }
-      entries.push_back(row_.form == GroupForm::kOne ? "{ " + *entry + " }" : *entry);
+      if (row_.form == GroupForm::kOne) *entry = "{ " + *entry + " }";
+      entries.push_back(*entry);
     }
     if (entries.empty()) return Done("{ }", 0);
     return Listed(entries, row_.form == GroupForm::kMany, record_.length);

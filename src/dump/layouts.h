@@ -33,8 +33,8 @@ struct DecodedRecord {
 std::optional<DecodedRecord> DecodeRecord(const PropertyRow& row, const RecordView& record,
                                           const TextRules& rules);
 
-/// The layouts that hold a string (kLengthPrefixed, kZeroTerminated,
-/// kTerminology).
+/// The layouts that hold a string: kLengthPrefixed, kZeroTerminated, and
+/// kTerminology for any other.
 std::optional<DecodedRecord> DecodeStringRecord(const PropertyRow& row, const RecordView& record,
                                                 const TextRules& rules);
 

@@ -72,8 +72,7 @@ std::vector<ListItem> DecodePropertyList(std::span<const std::uint8_t> block,
   while (offset < block.size()) {
     const std::size_t remaining = block.size() - offset;
     if (remaining < kRecordHeaderSize) {
-      items.push_back(Comment(HexComment(
-          std::to_string(remaining) + " bytes after the last record", block.subspan(offset))));
+      items.push_back(Comment(HexComment("bytes after the last record", block.subspan(offset))));
       break;
     }
     const std::uint8_t* header = block.data() + offset;
@@ -92,8 +91,9 @@ std::vector<ListItem> DecodePropertyList(std::span<const std::uint8_t> block,
         continue;
       }
     }
-    std::string what = (row ? std::string("malformed ") + row->keyword : "unknown property") +
-                       ": " + RecordIdentity(vendor, key, id, length);
+    std::string what = "unknown property";
+    if (row) what = std::string("malformed ") + row->keyword;
+    what += ": " + RecordIdentity(vendor, key, id, length);
     if (length > record.rest.size()) {
       items.push_back(Comment(HexComment(what + ", past the end of the list", record.rest)));
       break;

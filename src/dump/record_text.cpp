@@ -2,6 +2,7 @@
 #include "dump/record_text.h"
 
 #include <cstdio>
+#include <cstring>
 
 namespace dump {
 
@@ -13,8 +14,9 @@ std::string Hex(const char* format, std::uint32_t value) {
 
 std::string Number32(std::uint32_t value, NumberStyle style) {
   const auto signedValue = static_cast<std::int32_t>(value);
-  if (style == NumberStyle::kHex) return value == 0 ? "0" : Hex("0x%08X", value);
-  if (signedValue >= 0) return std::to_string(signedValue);
+  if (value == 0) return "0";
+  if (style == NumberStyle::kHex) return Hex("0x%08X", value);
+  if (signedValue > 0) return std::to_string(signedValue);
   // The reader negates what follows a minus; the smallest value has no
   // positive counterpart and is written in hex.
   if (value == 0x80000000u) return "0x80000000";
@@ -26,8 +28,8 @@ std::optional<std::string> CodeLiteral(const std::uint8_t* bytes, bool reversed,
   std::string text = "'";
   for (int i = 0; i < 4; ++i) {
     const std::uint8_t c = bytes[reversed ? 3 - i : i];
-    const bool plain = c >= 0x80 || (c >= 0x20 && c < 0x7F && c != '\'' && c != '"' && c != '\\');
-    if (!plain) return std::nullopt;
+    // Nothing that would end the literal early or mean something in the script.
+    if (c < 0x20 || c == 0x7F || std::strchr("'\"\\", c)) return std::nullopt;
     // A double-byte lead byte would take the closing quote along.
     if (i == 3 && rules.doubleByte && IsDoubleByteLead(c)) return std::nullopt;
     text += static_cast<char>(c);
@@ -45,7 +47,8 @@ std::optional<std::string> FlagNames(std::span<const NamedValue> table, std::uin
     text += entry.name;
   }
   if (bits & ~named) return std::nullopt;
-  return text.empty() ? "none" : text;
+  if (text.empty()) text = "none";
+  return text;
 }
 
 const char* NameOf(std::span<const NamedValue> table, std::uint32_t value) {

@@ -14,9 +14,6 @@ namespace {
 
 constexpr const char* kUsage = "Usage: VorlDump file [output.r]\n";
 
-/// Larger inputs are refused rather than read: no plug-in comes near it.
-constexpr std::size_t kMaxInputSize = std::size_t{1} << 30;
-
 /// The whole file, or false with a message in `error`.
 bool ReadWholeFile(const char* path, std::vector<std::uint8_t>& bytes, std::string& error) {
   auto file = platform::InputFile::Open(path, platform::InputRule::kNotDirectory);
@@ -24,13 +21,7 @@ bool ReadWholeFile(const char* path, std::vector<std::uint8_t>& bytes, std::stri
     error = "cannot be opened for reading";
     return false;
   }
-  for (int byte; (byte = file->GetByte()) >= 0;) {
-    if (bytes.size() == kMaxInputSize) {
-      error = "larger than 1 GiB, not read";
-      return false;
-    }
-    bytes.push_back(static_cast<std::uint8_t>(byte));
-  }
+  for (int byte; (byte = file->GetByte()) >= 0;) bytes.push_back(static_cast<std::uint8_t>(byte));
   return true;
 }
 

@@ -9,6 +9,7 @@
 // record (or the end of the list) begins, and its text is spelled so that its
 // written length gives the same length fields again.
 #include <algorithm>
+#include <iterator>
 #include <vector>
 
 #include "dump/bytes.h"
@@ -59,12 +60,9 @@ class StringDecoder {
       : row_(row), record_(record), rules_(rules) {}
 
   std::optional<DecodedRecord> Decode() {
-    switch (row_.layout) {
-      case Layout::kLengthPrefixed: return LengthPrefixed();
-      case Layout::kZeroTerminated: return ZeroTerminated();
-      case Layout::kTerminology: return Terminology();
-      default: return std::nullopt;
-    }
+    if (row_.layout == Layout::kLengthPrefixed) return LengthPrefixed();
+    if (row_.layout == Layout::kZeroTerminated) return ZeroTerminated();
+    return Terminology();
   }
 
  private:
@@ -101,13 +99,14 @@ class StringDecoder {
     std::erase_if(readings, [&](const Reading& r) {
       return r.Size() > record_.rest.size() || !ZerosHold(r);
     });
-    int guesses = 0;
-    for (const Reading& reading : readings) {
-      if (!RecordMayFollow(reading.Size())) continue;
-      if (++guesses > kMaxGuesses) break;
+    if (readings.empty()) return std::nullopt;
+    std::vector<Reading> followed;
+    std::copy_if(readings.begin(), readings.end(), std::back_inserter(followed),
+                 [&](const Reading& r) { return RecordMayFollow(r.Size()); });
+    followed.resize(std::min<std::size_t>(followed.size(), kMaxGuesses));
+    for (const Reading& reading : followed) {
       if (auto text = Spell(reading, rule)) return Picked{*text, reading.Size()};
     }
-    if (readings.empty()) return std::nullopt;
     if (auto text = Spell(readings.front(), rule)) return Picked{*text, readings.front().Size()};
     // No spelling gives the length fields again (bytes no Macintosh byte
     // translates to, under rules that allow no escape there): the string is
@@ -153,7 +152,7 @@ class StringDecoder {
     const std::size_t field = record_.length;
     if (field == 0 || field % 4 != 0) return std::nullopt;
     std::vector<Reading> readings;
-    for (std::size_t zeros = 1; zeros <= 4 && zeros <= field; ++zeros) {
+    for (std::size_t zeros = 1; zeros <= 4; ++zeros) {
       AddReadings(readings, 0, field - zeros, zeros, 4);
     }
     const auto picked = Pick(readings, CountRule::kCharacters);

@@ -48,8 +48,7 @@ std::vector<ListItem> DecodeStringList(std::span<const std::uint8_t> block,
   const std::size_t shown = pieces.size();
   for (const auto& piece : pieces) items.push_back({true, StringListElementText(piece, rules)});
   if (!tail.empty()) {
-    items.push_back(Comment(HexComment(
-        std::to_string(tail.size()) + " bytes after the last string, without a terminator", tail)));
+    items.push_back(Comment(HexComment("bytes after the last string, without a terminator", tail)));
   }
   if (shown != count) {
     items.push_back(Comment("/* the list header's count is " + std::to_string(count) +

@@ -15,10 +15,7 @@ TextRules RulesForOutput(const char* path) {
   TextRules rules;
   if (path == nullptr) return rules;
   const int locale = DetectLocale(path);
-  const bool eastAsian =
-      locale == kLocaleJapanese || locale == kLocaleKorean || locale == kLocaleChinese;
-  rules.translate = !eastAsian;
-  rules.doubleByte = eastAsian;
+  rules.doubleByte = locale == kLocaleJapanese || locale == kLocaleKorean;
   return rules;
 }
 
@@ -35,8 +32,8 @@ constexpr int kLiteralMax = 256;
 int PlainCharacter(std::uint8_t byte, const TextRules& rules) {
   if (byte >= 0x20 && byte < 0x7F) return byte == '"' || byte == '\\' ? -1 : byte;
   if (byte < 0x80) return -1;
-  if (!rules.translate) return rules.doubleByte && IsDoubleByteLead(byte) ? -1 : byte;
-  return MacByteFor(byte);
+  if (!rules.doubleByte) return MacByteFor(byte);
+  return IsDoubleByteLead(byte) ? -1 : byte;
 }
 
 /// Whether `byte` may follow a double-byte lead byte as written: the lexer
@@ -162,7 +159,6 @@ std::optional<std::string> PropertyStringText(std::span<const std::uint8_t> byte
   };
   for (std::size_t at = count; at-- > 0;) {
     for (const Spelling& spelling : spellings[at]) {
-      if (at + spelling.take > count) continue;
       reach[at][spelling.first] |= following(at + spelling.take, spelling.followers)
                                    << spelling.weight;
     }
@@ -170,8 +166,7 @@ std::optional<std::string> PropertyStringText(std::span<const std::uint8_t> byte
 
   if (target < 0) {
     const Reachable all = following(0, Spelling{}.followers);
-    for (target = 0; target <= kMaxWeight && !all.test(target);) ++target;
-    if (target > kMaxWeight) return std::nullopt;
+    for (target = 0; target < kMaxWeight && !all.test(target);) ++target;
   }
   std::string text;
   std::size_t lastUnit = 0;  // where the last spelling begins
@@ -180,10 +175,7 @@ std::optional<std::string> PropertyStringText(std::span<const std::uint8_t> byte
   for (std::size_t at = 0; at < count;) {
     const Spelling* chosen = nullptr;
     for (const Spelling& spelling : spellings[at]) {
-      if (!(allowed & (1u << spelling.first)) || spelling.weight > remaining ||
-          at + spelling.take > count) {
-        continue;
-      }
+      if (!(allowed & (1u << spelling.first)) || spelling.weight > remaining) continue;
       if (following(at + spelling.take, spelling.followers).test(remaining - spelling.weight)) {
         chosen = &spelling;
         break;
@@ -218,10 +210,11 @@ std::vector<std::string> ElementPieces(std::span<const std::uint8_t> bytes,
   bool afterHexEscape = false;
   for (std::size_t at = 0; at < bytes.size(); ++at) {
     const std::uint8_t byte = bytes[at];
-    if (rules.doubleByte && IsDoubleByteLead(byte) && at + 1 < bytes.size() &&
-        bytes[at + 1] >= 0x20 && bytes[at + 1] != 0x7F) {
-      // The second byte is taken unexamined; a backslash there is doubled,
-      // as the lexer drops a backslash that follows one.
+    if (rules.doubleByte && IsDoubleByteLead(byte) && at + 1 < bytes.size()) {
+      // The second byte is taken unexamined, by the lexer and by the escape
+      // decoding alike (which is why a lead byte is never escaped but at the
+      // end); a backslash there is doubled, as the lexer drops a backslash
+      // that follows one.
       std::string pair{static_cast<char>(byte), static_cast<char>(bytes[at + 1])};
       if (bytes[at + 1] == '\\') pair += '\\';
       pieces.push_back(pair);

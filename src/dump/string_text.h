@@ -21,11 +21,9 @@ namespace dump {
 /// How the text will be read back: the language the output file's name
 /// selects for the converter.
 struct TextRules {
-  /// Bytes of string literals are translated from the Macintosh character set
-  /// (every language but Japanese and Korean).
-  bool translate = true;
-  /// Bytes 0x81-0x9F and 0xE0-0xEF begin double-byte characters (Japanese,
-  /// Korean, Chinese).
+  /// Japanese or Korean: the bytes of string literals are kept as they are,
+  /// and 0x81-0x9F and 0xE0-0xEF begin double-byte characters. Otherwise they
+  /// are translated from the Macintosh character set.
   bool doubleByte = false;
 };
 

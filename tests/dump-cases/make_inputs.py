@@ -109,6 +109,46 @@ write('dump-named-resource/in.res', res_file([
 ]))
 
 
+# One refusal of each layout, and lists in their long form.
+write('dump-records-each-layout-refuses/in.res', res_file([('VORL', 800, vorl([
+    record('mode', b'\x10\x00\x00\x01'),
+    record('fmip', b'\x80\x01\0\0'),
+    record('expf', b'\x80\0\x01\0'),
+    record('fmtf', b'\x20\0\0\x01'),
+    record('mxch', b''),
+    record('mxch', b'\x01\x00\x02'),
+    record('fmTC', code('TEXT') + b'\x01\x02\x03\x04'),
+    record('psTY', b''),
+    record('psEX', b''.join(code(c) for c in ['1  A', '2  A', '3  A', '4  A', '5  A', '6  A', '7  A', '8  A', '9  A'])[::-1]),
+    record('FXMF', struct.pack('<HHII', 1, 0, 0x800, 0) + code('SIGN')),
+    record('FXMF', struct.pack('<HHII', 1, 0, 1, 0) + b'\x01\x02\x03\x04'),
+    record('FXMF', struct.pack('<HHII', 1, 0, 1, 5) + code('SIGN')),
+    record('hstm', b'\0' * 14),
+    record('hstm', b'\0' * 17),
+    record('hstm', struct.pack('<I', 1) + code('clas') + code('evnt') + b'\x01\x00a\0'),
+    record('hstm', struct.pack('<I', 0) + code('clas') + b'\x01\x02\x03\x04' + b'\x01\x00a\0'),
+    record('hstm', struct.pack('<I', 0) + code('clas') + code('evnt') + b'\x01\x00a\0'),
+    record('wx86', b'abc', length=3),
+    record('name', b'\xff' + b'\x81' * 255),
+    record('a*bc', b''),
+    record('ab/c', b''),
+    record('\x01\x02\x03\x04', b''),
+    record('name', b'', length=4),
+])), ('VORL', 801, vorl([record('kind', b'MF', length=4)])), ('VORL', 802, b'\x01\x00\x00\x00\x00'), ('LSTR', 803, b'\x01\x02\0\x01a\0'),
+    ('LSTR', 804, b'\0\0\0\x01a\0\0'), ('LSTR', 805, b'\0\0\0\x01a\0b\0'), ('LSTR', 806, b'\0\0\0\x01a\0b')]))
+
+# Strings written back under the Japanese rules, where double-byte
+# characters must stay whole and a lead byte cannot end a literal.
+write('dump-japanese-output/in.res', res_file([('VORL', 900, vorl([
+    record('name', b'\x04\xe0\x41\xe0\x22\0\0\0'),
+    record('catg', b'\x03\xe0\x5c\xe0'),
+    record('catg', b'\x03\xe0\x01\xe0'),
+    record('catg', b'\x07\xe0\x7f\x82\xa0\x83\x41\xa0'),
+    record('host', b'\xe0abc'),
+    record('host', b'abc\xe0'),
+])), ('LSTR', 901, b'\0\0\0\x03' + b'\x95\x5c\x95\x22\0\xe0\x01\xe0\x7f\xe0\0\x83\x41\xa0\0\0')]))
+
+
 # Broken files made from the compiled ones of other cases.
 def pe_resource_tree(image):
     """Offsets of the resource directory root, the first name directory and
@@ -148,3 +188,49 @@ write('dump-error-truncated-dll/plugin.dll', image[:root + 60])
 
 with open('dump-res-effect-example/in.res', 'rb') as res:
     write('dump-error-truncated-res/in.res', res.read()[:200])
+
+
+# A DLL whose resources are named by strings (one longer than a dump shows),
+# one of them empty, beside types that are none of ours. lld-link makes it.
+import os
+import subprocess
+import tempfile
+
+with tempfile.TemporaryDirectory() as folder:
+    named = os.path.join(folder, 'named.res')
+    write(named, res_file([
+        ('VORL', 'FILTER(1)', vorl([record('kind', code('5KFM'))])),
+        ('VORL', 'A_NAME_LONGER_THAN_SIXTY_FOUR_CHARACTERS_IS_SHOWN_SHORTENED_IN_THE_DUMP', vorl([])),
+        ('VORL', 9, b''),
+        ('TZAV', 5, vorl([record('kind', code('eFKT'))])),
+        ('VORLX', 1, b'abcd'),
+        (6, 1, b'\0\0'),
+    ]))
+    subprocess.run(['lld-link', '/dll', '/noentry', '/Brepro', '/machine:x64',
+                    '/implib:' + os.path.join(folder, 'named.lib'),
+                    '/out:' + os.path.abspath('dump-dll-named-resources/plugin.dll'), named],
+                   check=True)
+
+
+# Two resources whose data entries point at the same bytes, and data that
+# runs past the end of its section.
+with open('dump-dll32-every-family/plugin.dll', 'rb') as dll:
+    image = bytearray(dll.read())
+root, names, languages = pe_resource_tree(image)
+
+
+def data_entry_of_type(index):
+    """The data entry of the first name and language of the index-th type."""
+    target = lambda entry: struct.unpack_from('<I', image, entry + 4)[0] & 0x7FFFFFFF
+    name_directory = root + target(root + 16 + 8 * index)
+    language_directory = root + target(name_directory + 16)
+    return root + target(language_directory + 16)
+
+
+first_entry, second_entry = data_entry_of_type(0), data_entry_of_type(1)
+shared = bytearray(image)
+struct.pack_into('<I', shared, second_entry, struct.unpack_from('<I', image, first_entry)[0])
+write('dump-error-shared-data/plugin.dll', shared)
+overrun = bytearray(image)
+struct.pack_into('<I', overrun, first_entry + 4, 0x10000)
+write('dump-error-data-past-section/plugin.dll', overrun)

@@ -89,6 +89,18 @@ TEST(DumpStrings, SpelledTextCountsWhatTheLengthFieldsSay) {
 }
 
 TEST(DumpStrings, NoSpellingForCountsOutOfReach) {
+  // Longer than a literal, or than any count a literal reaches.
+  EXPECT_FALSE(dump::PropertyStringText(std::vector<std::uint8_t>(300, 'a'),
+                                        dump::CountRule::kCharacters, 300, {}));
+  EXPECT_FALSE(dump::PropertyStringText(std::vector<std::uint8_t>(3, 'a'),
+                                        dump::CountRule::kCharacters, 5000, {}));
+  // 257 characters only when an escape of two begins at the 256th.
+  std::vector<std::uint8_t> tabbed(255, 'a');
+  tabbed.push_back('\t');
+  EXPECT_EQ(dump::PropertyStringText(tabbed, dump::CountRule::kCharacters, 257, {})->size(), 257u);
+  EXPECT_FALSE(dump::PropertyStringText(tabbed, dump::CountRule::kCharacters, 258, {}));
+  EXPECT_FALSE(dump::PropertyStringText(std::vector<std::uint8_t>(254, 'a'),
+                                        dump::CountRule::kCharacters, 257, {}));
   const std::vector<std::uint8_t> abc = {'a', 'b', 'c'};
   const dump::TextRules rules;
   EXPECT_FALSE(dump::PropertyStringText(abc, dump::CountRule::kCharacters, 2, rules));
@@ -104,12 +116,85 @@ std::vector<std::uint8_t> CaseInput(const std::string& path) {
   return {std::istreambuf_iterator<char>(in), {}};
 }
 
+/// A patch of a few bytes, little-endian, at an offset.
+struct Patch {
+  std::size_t offset;
+  std::uint32_t value;
+  int size;
+};
+
+std::vector<std::uint8_t> Patched(std::vector<std::uint8_t> bytes, std::initializer_list<Patch> patches) {
+  for (const Patch& patch : patches) {
+    for (int i = 0; i < patch.size; ++i) bytes.at(patch.offset + i) = static_cast<std::uint8_t>(patch.value >> (8 * i));
+  }
+  return bytes;
+}
+
+/// What a dump of `bytes` ends with: its text, or its error message.
+std::string DumpOrError(const std::vector<std::uint8_t>& bytes) {
+  try {
+    return dump::DumpResources(bytes, dump::TextRules{});
+  } catch (const dump::DumpError& failure) {
+    return failure.what();
+  }
+}
+
+/// Headers broken in each way the readers check, in the 64-bit example DLL
+/// (PE header at 0x78, optional header at 0x90) and in a small .res file.
+TEST(DumpReaders, BrokenHeadersNameTheirOffset) {
+  const std::vector<std::uint8_t> dll = CaseInput("dump-dll64-format-example/plugin.8bi");
+  ASSERT_EQ(dll.size(), 1024u);
+  const struct {
+    std::vector<std::uint8_t> bytes;
+    std::string result;
+  } kCases[] = {
+      {Patched(dll, {{0x78, 0x5850, 2}}), "PE signature at offset 0x78: not \"PE\\0\\0\""},
+      {Patched(dll, {{0x3C, 0x4000, 4}}), "PE signature at offset 0x4000: 4 bytes run past the end of the file (1024 bytes)"},
+      {Patched(dll, {{0x90, 0x999, 2}}), "optional header at offset 0x90: unknown magic 0x999"},
+      {Patched(dll, {{0x8C, 100, 2}}), "optional header at offset 0x90: too short"},
+      {Patched(dll, {{0x7E, 0xFFFF, 2}}), "section table at offset 0x180: 2621400 bytes run past the end of the file (1024 bytes)"},
+      // Two data directories leave none for resources; so does an address of 0.
+      {Patched(dll, {{0xFC, 2, 4}}), ""},
+      {Patched(dll, {{0x110, 0, 4}}), ""},
+      {Patched(dll, {{0x110, 0x9000, 4}}), "resource data directory at offset 0x110: its relative address 0x9000 lies in no section of the file"},
+  };
+  for (const auto& broken : kCases) EXPECT_EQ(DumpOrError(broken.bytes), broken.result);
+
+  // A .res file: the empty first resource, then one of type VORL named 1.
+  std::vector<std::uint8_t> res = {0, 0, 0, 0, 0x20, 0, 0, 0, 0xFF, 0xFF, 0, 0, 0xFF, 0xFF, 0, 0};
+  res.resize(32);
+  const std::vector<std::uint8_t> vorl = {0, 0, 0, 0, 0x2C, 0, 0, 0, 'V', 0, 'O', 0, 'R', 0, 'L', 0, 0, 0,
+                                          0xFF, 0xFF, 1, 0, 0, 0};
+  res.insert(res.end(), vorl.begin(), vorl.end());
+  res.resize(32 + 0x2C);
+  EXPECT_EQ(DumpOrError(res), "resource 'Vorl' (1) {\n    {\n        /* not a property list: 0 bytes, fewer than its header */\n    }\n};\n\n");
+  constexpr std::uint32_t kAA = 0x00410041;  // "AA" in UTF-16
+  const struct {
+    std::vector<std::uint8_t> bytes;
+    std::string result;
+  } kResCases[] = {
+      {Patched(res, {{36, 0x10, 4}}), "resource header at offset 0x20: header size 16 is too small"},
+      {Patched(res, {{36, 0x20, 4}}), "resource header at offset 0x20: too short for its fixed fields"},
+      // The type's text runs to the header's end; the name then finds no
+      // room, or no room for its number.
+      {Patched(res, {{36, 0x20, 4}, {48, kAA, 4}, {52, kAA, 4}, {56, kAA, 4}, {60, kAA, 4}}),
+       "resource type or name at offset 0x28: runs past its header"},
+      {Patched(res, {{36, 0x20, 4}, {48, kAA, 4}, {52, kAA, 4}, {56, kAA, 4}, {60, 0x41, 2}}),
+       "resource type or name at offset 0x40: runs past its header"},
+      {Patched(res, {{36, 0x24, 4}, {48, kAA, 4}, {52, kAA, 4}, {56, kAA, 4}, {60, kAA, 4}, {66, 0xFFFF, 2}}),
+       "resource type or name at offset 0x42: runs past its header"},
+  };
+  for (const auto& broken : kResCases) EXPECT_EQ(DumpOrError(broken.bytes), broken.result);
+  // Korean output keeps the bytes as Japanese does; other languages translate.
+  EXPECT_TRUE(dump::RulesForOutput("back_KOREAN.r").doubleByte);
+  EXPECT_FALSE(dump::RulesForOutput("back_GERMAN.r").doubleByte);
+}
+
 /// Flipped, cut and repeated bytes of real files: every run ends in text or
 /// a DumpError (the sanitizer build checks that nothing reads out of bounds).
 TEST(DumpRobustness, MutatedFilesEndInTextOrDumpError) {
   std::mt19937 random(1515);
   dump::TextRules eastAsian;
-  eastAsian.translate = false;
   eastAsian.doubleByte = true;
   for (const char* path : {"dump-dll32-every-family/plugin.dll",
                            "dump-dll64-format-example/plugin.8bi",
