@@ -15,10 +15,7 @@
 #include <fstream>
 #include <string>
 
-#include "driver/diagnostics.h"
-#include "driver/locale.h"
 #include "driver/run.h"
-#include "source/char_source.h"
 #include "source/lexer.h"
 
 namespace {
@@ -95,14 +92,13 @@ void ConvertWhole(benchmark::State& state, const char* kind, const char* piece) 
 void LexOnly(benchmark::State& state, const char* kind, const char* piece) {
   const std::string path = MakeInput(kind, piece, static_cast<std::size_t>(state.range(0)));
   for (auto _ : state) {
-    ResetRunState();
-    OpenInput(path.c_str());
-    InitLexer();
+    Run run(path);
+    run.OpenInput();
+    Lexer& lexer = run.lexer();
     int64_t tokens = 0;
-    for (GetToken(); pToken->eClass != TOK_EOF; GetToken()) ++tokens;
+    for (lexer.GetToken(); lexer.pToken->eClass != TOK_EOF; lexer.GetToken()) ++tokens;
     benchmark::DoNotOptimize(tokens);
   }
-  ResetRunState();
   SetPerByteCounters(state, path);
 }
 

@@ -14,9 +14,8 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::span<const std::uint8_t> bytes(data, size);
-  dump::TextRules western;
-  dump::TextRules eastAsian;
-  eastAsian.doubleByte = true;
+  const dump::TextRules western;
+  const dump::TextRules eastAsian(kLocaleJapanese);
   for (const dump::TextRules& rules : {western, eastAsian}) {
     try {
       dump::DumpResources(bytes, rules);

@@ -11,17 +11,13 @@
 #include <system_error>
 #include <vector>
 
-#include "driver/diagnostics.h"
+#include "base/diagnostics.h"
 
 namespace fs = std::filesystem;
 
 namespace {
 
 const char* const kVariable = "VORLTOOL_DEPFILE";
-
-/// Absolute paths of the included files that were opened, each once, in the
-/// order they were first opened.
-std::vector<std::string> gIncluded;
 
 /// The path made absolute against the working directory, without "."
 /// elements. ".." stays: through a symbolic link it leads elsewhere than
@@ -76,18 +72,18 @@ bool WriteAndRename(const std::string& path, const std::string& text, const char
 
 }  // namespace
 
-void NoteIncludedFile(const char* path) {
+void Dependencies::NoteIncludedFile(const char* path) {
   std::string absolute = AbsolutePath(path);
-  if (std::find(gIncluded.begin(), gIncluded.end(), absolute) == gIncluded.end())
-    gIncluded.push_back(std::move(absolute));
+  if (std::find(included_.begin(), included_.end(), absolute) == included_.end())
+    included_.push_back(std::move(absolute));
 }
 
-void WriteDependencyFile(const char* input, const char* output) {
+void Dependencies::WriteDependencyFile(const char* input, const char* output) const {
   const char* target = std::getenv(kVariable);
   if (target == nullptr || *target == '\0') return;
 
   std::vector<std::string> runFiles = {AbsolutePath(output), AbsolutePath(input)};
-  runFiles.insert(runFiles.end(), gIncluded.begin(), gIncluded.end());
+  runFiles.insert(runFiles.end(), included_.begin(), included_.end());
   // One name a line, each line but the last continued with a backslash.
   std::string rule = EscapeForMake(runFiles[0]) + ":";
   for (std::size_t i = 1; i < runFiles.size(); ++i)
@@ -99,5 +95,3 @@ void WriteDependencyFile(const char* input, const char* output) {
       !WriteAndRename(temporary, rule, target))
     FatalErrorFormatted("Unable to write dependency file %s\n", target);
 }
-
-void ResetDependencies() { gIncluded.clear(); }

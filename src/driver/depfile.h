@@ -5,15 +5,25 @@
 // Ninja run VorlTool again when the input or any header it read changes.
 #pragma once
 
-/// Remembers a file that an #include opened (the path as the directive gave
-/// it; it is made absolute against the working directory now).
-void NoteIncludedFile(const char* path);
+#include <string>
+#include <vector>
 
-/// At the end of a successful run: when VORLTOOL_DEPFILE is set and not empty,
-/// writes the rule there through a temporary file beside it that is renamed
-/// over it, so a reader never sees part of a file. Any failure fails the run
-/// with "Unable to write dependency file %s\n"; the temporary file is removed.
-void WriteDependencyFile(const char* input, const char* output);
+/// The files one run read besides its input.
+class Dependencies {
+ public:
+  /// Remembers a file that an #include opened (the path as the directive gave
+  /// it; it is made absolute against the working directory now).
+  void NoteIncludedFile(const char* path);
 
-/// Forgets the files noted so far.
-void ResetDependencies();
+  /// At the end of a successful run: when VORLTOOL_DEPFILE is set and not
+  /// empty, writes the rule there through a temporary file beside it that is
+  /// renamed over it, so a reader never sees part of a file. Any failure fails
+  /// the run with "Unable to write dependency file %s\n"; the temporary file
+  /// is removed.
+  void WriteDependencyFile(const char* input, const char* output) const;
+
+ private:
+  /// Absolute paths of the included files that were opened, each once, in
+  /// the order they were first opened.
+  std::vector<std::string> included_;
+};

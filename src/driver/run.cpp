@@ -1,21 +1,12 @@
-// The program's entry: command line, start-up, and the end of a run.
+// The program's entry: the command line, and a run from start to end.
 #include "driver/run.h"
 
 #include <cstdio>
 #include <cstring>
-#include <string>
 #include <vector>
 
-#include "driver/depfile.h"
-#include "driver/diagnostics.h"
-#include "driver/locale.h"
-#include "driver/statements.h"
-#include "driver/writer.h"
-#include "source/char_source.h"
-#include "source/lexer.h"
-#include "source/macros.h"
-#include "source/preprocessor.h"
-#include "strings/lstr.h"
+#include "base/diagnostics.h"
+#include "base/locale.h"
 
 namespace {
 
@@ -55,53 +46,65 @@ std::vector<std::string> SplitArguments(int argc, char** argv) {
   return entries;
 }
 
-void Convert(const std::vector<std::string>& entries) {
-  const char* input = entries[1].c_str();
-  const char* output = entries[2].c_str();
-  SelectLocale(DetectLocale(input));
-  OpenInput(input);
-  if (MainInput()->IsSameFileAs(output)) {
-    PrintStdout("Output file is the input file: %s\n", output);
-    throw EarlyExit{1};
-  }
-  OpenOutput(output);
-  InitLexer();
-  ParseStatements();
-  FinishOutput();
-  WriteDependencyFile(input, output);
-}
-
 }  // namespace
 
-void ResetRunState() {
-  ResetWriter();
-  ResetDependencies();
-  ResetSource();
-  ResetLexer();
-  ResetMacros();
-  ResetPreprocessor();
-  ResetLStr();
-  SelectLocale(kLocaleEnglish);
-}
-
 int RunVorlTool(int argc, char** argv) {
-  ResetRunState();
   int status = 0;
-  if (argc < 2) {
-    PrintStdout("%s", kUsage);
-  } else if (const auto entries = SplitArguments(argc, argv); entries.size() < 3) {
+  if (const auto entries = SplitArguments(argc, argv); entries.size() < 3) {
     PrintStdout("%s", kUsage);
   } else {
-    try {
-      Convert(entries);
-    } catch (const FatalExit&) {
-      DiscardOutput();
-      status = 1;
-    } catch (const EarlyExit& early) {
-      status = early.status;
-    }
+    status = Run(entries[1]).Convert(entries[2].c_str());
   }
   std::fflush(stdout);
-  ResetRunState();
   return status;
+}
+
+Run::Run(const std::string& inputPath)
+    : inputPath_(inputPath),
+      lexer_(Locale(DetectLocale(inputPath.c_str()))),
+      pToken(lexer_.pToken) {}
+
+Run::Run(std::string_view text, int language)
+    : readsText_(true),
+      text_(text),
+      lexer_(Locale(language)),
+      pToken(lexer_.pToken) {
+  lexer_.StartSource(SourceReader(text_));
+}
+
+void Run::OpenInput() {
+  if (readsText_) return;
+  mainInput_ = platform::InputFile::Open(inputPath_.c_str(), platform::InputRule::kNotDirectory);
+  if (!mainInput_) FatalErrorFormatted("Unable to open input file: %s\n", inputPath_.c_str());
+  lexer_.StartSource(SourceReader(mainInput_.get()));
+}
+
+int Run::Attempt(const std::function<void()>& step) {
+  try {
+    step();
+    return 0;
+  } catch (const Failure& failure) {
+    // The line of the last word read, after everything already written on
+    // standard output.
+    std::fflush(stdout);
+    std::fprintf(stderr, "%s, line %ld\n", failure.message(), static_cast<long>(pToken->line));
+    std::fflush(stderr);
+    script_.Discard();
+    return 1;
+  }
+}
+
+int Run::Convert(const char* outputPath) {
+  if (Attempt([this] { OpenInput(); }) != 0) return 1;
+  if (mainInput_ && mainInput_->IsSameFileAs(outputPath)) {
+    PrintStdout("Output file is the input file: %s\n", outputPath);
+    return 1;
+  }
+  if (!script_.OpenOutput(outputPath)) return 1;
+  return Attempt([&] {
+    ParseStatements();
+    script_.Finish();
+    // A run over text has no files to name.
+    if (!readsText_) dependencies_.WriteDependencyFile(inputPath_.c_str(), outputPath);
+  });
 }

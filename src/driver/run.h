@@ -1,9 +1,85 @@
-// The program's entry: command line, start-up, and the run's state.
+// One run of the converter, and the program's entry.
 #pragma once
 
+#include <functional>
+#include <memory>
+#include <string>
+#include <string_view>
+
+#include "base/platform.h"
+#include "base/writer.h"
+#include "driver/depfile.h"
+#include "source/lexer.h"
+#include "strings/string_pool.h"
+
 /// Runs one conversion as "VorlTool sourcefile destinationfile" and returns
-/// the exit status. May be called many times in one process.
+/// the exit status.
 int RunVorlTool(int argc, char** argv);
 
-/// Forgets all run state: source, lexer, macros, output, locale, string pool.
-void ResetRunState();
+/// One conversion and everything it holds: the main input, the lexer (with
+/// the language's predicates, the character source, the macro table and the
+/// Token), the resource script, the string pool, the include depth and the
+/// files it included. Nothing is shared between runs, so several may run at
+/// once on different threads. The statement loops of the main file and of
+/// included files, and the directive handling that leads from one to the
+/// other, are its members.
+class Run {
+ public:
+  /// A run over the file at `inputPath`, which Convert opens; the path's
+  /// name suffix selects the language.
+  explicit Run(const std::string& inputPath);
+  /// A run over `text` in memory, in `language` (kLocaleEnglish and the
+  /// others). The text is copied; the run reads it from the start.
+  Run(std::string_view text, int language);
+  Run(const Run&) = delete;
+  Run& operator=(const Run&) = delete;
+
+  /// Converts the whole input into the resource script at `outputPath` and
+  /// returns the exit status: 0 when complete; 1 after a failure (reported on
+  /// standard error with its line, the script removed), and 1 when the output
+  /// is the input itself or cannot be created (said on standard output,
+  /// nothing removed).
+  int Convert(const char* outputPath);
+
+  /// Runs `step` as Convert runs the conversion: a failure is reported as
+  /// "<message>, line <n>" on standard error, the script (if one was opened)
+  /// removed, and 1 returned; 0 when the step completes.
+  int Attempt(const std::function<void()>& step);
+
+  /// Opens the main input of a run over a file and makes it the lexer's
+  /// source; fails with "Unable to open input file: %s\n" when it cannot be
+  /// read (a directory neither). A run over text has its source from the start.
+  void OpenInput();
+
+  /// The lexer, for whoever drives the source on its own (tests, benchmarks).
+  Lexer& lexer() { return lexer_; }
+
+  /// With a TOK_DIRECTIVE current (its name in pToken->name): #define adds a
+  /// macro, #include reads the file; every other directive is passed over
+  /// with its line.
+  void HandleDirective();
+  /// Reads an included file through its own statement loop; a file that
+  /// cannot be read is only warned about.
+  void IncludeFile(const char* path);
+
+ private:
+  /// The top-level loop over the main file; returns at its end of input.
+  void ParseStatements();
+  /// With data or resource current: reads the type and converts or skips.
+  void DispatchResource();
+  /// The loop over an included file; returns at that file's end of input.
+  void ParseIncludedStatements();
+  void IncludeDirective();
+
+  std::string inputPath_;
+  bool readsText_ = false;
+  std::string text_;  ///< the input of a run over text
+  std::unique_ptr<platform::InputFile> mainInput_;
+  Lexer lexer_;
+  const Token* const pToken;
+  ScriptWriter script_;
+  StringPool stringPool_;
+  /// Included files open below the main file.
+  int includeDepth_ = 0;
+  Dependencies dependencies_;
+};

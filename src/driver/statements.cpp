@@ -1,20 +1,27 @@
 // The statement loops: the main file's, which converts or skips each
-// statement, and the included files', which only reads their directives.
-#include "driver/statements.h"
-
+// statement, and the included files', which only reads their directives. The
+// two meet in the directive handling: an #include runs the included files'
+// loop from inside either one.
+#include <cstdint>
 #include <cstring>
+#include <string>
 
-#include "driver/diagnostics.h"
-#include "driver/writer.h"
-#include "proplist/framing.h"
-#include "source/char_source.h"
-#include "source/lexer.h"
+#include "base/diagnostics.h"
+#include "driver/run.h"
+#include "proplist/property_list.h"
 #include "source/preprocessor.h"
 #include "strings/lstr.h"
 
-void ParseStatements() {
-  SetLStrOutput(ScriptOutput());
-  for (GetToken(); pToken->eClass != TOK_EOF; GetToken()) {
+namespace {
+
+/// Included files that may be open below the main file at once; an include
+/// chain that leads back to itself ends here.
+constexpr int kMaxIncludeDepth = 32;
+
+}  // namespace
+
+void Run::ParseStatements() {
+  for (lexer_.GetToken(); pToken->eClass != TOK_EOF; lexer_.GetToken()) {
     switch (pToken->eClass) {
       case TOK_DATA:
       case TOK_RESOURCE:
@@ -26,71 +33,38 @@ void ParseStatements() {
       case TOK_READ:
         break;
       case TOK_LITERAL:
-        SkipStatement();
+        lexer_.SkipStatement();
         break;
       default:
         // Unknown words, stray punctuation, numbers and strings go with their
         // line; an include statement outside a directive has no effect.
-        SkipToCharacter('\n');
+        lexer_.SkipToCharacter('\n');
         break;
     }
   }
 }
 
-void DispatchResource() {
-  GetToken();
+void Run::DispatchResource() {
+  lexer_.GetToken();
   if (std::strcmp(pToken->code, "Vorl") == 0 || std::strcmp(pToken->code, "TzAv") == 0)
-    ConvertVorl();
+    PropertyList(lexer_, script_).ConvertVorl();
   else if (std::strcmp(pToken->code, "LStr") == 0)
-    ConvertLStr();
+    ConvertLStr(lexer_, script_, stringPool_);
   else
-    SkipStatement();
+    lexer_.SkipStatement();
 }
 
-void SkipStatement() {
-  for (;;) {
-    GetToken();
-    switch (pToken->eClass) {
-      case TOK_SEMICOLON:
-        return;
-      case TOK_LBRACE:
-        SkipBlock();
-        GetToken();
-        if (pToken->eClass != TOK_SEMICOLON) FatalError("Semicolon expected");
-        return;
-      case TOK_RESOURCE:
-        // The statement lacked its semicolon; the next one begins here.
-        UngetToken();
-        return;
-      case TOK_EOF:
-        FatalError("Premature End of file");
-      default:
-        break;
-    }
-  }
-}
-
-void SkipBlock() {
-  // A depth count rather than recursion: nesting costs no stack.
-  for (long depth = 1; depth > 0;) {
-    GetToken();
-    if (pToken->eClass == TOK_LBRACE) ++depth;
-    else if (pToken->eClass == TOK_RBRACE) --depth;
-    else if (pToken->eClass == TOK_EOF) FatalError("Premature End of file");
-  }
-}
-
-void ParseIncludedStatements() {
+void Run::ParseIncludedStatements() {
   int32_t previous = TOK_EOF;
-  for (GetToken(); pToken->eClass != TOK_EOF; GetToken()) {
+  for (lexer_.GetToken(); pToken->eClass != TOK_EOF; lexer_.GetToken()) {
     const int32_t current = pToken->eClass;
     const bool changed = current != previous;
     switch (current) {
       case TOK_DATA:
       case TOK_RESOURCE:
         // Resources of included files are never converted.
-        GetToken();
-        SkipStatement();
+        lexer_.GetToken();
+        lexer_.SkipStatement();
         break;
       case TOK_DIRECTIVE:
         if (changed) PrintStdout("Parsing Directive\n");
@@ -98,14 +72,14 @@ void ParseIncludedStatements() {
         break;
       case TOK_INCLUDE:
         if (changed) PrintStdout("Parsing Include\n");
-        SkipToCharacter('\n');
+        lexer_.SkipToCharacter('\n');
         break;
       case TOK_READ:
         if (changed) PrintStdout("Parsing Read\n");
         break;
       case TOK_LITERAL:
         if (changed) PrintStdout("Parsing Type\n");
-        SkipStatement();
+        lexer_.SkipStatement();
         break;
       default:
         PrintStdout("UnknownToken: %s Line# %d\n", pToken->name ? pToken->name : "",
@@ -114,4 +88,39 @@ void ParseIncludedStatements() {
     }
     previous = current;
   }
+}
+
+void Run::HandleDirective() {
+  const char* name = pToken->name != nullptr ? pToken->name : "";
+  if (std::strcmp(name, "define") == 0) {
+    DefineMacro(lexer_);
+  } else if (std::strcmp(name, "include") == 0) {
+    IncludeDirective();
+  } else {
+    lexer_.SkipToCharacter('\n');
+  }
+}
+
+void Run::IncludeDirective() {
+  lexer_.GetToken();
+  if (pToken->eClass == TOK_STRING && pToken->text != nullptr) {
+    // The included file's strings reuse the buffer the path lives in.
+    const std::string path = pToken->text;
+    IncludeFile(path.c_str());
+  }
+  lexer_.SkipToCharacter('\n');
+}
+
+void Run::IncludeFile(const char* path) {
+  // Only a regular file is read: a directory, a pipe or a device is treated
+  // like a missing file (a pipe could otherwise block the run).
+  auto file = platform::InputFile::Open(path, platform::InputRule::kRegularFile);
+  if (file == nullptr) {
+    PrintStdout("Warning:Unable to open include file \"%s\"\n", path);
+    return;
+  }
+  NestingGuard level(includeDepth_, kMaxIncludeDepth, "Include nesting too deep");
+  dependencies_.NoteIncludedFile(path);
+  Lexer::IncludedSource source(lexer_, SourceReader(file.get()));
+  ParseIncludedStatements();
 }

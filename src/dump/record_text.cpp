@@ -31,7 +31,7 @@ std::optional<std::string> CodeLiteral(const std::uint8_t* bytes, bool reversed,
     // Nothing that would end the literal early or mean something in the script.
     if (c < 0x20 || c == 0x7F || std::strchr("'\"\\", c)) return std::nullopt;
     // A double-byte lead byte would take the closing quote along.
-    if (i == 3 && rules.doubleByte && IsDoubleByteLead(c)) return std::nullopt;
+    if (i == 3 && rules.IsLeadByte(c)) return std::nullopt;
     text += static_cast<char>(c);
   }
   return text + "'";

@@ -6,17 +6,19 @@
 #include <cstdio>
 #include <vector>
 
-#include "driver/locale.h"
-#include "dump/mac_charset.h"
 
 namespace dump {
 
+TextRules::TextRules(int language) : locale_(language) {
+  sourceByte_.fill(-1);
+  // Walking down leaves the lowest byte where several translate alike.
+  for (int byte = 255; byte >= 0; --byte) {
+    sourceByte_[locale_.StringByte(static_cast<unsigned char>(byte))] = static_cast<std::int16_t>(byte);
+  }
+}
+
 TextRules RulesForOutput(const char* path) {
-  TextRules rules;
-  if (path == nullptr) return rules;
-  const int locale = DetectLocale(path);
-  rules.doubleByte = locale == kLocaleJapanese || locale == kLocaleKorean;
-  return rules;
+  return TextRules(path == nullptr ? kLocaleEnglish : DetectLocale(path));
 }
 
 namespace {
@@ -32,8 +34,7 @@ constexpr int kLiteralMax = 256;
 int PlainCharacter(std::uint8_t byte, const TextRules& rules) {
   if (byte >= 0x20 && byte < 0x7F) return byte == '"' || byte == '\\' ? -1 : byte;
   if (byte < 0x80) return -1;
-  if (!rules.doubleByte) return MacByteFor(byte);
-  return IsDoubleByteLead(byte) ? -1 : byte;
+  return rules.IsLeadByte(byte) ? -1 : rules.SourceByte(byte);
 }
 
 /// Whether `byte` may follow a double-byte lead byte as written: the lexer
@@ -98,7 +99,7 @@ std::vector<Spelling> SpellingsAt(std::span<const std::uint8_t> bytes, std::size
     spellings.push_back(std::move(spelling));
   };
 
-  if (rules.doubleByte && IsDoubleByteLead(byte)) {
+  if (rules.IsLeadByte(byte)) {
     // The pair is written as it stands; the lexer keeps it whole.
     if (at + 1 < bytes.size() && SafeSecondByte(bytes[at + 1])) {
       Spelling pair;
@@ -210,7 +211,7 @@ std::vector<std::string> ElementPieces(std::span<const std::uint8_t> bytes,
   bool afterHexEscape = false;
   for (std::size_t at = 0; at < bytes.size(); ++at) {
     const std::uint8_t byte = bytes[at];
-    if (rules.doubleByte && IsDoubleByteLead(byte) && at + 1 < bytes.size()) {
+    if (rules.IsLeadByte(byte) && at + 1 < bytes.size()) {
       // The second byte is taken unexamined, by the lexer and by the escape
       // decoding alike (which is why a lead byte is never escaped but at the
       // end); a backslash there is doubled, as the lexer drops a backslash

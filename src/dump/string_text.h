@@ -11,20 +11,33 @@
 // \"); only their bytes matter.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <optional>
 #include <span>
 #include <string>
 
+#include "base/locale.h"
+
 namespace dump {
 
 /// How the text will be read back: the language the output file's name
 /// selects for the converter.
-struct TextRules {
-  /// Japanese or Korean: the bytes of string literals are kept as they are,
-  /// and 0x81-0x9F and 0xE0-0xEF begin double-byte characters. Otherwise they
-  /// are translated from the Macintosh character set.
-  bool doubleByte = false;
+class TextRules {
+ public:
+  TextRules() : TextRules(kLocaleEnglish) {}
+  explicit TextRules(int language);
+
+  /// The byte to write in a string literal so that the converter reads
+  /// `byte`: itself in Japanese and Korean, otherwise the lowest Macintosh
+  /// byte it translates to `byte`; -1 when none does.
+  int SourceByte(std::uint8_t byte) const { return sourceByte_[byte]; }
+  /// Whether `byte` begins a double-byte character (Japanese, Korean).
+  bool IsLeadByte(std::uint8_t byte) const { return locale_.IsLeadByte(byte); }
+
+ private:
+  Locale locale_;
+  std::array<std::int16_t, 256> sourceByte_;
 };
 
 /// The rules for an output file named `path` (null for standard output).
@@ -48,9 +61,5 @@ std::optional<std::string> PropertyStringText(std::span<const std::uint8_t> byte
 /// most as long as the lexer takes), e.g. "abc" or "..." "...".
 std::string StringListElementText(std::span<const std::uint8_t> bytes, const TextRules& rules);
 
-/// Whether byte `byte` begins a double-byte character.
-inline bool IsDoubleByteLead(std::uint8_t byte) {
-  return (byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xEF);
-}
 
 }  // namespace dump

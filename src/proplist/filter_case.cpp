@@ -5,14 +5,12 @@
 #include <cstring>
 #include <span>
 
-#include "driver/diagnostics.h"
-#include "driver/writer.h"
-#include "proplist/properties.h"
-#include "proplist/record.h"
-#include "source/lexer.h"
+#include "base/diagnostics.h"
+#include "proplist/property_list.h"
 
 namespace {
 
+constexpr const char* kParser = "ParseFilterCaseInfo";
 constexpr int kFilterCaseCount = 7;
 
 constexpr NamedBits kInputHandling[] = {
@@ -27,54 +25,50 @@ constexpr NamedBits kOutputHandling[] = {
     {"outGrayMat", 0x03},    {"outWhiteMat", 0x04},     {"outFillMask", 0x09},
 };
 
-/// Reads a handling name of `table` and returns its byte. A token that is no
-/// identifier and an identifier the table does not hold fail differently.
-unsigned ReadHandling(std::span<const NamedBits> table) {
-  ExpectToken(TOK_IDENT, "ParseFilterCaseInfo: Unsupported Token!");
-  const NamedBits* handling = FindName(table, pToken->name);
-  if (!handling) FatalError("ParseFilterCaseInfo: Unsupported Token");
-  return handling->bits;
-}
-
-/// Reads a flag item: a number gives its low byte, an identifier gives
-/// `flagBit` when it is `flagName` and nothing otherwise. Numbers are taken
-/// only where `numberAllowed`.
-unsigned ReadCaseFlag(const char* flagName, unsigned flagBit, bool numberAllowed) {
-  GetToken();
-  if (numberAllowed && pToken->eClass == TOK_NUMBER) {
-    return static_cast<unsigned>(pToken->value) & 0xFFu;
-  }
-  if (pToken->eClass != TOK_IDENT) FatalError("ParseFilterCaseInfo: Unsupported Token!");
-  return std::strcmp(pToken->name, flagName) == 0 ? flagBit : 0;
-}
-
-void ExpectCaseComma() { ExpectToken(TOK_COMMA, "ParseFilterCaseInfo: Comma Expected"); }
-
 }  // namespace
 
-void ParseFilterCaseInfo() {
-  ExpectToken(TOK_LBRACE, "ParseFilterCaseInfo: Open Brace Expected!");
-  ExpectToken(TOK_LBRACE, "ParseFilterCaseInfo: Open Brace Expected!");
+void PropertyList::ParseFilterCaseInfo() {
+  // A handling name of `table`: a token that is no identifier and an
+  // identifier the table does not hold fail differently.
+  auto readHandling = [&](std::span<const NamedBits> table) {
+    ExpectToken(TOK_IDENT, kParser, "Unsupported Token!");
+    const NamedBits* handling = FindName(table, pToken->name);
+    if (!handling) FailIn(kParser, "Unsupported Token");
+    return handling->bits;
+  };
+  // A flag item: a number gives its low byte, an identifier gives `flagBit`
+  // when it is `flagName` and nothing otherwise. Numbers are taken only where
+  // `numberAllowed`.
+  auto readCaseFlag = [&](const char* flagName, unsigned flagBit, bool numberAllowed) {
+    GetToken();
+    if (numberAllowed && pToken->eClass == TOK_NUMBER)
+      return static_cast<unsigned>(pToken->value) & 0xFFu;
+    if (pToken->eClass != TOK_IDENT) FailIn(kParser, "Unsupported Token!");
+    return std::strcmp(pToken->name, flagName) == 0 ? flagBit : 0u;
+  };
+  auto expectComma = [&] { ExpectToken(TOK_COMMA, kParser, "Comma Expected"); };
+
+  ExpectToken(TOK_LBRACE, kParser, "Open Brace Expected!");
+  ExpectToken(TOK_LBRACE, kParser, "Open Brace Expected!");
   WriteVendorCode();
-  WriteFormatted(Out(), "\t\"icif\", /* PIFilterCaseInfoProperty */\n\tRSCS32(0),\n\tRSCS32(28)");
+  out_.WriteFormatted("\t\"icif\", /* PIFilterCaseInfoProperty */\n\tRSCS32(0),\n\tRSCS32(28)");
   for (int i = 0; i < kFilterCaseCount; ++i) {
-    const unsigned input = ReadHandling(kInputHandling);
-    ExpectCaseComma();
-    const unsigned output = ReadHandling(kOutputHandling);
-    ExpectCaseComma();
+    const unsigned input = readHandling(kInputHandling);
+    expectComma();
+    const unsigned output = readHandling(kOutputHandling);
+    expectComma();
     // The first flag item sets the byte; the second adds to it.
-    unsigned flags = ReadCaseFlag("filtersLayerMasks", 0x04, true);
-    ExpectCaseComma();
-    flags |= ReadCaseFlag("worksWithBlankData", 0x02, true);
-    ExpectCaseComma();
-    flags |= ReadCaseFlag("doNotCopySourceToDestination", 0x01, false);
+    unsigned flags = readCaseFlag("filtersLayerMasks", 0x04, true);
+    expectComma();
+    flags |= readCaseFlag("worksWithBlankData", 0x02, true);
+    expectComma();
+    flags |= readCaseFlag("doNotCopySourceToDestination", 0x01, false);
     char caseText[32];
-    std::snprintf(caseText, sizeof caseText, "\\x%02X\\x%02X\\x%02X\\x00", input, output,
-                  flags);
-    WriteFormatted(Out(), ",\n\t\"%s\"", caseText);
+    std::snprintf(caseText, sizeof caseText, "\\x%02X\\x%02X\\x%02X\\x00", input, output, flags);
+    out_.WriteFormatted(",\n\t\"%s\"", caseText);
     // The separator after a case, or the inner list's close brace after the
     // last one, is passed over unchecked.
     GetToken();
   }
-  ExpectToken(TOK_RBRACE, "ParseFilterCaseInfo: CloseBrace Expected");
+  ExpectToken(TOK_RBRACE, kParser, "CloseBrace Expected");
 }

@@ -1,13 +1,15 @@
 // Flag-list properties: the image modes a plug-in supports, and the one-byte
 // capability flags of file formats (FormatFlags, FormatICCFlags) and export
 // modules (ExportFlags). Names outside a property's table set nothing.
-#include <span>
+#include "proplist/property_list.h"
 
-#include "driver/diagnostics.h"
-#include "driver/writer.h"
-#include "proplist/properties.h"
-#include "proplist/record.h"
-#include "source/lexer.h"
+/// One of the one-byte flag properties: its names and its key line. The
+/// token between two names is taken as their separator without being looked
+/// at; only the closing brace ends the list.
+struct FlagByteProperty {
+  FlagList list;
+  const char* keyLine;
+};
 
 namespace {
 
@@ -41,65 +43,40 @@ constexpr NamedBits kExportFlags[] = {
     {"expSupportsTransparency", 0x80},
 };
 
-/// One of the one-byte flag properties: its names, messages and key line.
-struct FlagProperty {
-  std::span<const NamedBits> names;
-  const char* openBraceMessage;
-  const char* unsupportedMessage;
-  const char* keyLine;
-};
+constexpr FlagList kImageModeList{kImageModes, "ParseSupportedModes", "ParseSupportedModes", 0};
 
-constexpr FlagProperty kFormatFlagsProperty = {
-    kFormatFlags, "ParseFormatFlags: Open Brace Expected!",
-    "ParseFormatFlags: Unsupported Token!",
+constexpr FlagByteProperty kFormatFlagsProperty{
+    {kFormatFlags, "ParseFormatFlags", nullptr, 0},
     "\t\"ftmf\", /* 'fmtf' PIFmtFlagsProperty */\n\tRSCS32(0),\n\tRSCS32(4),\n"};
 
-constexpr FlagProperty kFormatICCFlagsProperty = {
-    kFormatICCFlags, "ParseFormatICCFlags: Open Brace Expected!",
-    "ParseFormatICCFlags: Unsupported Token!",
+constexpr FlagByteProperty kFormatICCFlagsProperty{
+    {kFormatICCFlags, "ParseFormatICCFlags", nullptr, 0},
     "\t\"pimf\", /* 'fmip' PIFmtICCFlagsProperty */\n\tRSCS32(0),\n\tRSCS32(4),\n"};
 
-constexpr FlagProperty kExportFlagsProperty = {
-    kExportFlags, "ParseExportFlags: Open Brace Expected!",
-    "ParseExportFlags: Unsupported Token!",
+constexpr FlagByteProperty kExportFlagsProperty{
+    {kExportFlags, "ParseExportFlags", nullptr, 0},
     "\t\"fpxe\", /* 'expf' PIExpFlagsProperty */\n\tRSCS32(0),\n\tRSCS32(4),\n"};
-
-/// The token between two names is taken as their separator without being
-/// looked at; only the closing brace ends the list.
-void ParseFlagByteProperty(const FlagProperty& property) {
-  ExpectToken(TOK_LBRACE, property.openBraceMessage);
-  unsigned flags = 0;
-  for (;;) {
-    ExpectToken(TOK_IDENT, property.unsupportedMessage);
-    flags |= BitsOfName(property.names, pToken->name);
-    GetToken();
-    if (pToken->eClass == TOK_RBRACE) break;
-  }
-  WriteVendorCode();
-  WriteFormatted(Out(), "%s", property.keyLine);
-  WriteFormatted(Out(), "\t\"\\x%02X\\0\\0\\0\",\n", flags);
-}
 
 }  // namespace
 
-void ParseSupportedModes() {
-  ExpectToken(TOK_LBRACE, "ParseSupportedModes: Open Brace Expected!");
-  unsigned modes = 0;
-  for (;;) {
-    ExpectToken(TOK_IDENT, "ParseSupportedModes: Unsupported Token!");
-    modes |= BitsOfName(kImageModes, pToken->name);
-    GetToken();
-    if (pToken->eClass == TOK_RBRACE) break;
-    if (pToken->eClass != TOK_COMMA) FatalError("ParseSupportedModes: Comma Expected");
-  }
+void PropertyList::ParseFlagByteProperty(const FlagByteProperty& property) {
+  ExpectToken(TOK_LBRACE, property.list.parser, "Open Brace Expected!");
+  const unsigned flags = ReadNamedFlags(property.list);
   WriteVendorCode();
-  WriteFormatted(Out(),
-                 "\t\"edom\", /* 'mode' PIImageModesProperty */\n\tRSCS32(0),\n\tRSCS32(4),\n");
-  WriteFormatted(Out(), "\t\"\\x%02X\\x%02X\\0\\0\",\n", modes >> 8, modes & 0xFFu);
+  out_.WriteFormatted("%s", property.keyLine);
+  out_.WriteFormatted("\t\"\\x%02X\\0\\0\\0\",\n", flags);
 }
 
-void ParseFormatFlags() { ParseFlagByteProperty(kFormatFlagsProperty); }
+void PropertyList::ParseSupportedModes() {
+  ExpectToken(TOK_LBRACE, kImageModeList.parser, "Open Brace Expected!");
+  const unsigned modes = ReadNamedFlags(kImageModeList);
+  WriteVendorCode();
+  out_.WriteFormatted("\t\"edom\", /* 'mode' PIImageModesProperty */\n\tRSCS32(0),\n\tRSCS32(4),\n");
+  out_.WriteFormatted("\t\"\\x%02X\\x%02X\\0\\0\",\n", modes >> 8, modes & 0xFFu);
+}
 
-void ParseFormatICCFlags() { ParseFlagByteProperty(kFormatICCFlagsProperty); }
+void PropertyList::ParseFormatFlags() { ParseFlagByteProperty(kFormatFlagsProperty); }
 
-void ParseExportFlags() { ParseFlagByteProperty(kExportFlagsProperty); }
+void PropertyList::ParseFormatICCFlags() { ParseFlagByteProperty(kFormatICCFlagsProperty); }
+
+void PropertyList::ParseExportFlags() { ParseFlagByteProperty(kExportFlagsProperty); }

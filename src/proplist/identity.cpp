@@ -2,13 +2,9 @@
 // required host, its name and category, and its entry points.
 #include <cstdint>
 
-#include "driver/diagnostics.h"
-#include "driver/statements.h"
-#include "driver/writer.h"
-#include "proplist/properties.h"
-#include "proplist/record.h"
+#include "base/diagnostics.h"
+#include "proplist/property_list.h"
 #include "source/expression.h"
-#include "source/lexer.h"
 
 namespace {
 
@@ -19,13 +15,8 @@ struct KindCode {
 };
 
 constexpr KindCode kKindCodes[] = {
-#define STATEMENT(text, cls, num)
-#define PROPERTY(word, num, parser)
 #define KIND(word, num, code) {KW_##word, code},
 #include "source/keywords.def"
-#undef STATEMENT
-#undef PROPERTY
-#undef KIND
 };
 
 // Their length bytes count the characters the text is written with, escapes
@@ -39,85 +30,86 @@ constexpr LengthPrefixedProperty kCategoryProperty{
 
 /// Entry points for other processors are announced and dropped. Without an
 /// open brace there is nothing to skip: the token is left for the body loop.
-void SkipUnsupportedCode(const char* keyword) {
+void SkipUnsupportedCode(Lexer& lexer, const char* keyword) {
   PrintStdout("UnSupported Property %s", keyword);
-  GetToken();
-  if (pToken->eClass == TOK_LBRACE) {
-    SkipBlock();
+  lexer.GetToken();
+  if (lexer.pToken->eClass == TOK_LBRACE) {
+    lexer.SkipBlock();
   } else {
-    UngetToken();
+    lexer.UngetToken();
   }
 }
 
 }  // namespace
 
-void ParseKindProperty() {
-  ExpectToken(TOK_LBRACE, "ParseKindProperty: Open Brace Expected!");
+void PropertyList::ParseKindProperty() {
+  const char* parser = "ParseKindProperty";
+  ExpectToken(TOK_LBRACE, parser, "Open Brace Expected!");
   GetToken();
   WriteVendorCode();
-  WriteFormatted(Out(),
-                 "\t\"dnik\", /* 'kind' PIKindProperty*/\n\tRSCS32(0),\n\tRSCS32(4),\n");
+  out_.WriteFormatted("\t\"dnik\", /* 'kind' PIKindProperty*/\n\tRSCS32(0),\n\tRSCS32(4),\n");
   const KindCode* found = nullptr;
   for (const KindCode& kind : kKindCodes) {
     if (kind.tokenClass == pToken->eClass) found = &kind;
   }
-  if (found == nullptr) FatalError("ParseKindProperty: Invalid Token!");
-  WriteFormatted(Out(), "\t\"%s\",\n", found->code);
-  ExpectToken(TOK_RBRACE, "ParseKindProperty: CloseBrace Expected");
+  if (found == nullptr) FailIn(parser, "Invalid Token!");
+  out_.WriteFormatted("\t\"%s\",\n", found->code);
+  ExpectToken(TOK_RBRACE, parser, "CloseBrace Expected");
 }
 
-void ParseVersionProperty() {
-  ExpectToken(TOK_LBRACE, "ParseVersionProperty: Open Brace Expected!");
+void PropertyList::ParseVersionProperty() {
+  const char* parser = "ParseVersionProperty";
+  ExpectToken(TOK_LBRACE, parser, "Open Brace Expected!");
   WriteVendorCode();
-  WriteFormatted(Out(),
-                 "\t\"srev\", /* 'vers' PIVersionProperty */\n\tRSCS32(0),\n\tRSCS32(4),\n");
-  const uint32_t version = static_cast<uint32_t>(VORL_GetExpression());
-  WriteFormatted(Out(), "\t%d, %d, \n", static_cast<int>(version & 0xFFFFu),
-                 static_cast<int>(version >> 16));
-  ExpectToken(TOK_RBRACE, "ParseVersionProperty: CloseBrace Expected");
+  out_.WriteFormatted("\t\"srev\", /* 'vers' PIVersionProperty */\n\tRSCS32(0),\n\tRSCS32(4),\n");
+  const uint32_t version = static_cast<uint32_t>(VORL_GetExpression(lexer_));
+  out_.WriteFormatted("\t%d, %d, \n", static_cast<int>(version & 0xFFFFu),
+                      static_cast<int>(version >> 16));
+  ExpectToken(TOK_RBRACE, parser, "CloseBrace Expected");
 }
 
-void ParsePriority() {
-  ExpectToken(TOK_LBRACE, "ParsePriority: Open Brace Expected!");
+void PropertyList::ParsePriority() {
+  const char* parser = "ParsePriority";
+  ExpectToken(TOK_LBRACE, parser, "Open Brace Expected!");
   WriteVendorCode();
-  WriteFormatted(Out(), "\t0x70727479L, /* 'prty' PIPriorityProperty */\n\t0L,\n\t4L\n");
-  WriteFormatted(Out(), "\t%ldL, \n", static_cast<long>(VORL_GetExpression()));
-  ExpectToken(TOK_RBRACE, "ParsePriority: CloseBrace Expected");
+  out_.WriteFormatted("\t0x70727479L, /* 'prty' PIPriorityProperty */\n\t0L,\n\t4L\n");
+  out_.WriteFormatted("\t%ldL, \n", static_cast<long>(VORL_GetExpression(lexer_)));
+  ExpectToken(TOK_RBRACE, parser, "CloseBrace Expected");
 }
 
-void ParseRequiredHost() {
-  ExpectToken(TOK_LBRACE, "ParseRequiredHost: Open Brace Expected!");
+void PropertyList::ParseRequiredHost() {
+  const char* parser = "ParseRequiredHost";
+  ExpectToken(TOK_LBRACE, parser, "Open Brace Expected!");
   WriteVendorCode();
-  WriteFormatted(Out(),
-                 "\t0x686f7374L, /* 'host' PIRequiredHostProperty */\n\t0L,\n\t4L,\n");
-  ExpectFourCharLiteral("ParseRequiredHost: Type expected!");
+  out_.WriteFormatted("\t0x686f7374L, /* 'host' PIRequiredHostProperty */\n\t0L,\n\t4L,\n");
+  ExpectFourCharLiteral(parser);
   WriteCodeLine(true);
-  ExpectToken(TOK_RBRACE, "ParseRequiredHost: CloseBrace Expected");
+  ExpectToken(TOK_RBRACE, parser, "CloseBrace Expected");
 }
 
-void ParseName() { ParseLengthPrefixedProperty(kNameProperty); }
+void PropertyList::ParseName() { ParseLengthPrefixedProperty(kNameProperty); }
 
-void ParseCategory() { ParseLengthPrefixedProperty(kCategoryProperty); }
+void PropertyList::ParseCategory() { ParseLengthPrefixedProperty(kCategoryProperty); }
 
-void ParseCodeWinOSX86(bool is64Bit) {
-  ExpectToken(TOK_LBRACE, "ParseCodeWinOSX86: Open Brace Expected!");
+void PropertyList::ParseCodeWinOSX86(bool is64Bit) {
+  const char* parser = "ParseCodeWinOSX86";
+  ExpectToken(TOK_LBRACE, parser, "Open Brace Expected!");
   WriteVendorCode();
-  ExpectToken(TOK_STRING, "ParseCodeWinOSX86: String expected!");
+  ExpectToken(TOK_STRING, parser, "String expected!");
   const StringField field = BuildZeroTerminatedField(pToken->text);
-  WriteFormatted(Out(),
-                 is64Bit ? "\t\"4668\", /* '8664' PIWin64X86CodeProperty */\n"
-                           "\tRSCS32(0),\n\tRSCS32(%d),\n"
-                         : "\t\"68xw\", /* 'wx86' PIWin32X86CodeProperty */\n"
-                           "\tRSCS32(0),\n\tRSCS32(%d),\n",
-                 field.length);
-  WriteFormatted(Out(), "\t\"%s\", \n", field.text);
-  ExpectToken(TOK_RBRACE, "ParseCodeWinOSX86: CloseBrace Expected");
+  out_.WriteFormatted(is64Bit ? "\t\"4668\", /* '8664' PIWin64X86CodeProperty */\n"
+                                "\tRSCS32(0),\n\tRSCS32(%d),\n"
+                              : "\t\"68xw\", /* 'wx86' PIWin32X86CodeProperty */\n"
+                                "\tRSCS32(0),\n\tRSCS32(%d),\n",
+                      field.length);
+  out_.WriteFormatted("\t\"%s\", \n", field.text);
+  ExpectToken(TOK_RBRACE, parser, "CloseBrace Expected");
 }
 
-void ParseCodeWin32X86() { ParseCodeWinOSX86(false); }
+void PropertyList::ParseCodeWin32X86() { ParseCodeWinOSX86(false); }
 
-void ParseCodeWin64X86() { ParseCodeWinOSX86(true); }
+void PropertyList::ParseCodeWin64X86() { ParseCodeWinOSX86(true); }
 
-void SkipCode68K() { SkipUnsupportedCode("Code68K"); }
+void PropertyList::SkipCode68K() { SkipUnsupportedCode(lexer_, "Code68K"); }
 
-void SkipCodePowerPC() { SkipUnsupportedCode("CodePowerPC"); }
+void PropertyList::SkipCodePowerPC() { SkipUnsupportedCode(lexer_, "CodePowerPC"); }

@@ -1,12 +1,8 @@
 // File types, creators, extensions and clipboard types a plug-in handles:
 // the fixed FmtFileType pair and the eleven list properties, which share one
 // routine driven by a row per property.
-#include "driver/writer.h"
-#include "proplist/properties.h"
-#include "proplist/record.h"
-#include "source/lexer.h"
-
-namespace {
+#include "base/diagnostics.h"
+#include "proplist/property_list.h"
 
 /// "many" groups hold zero or more comma-separated entries; "one" groups
 /// hold exactly one entry and then their close brace.
@@ -21,6 +17,8 @@ struct ListProperty {
   EntryKind entry;
   bool reversed;  ///< codes reversed; extensions keep their natural order
 };
+
+namespace {
 
 /// The length placeholder holds three digits.
 constexpr long kMaxListLength = 999;
@@ -70,90 +68,86 @@ constexpr ListProperty kParsableClipboardTypes{
     "\t\"BCsp\", /* 'psCB' PIParsableClipTypesProperty */\n\tRSCS32(0),\n\t",
     GroupForm::kOne, EntryKind::kSingle, true};
 
-/// Writes the current token as one code of the list, failing unless it is a
-/// full four-character literal.
-void WriteListCode(const ListProperty& list) {
-  if (!IsFourCharLiteral()) FailIn(list.parser, "Type expected!");
-  WriteCodeLine(list.reversed);
-}
-
-/// Writes one entry, starting at the current token; returns its size in bytes.
-/// The token between type and creator is passed over unchecked.
-long WriteListEntry(const ListProperty& list) {
-  WriteListCode(list);
-  if (list.entry == EntryKind::kSingle) return 4;
-  GetToken();
-  GetToken();
-  WriteListCode(list);
-  return 8;
-}
-
-void AddToLength(const ListProperty& list, long& length, long entrySize) {
-  length += entrySize;
-  if (length > kMaxListLength) FailIn(list.parser, "List too long");
-}
-
-/// One braced group, its open brace still to be read.
-void ParseListGroup(const ListProperty& list, long& length) {
-  ExpectTokenIn(TOK_LBRACE, list.parser, "Open Brace Expected!");
-  if (list.form == GroupForm::kOne) {
-    GetToken();
-    long entrySize = WriteListEntry(list);
-    ExpectTokenIn(TOK_RBRACE, list.parser, "CloseBrace Expected");
-    AddToLength(list, length, entrySize);
-    return;
-  }
-  // A comma just before the group's close brace is accepted.
-  for (;;) {
-    GetToken();
-    if (pToken->eClass == TOK_RBRACE) return;
-    AddToLength(list, length, WriteListEntry(list));
-    GetToken();
-    if (pToken->eClass != TOK_COMMA) break;
-  }
-  if (pToken->eClass != TOK_RBRACE) FailIn(list.parser, "CloseBrace Expected");
-}
-
-/// One list property: key line, back-patched length, then one or more groups;
-/// the token between two groups is passed over unchecked.
-void ParseListProperty(const ListProperty& list) {
-  ExpectTokenIn(TOK_LBRACE, list.parser, "Open Brace Expected!");
-  WriteVendorCode();
-  WriteFormatted(Out(), "%s", list.keyLine);
-  WriteFormatted(Out(), "RSCS32(");
-  Placeholder where = WritePlaceholder(Out(), "%3ld", 0);
-  WriteFormatted(Out(), "),\n");
-  long length = 0;
-  do {
-    ParseListGroup(list, length);
-    GetToken();
-  } while (pToken->eClass != TOK_RBRACE);
-  PatchPlaceholder(Out(), where, "%3ld", length);
-}
-
 }  // namespace
 
-void ParseFmtFileType() {
-  ExpectToken(TOK_LBRACE, "ParseFmtFileType: Open Brace Expected!");
+void PropertyList::ParseListProperty(const ListProperty& list) {
+  long length = 0;
+  // One entry, starting at the current token, and its size in bytes. Each
+  // code must be a full four-character literal; the token between type and
+  // creator is passed over unchecked.
+  auto writeEntry = [&] {
+    auto writeCode = [&] {
+      if (!lexer_.IsFourCharLiteral()) FailIn(list.parser, "Type expected!");
+      WriteCodeLine(list.reversed);
+    };
+    writeCode();
+    if (list.entry == EntryKind::kSingle) return 4L;
+    GetToken();
+    GetToken();
+    writeCode();
+    return 8L;
+  };
+  auto addToLength = [&](long entrySize) {
+    length += entrySize;
+    if (length > kMaxListLength) FailIn(list.parser, "List too long");
+  };
+  // One braced group, its open brace still to be read.
+  auto parseGroup = [&] {
+    ExpectToken(TOK_LBRACE, list.parser, "Open Brace Expected!");
+    if (list.form == GroupForm::kOne) {
+      GetToken();
+      const long entrySize = writeEntry();
+      ExpectToken(TOK_RBRACE, list.parser, "CloseBrace Expected");
+      addToLength(entrySize);
+      return;
+    }
+    // A comma just before the group's close brace is accepted.
+    for (;;) {
+      GetToken();
+      if (pToken->eClass == TOK_RBRACE) return;
+      addToLength(writeEntry());
+      GetToken();
+      if (pToken->eClass != TOK_COMMA) break;
+    }
+    if (pToken->eClass != TOK_RBRACE) FailIn(list.parser, "CloseBrace Expected");
+  };
+
+  // Key line, back-patched length, then one or more groups; the token
+  // between two groups is passed over unchecked.
+  ExpectToken(TOK_LBRACE, list.parser, "Open Brace Expected!");
   WriteVendorCode();
-  WriteFormatted(Out(),
-                 "\t\"CTmf\",/* 'fmTC' PIFmtFileTypeProperty */\n\tRSCS32(0),\n\tRSCS32(8),\n");
-  ExpectFourCharLiteral("ParseFmtFileType: Type expected!");
-  WriteCodeLine(true);
-  GetToken();
-  ExpectFourCharLiteral("ParseFmtFileType: Type expected!");
-  WriteCodeLine(true);
-  ExpectToken(TOK_RBRACE, "ParseFmtFileType: CloseBrace Expected");
+  out_.WriteFormatted("%s", list.keyLine);
+  out_.WriteFormatted("RSCS32(");
+  const Placeholder where = out_.WritePlaceholder("%3ld", 0);
+  out_.WriteFormatted("),\n");
+  do {
+    parseGroup();
+    GetToken();
+  } while (pToken->eClass != TOK_RBRACE);
+  out_.PatchPlaceholder(where, "%3ld", length);
 }
 
-void ParseReadTypes() { ParseListProperty(kReadTypes); }
-void ParseWriteTypes() { ParseListProperty(kWriteTypes); }
-void ParseFilteredTypes() { ParseListProperty(kFilteredTypes); }
-void ParseParsableTypes() { ParseListProperty(kParsableTypes); }
-void ParseFilteredParsableTypes() { ParseListProperty(kFilteredParsableTypes); }
-void ParseReadExtensions() { ParseListProperty(kReadExtensions); }
-void ParseWriteExtensions() { ParseListProperty(kWriteExtensions); }
-void ParseFilteredExtensions() { ParseListProperty(kFilteredExtensions); }
-void ParseParsableExtensions() { ParseListProperty(kParsableExtensions); }
-void ParseFilteredParsableExtensions() { ParseListProperty(kFilteredParsableExtensions); }
-void ParseParsableClipboardTypes() { ParseListProperty(kParsableClipboardTypes); }
+void PropertyList::ParseFmtFileType() {
+  const char* parser = "ParseFmtFileType";
+  ExpectToken(TOK_LBRACE, parser, "Open Brace Expected!");
+  WriteVendorCode();
+  out_.WriteFormatted("\t\"CTmf\",/* 'fmTC' PIFmtFileTypeProperty */\n\tRSCS32(0),\n\tRSCS32(8),\n");
+  ExpectFourCharLiteral(parser);
+  WriteCodeLine(true);
+  GetToken();
+  ExpectFourCharLiteral(parser);
+  WriteCodeLine(true);
+  ExpectToken(TOK_RBRACE, parser, "CloseBrace Expected");
+}
+
+void PropertyList::ParseReadTypes() { ParseListProperty(kReadTypes); }
+void PropertyList::ParseWriteTypes() { ParseListProperty(kWriteTypes); }
+void PropertyList::ParseFilteredTypes() { ParseListProperty(kFilteredTypes); }
+void PropertyList::ParseParsableTypes() { ParseListProperty(kParsableTypes); }
+void PropertyList::ParseFilteredParsableTypes() { ParseListProperty(kFilteredParsableTypes); }
+void PropertyList::ParseReadExtensions() { ParseListProperty(kReadExtensions); }
+void PropertyList::ParseWriteExtensions() { ParseListProperty(kWriteExtensions); }
+void PropertyList::ParseFilteredExtensions() { ParseListProperty(kFilteredExtensions); }
+void PropertyList::ParseParsableExtensions() { ParseListProperty(kParsableExtensions); }
+void PropertyList::ParseFilteredParsableExtensions() { ParseListProperty(kFilteredParsableExtensions); }
+void PropertyList::ParseParsableClipboardTypes() { ParseListProperty(kParsableClipboardTypes); }

@@ -4,55 +4,53 @@
 #include <cstdio>
 #include <cstring>
 
-#include "driver/diagnostics.h"
-#include "driver/writer.h"
-#include "source/lexer.h"
+#include "base/diagnostics.h"
+#include "proplist/property_list.h"
 
-OutStream* Out() { return ScriptOutput(); }
+namespace {
 
-void WriteVendorCode() { WriteFormatted(Out(), "\t\"MIK5\",\n"); }
-
-void ExpectToken(int tokenClass, const char* message) {
-  GetToken();
-  if (pToken->eClass != tokenClass) FatalError(message);
+/// The bits `name` stands for in `table`; 0 for a name the table does not hold.
+unsigned BitsOfName(std::span<const NamedBits> table, const char* name) {
+  const NamedBits* entry = FindName(table, name);
+  return entry ? entry->bits : 0;
 }
 
-void FailIn(const char* parser, const char* what) {
-  FatalErrorFormatted("%s: %s", parser, what);
+/// Appends `count` copies of the escape "\0" to the field's text.
+void AppendZeroEscapes(StringField& field, int count) {
+  std::size_t length = std::strlen(field.text);
+  for (int i = 0; i < count && length + 2 < kStringFieldSize; ++i) {
+    field.text[length++] = '\\';
+    field.text[length++] = '0';
+  }
+  field.text[length] = '\0';
 }
 
-void ExpectTokenIn(int tokenClass, const char* parser, const char* what) {
-  GetToken();
-  if (pToken->eClass != tokenClass) FailIn(parser, what);
+/// Copies the token text into the field (it always fits: at most 257 bytes).
+StringField FieldFromText(const char* text) {
+  StringField field;
+  std::strncpy(field.text, text, kStringFieldSize - 16);
+  return field;
 }
 
-int16_t ExpectSignedWord(const char* parser) {
-  ExpectTokenIn(TOK_NUMBER, parser, "Number Expected");
-  return static_cast<int16_t>(static_cast<uint16_t>(pToken->value));
+/// Length-prefixed field of `byteCount` bytes: padded so that length byte and
+/// text fill whole 32-bit words.
+StringField BuildLengthPrefixedField(const char* text, int byteCount) {
+  StringField field = FieldFromText(text);
+  const int r = (byteCount + 1) % 4;
+  field.length = byteCount + 1;
+  if (r != 0) {
+    AppendZeroEscapes(field, 4 - r);
+    field.length += 4 - r;
+  }
+  return field;
 }
 
-void ExpectFourCharLiteral(const char* message) {
-  GetToken();
-  if (!IsFourCharLiteral()) FatalError(message);
-}
-
-void WriteCodeLine(bool reversed) {
-  const char* c = pToken->code;
-  if (reversed)
-    WriteFormatted(Out(), "\t\"%c%c%c%c\", \n", c[3], c[2], c[1], c[0]);
-  else
-    WriteFormatted(Out(), "\t\"%c%c%c%c\", \n", c[0], c[1], c[2], c[3]);
-}
+}  // namespace
 
 const NamedBits* FindName(std::span<const NamedBits> table, const char* name) {
   for (const NamedBits& entry : table)
     if (std::strcmp(entry.name, name) == 0) return &entry;
   return nullptr;
-}
-
-unsigned BitsOfName(std::span<const NamedBits> table, const char* name) {
-  const NamedBits* entry = FindName(table, name);
-  return entry ? entry->bits : 0;
 }
 
 int CountEscapeExtras(const char* text) {
@@ -77,39 +75,6 @@ int CountEscapeExtras(const char* text) {
   return extras;
 }
 
-void AppendZeroEscapes(StringField& field, int count) {
-  std::size_t length = std::strlen(field.text);
-  for (int i = 0; i < count && length + 2 < kStringFieldSize; ++i) {
-    field.text[length++] = '\\';
-    field.text[length++] = '0';
-  }
-  field.text[length] = '\0';
-}
-
-namespace {
-
-/// Copies the token text into the field (it always fits: at most 257 bytes).
-StringField FieldFromText(const char* text) {
-  StringField field;
-  std::strncpy(field.text, text, kStringFieldSize - 16);
-  return field;
-}
-
-}  // namespace
-
-StringField BuildLengthPrefixedField(const char* text, int byteCount,
-                                     const char* tooLongMessage) {
-  if (byteCount > 255) FatalError(tooLongMessage);
-  StringField field = FieldFromText(text);
-  const int r = (byteCount + 1) % 4;
-  field.length = byteCount + 1;
-  if (r != 0) {
-    AppendZeroEscapes(field, 4 - r);
-    field.length += 4 - r;
-  }
-  return field;
-}
-
 StringField BuildZeroTerminatedField(const char* text) {
   StringField field = FieldFromText(text);
   const int n = static_cast<int>(std::strlen(field.text));
@@ -123,17 +88,61 @@ StringField BuildZeroTerminatedField(const char* text) {
   return field;
 }
 
-void ParseLengthPrefixedProperty(const LengthPrefixedProperty& property) {
-  ExpectTokenIn(TOK_LBRACE, property.parser, "Open Brace Expected!");
+void PropertyList::ExpectToken(int tokenClass, const char* parser, const char* what) {
+  GetToken();
+  if (pToken->eClass != tokenClass) FailIn(parser, what);
+}
+
+void PropertyList::ExpectFourCharLiteral(const char* parser) {
+  GetToken();
+  if (!lexer_.IsFourCharLiteral()) FailIn(parser, "Type expected!");
+}
+
+SignedPair PropertyList::ReadSignedPair(const char* parser) {
+  auto signedWord = [&] {
+    ExpectToken(TOK_NUMBER, parser, "Number Expected");
+    return static_cast<int>(static_cast<int16_t>(static_cast<uint16_t>(pToken->value)));
+  };
+  SignedPair pair;
+  pair.first = signedWord();
+  ExpectToken(TOK_COMMA, parser, "COMMA Expected");
+  pair.second = signedWord();
+  return pair;
+}
+
+unsigned PropertyList::ReadNamedFlags(const FlagList& list) {
+  unsigned flags = 0;
+  for (int count = 0; list.maxNames == 0 || count < list.maxNames; ++count) {
+    ExpectToken(TOK_IDENT, list.parser, "Unsupported Token!");
+    flags |= BitsOfName(list.names, pToken->name);
+    GetToken();
+    if (pToken->eClass == TOK_RBRACE) break;
+    if (list.commaParser != nullptr && pToken->eClass != TOK_COMMA)
+      FailIn(list.commaParser, "Comma Expected");
+  }
+  return flags;
+}
+
+void PropertyList::WriteVendorCode() { out_.WriteFormatted("\t\"MIK5\",\n"); }
+
+void PropertyList::WriteCodeLine(bool reversed) {
+  const char* c = pToken->code;
+  if (reversed)
+    out_.WriteFormatted("\t\"%c%c%c%c\", \n", c[3], c[2], c[1], c[0]);
+  else
+    out_.WriteFormatted("\t\"%c%c%c%c\", \n", c[0], c[1], c[2], c[3]);
+}
+
+void PropertyList::ParseLengthPrefixedProperty(const LengthPrefixedProperty& property) {
+  ExpectToken(TOK_LBRACE, property.parser, "Open Brace Expected!");
   WriteVendorCode();
-  ExpectTokenIn(TOK_STRING, property.parser, "String expected!");
+  ExpectToken(TOK_STRING, property.parser, "String expected!");
   const char* text = pToken->text;
   int byteCount = static_cast<int>(std::strlen(text));
   if (property.escapesAsBytes) byteCount -= CountEscapeExtras(text);
-  char tooLong[kMessageSize];
-  std::snprintf(tooLong, sizeof tooLong, "%s: String too long", property.parser);
-  const StringField field = BuildLengthPrefixedField(text, byteCount, tooLong);
-  WriteFormatted(Out(), property.keyLine, field.length);
-  WriteFormatted(Out(), "\t\"\\x%02X%s\", \n", byteCount, field.text);
-  ExpectTokenIn(TOK_RBRACE, property.parser, "CloseBrace Expected");
+  if (byteCount > 255) FailIn(property.parser, "String too long");
+  const StringField field = BuildLengthPrefixedField(text, byteCount);
+  out_.WriteFormatted(property.keyLine, field.length);
+  out_.WriteFormatted("\t\"\\x%02X%s\", \n", byteCount, field.text);
+  ExpectToken(TOK_RBRACE, property.parser, "CloseBrace Expected");
 }

@@ -7,10 +7,7 @@
 #include <string>
 
 #include "base/printf_format.h"
-#include "driver/writer.h"
-#include "proplist/properties.h"
-#include "proplist/record.h"
-#include "source/lexer.h"
+#include "proplist/property_list.h"
 
 namespace {
 
@@ -26,9 +23,8 @@ VORL_PRINTF_FORMAT(2, 3) void AppendFormatted(std::string& out, const char* form
   out += line;
 }
 
-/// The current literal, last character first, with its comment.
-void AppendReversedCode(std::string& out, const char* comment) {
-  const char* code = pToken->code;
+/// A four-character code, last character first, with its comment.
+void AppendReversedCode(std::string& out, const char* code, const char* comment) {
   AppendFormatted(out, "\t\"%c%c%c%c\", /* %s */\n", code[3], code[2], code[1], code[0],
                   comment);
 }
@@ -48,24 +44,25 @@ int AppendStringPart(std::string& out, const char* text) {
 
 }  // namespace
 
-void ParseTerminology() {
-  ExpectToken(TOK_LBRACE, "ParseTerminology: Open Brace Expected!");
+void PropertyList::ParseTerminology() {
+  const char* parser = "ParseTerminology";
+  ExpectToken(TOK_LBRACE, parser, "Open Brace Expected!");
   std::string data = "\tRSCS32(0), /* version */\n";
-  ExpectFourCharLiteral("ParseTerminology: Type expected!");
-  AppendReversedCode(data, "classID");
-  ExpectToken(TOK_COMMA, "ParseTerminology: COMMA Expected");
-  ExpectFourCharLiteral("ParseTerminology: Type expected!");
-  AppendReversedCode(data, "eventID");
-  ExpectToken(TOK_COMMA, "ParseTerminology: COMMA Expected");
-  ExpectToken(TOK_NUMBER, "ParseTerminology: Terminology ID expected!");
+  ExpectFourCharLiteral(parser);
+  AppendReversedCode(data, pToken->code, "classID");
+  ExpectToken(TOK_COMMA, parser, "COMMA Expected");
+  ExpectFourCharLiteral(parser);
+  AppendReversedCode(data, pToken->code, "eventID");
+  ExpectToken(TOK_COMMA, parser, "COMMA Expected");
+  ExpectToken(TOK_NUMBER, parser, "Terminology ID expected!");
   AppendFormatted(data, "\t%d, /* Terminology ID */", static_cast<int>(pToken->value));
-  ExpectToken(TOK_COMMA, "ParseTerminology: COMMA Expected");
-  ExpectToken(TOK_STRING, "ParseTerminology: String expected!");
+  ExpectToken(TOK_COMMA, parser, "COMMA Expected");
+  ExpectToken(TOK_STRING, parser, "String expected!");
   int length = kFixedTerminologyBytes + AppendStringPart(data, pToken->text);
-  ExpectToken(TOK_RBRACE, "ParseTerminology: CloseBrace Expected");
+  ExpectToken(TOK_RBRACE, parser, "CloseBrace Expected");
 
   WriteVendorCode();
-  WriteFormatted(Out(), "\t\"mtsh\", /* 'hstm' PITerminology */\n\tRSCS32(0),\n\t");
-  WriteFormatted(Out(), "RSCS32(%d),\n", length);
-  WriteFormatted(Out(), "%s", data.c_str());
+  out_.WriteFormatted("\t\"mtsh\", /* 'hstm' PITerminology */\n\tRSCS32(0),\n\t");
+  out_.WriteFormatted("RSCS32(%d),\n", length);
+  out_.WriteFormatted("%s", data.c_str());
 }

@@ -5,7 +5,7 @@
 
 #include <cstdint>
 
-#include "driver/diagnostics.h"
+#include "base/diagnostics.h"
 #include "source/lexer.h"
 #include "source/macros.h"
 
@@ -13,11 +13,13 @@ namespace {
 
 /// Calls of one evaluator that may be under way at once. Each operator and
 /// each parenthesis nests one call, so a long value line fails cleanly here
-/// instead of exhausting the stack.
+/// instead of exhausting the stack. An evaluator is entered only by itself
+/// while it runs, so its depth travels as a parameter.
 constexpr int kMaxEvaluatorDepth = 1000;
 
-int gExpressionDepth = 0;
-int gMacroValueDepth = 0;
+void CheckDepth(int depth) {
+  if (depth >= kMaxEvaluatorDepth) FatalError("Expression Too Complex!");
+}
 
 /// Applies the operator token class `op` (+ - * / | and << for TOK_LESS).
 int32_t Combine(int32_t left, int32_t op, int32_t right) {
@@ -40,21 +42,21 @@ int32_t Combine(int32_t left, int32_t op, int32_t right) {
 /// The macro named by the most recent word, or null. A macro without a
 /// numeric value there is an undefined symbol: "Line #n " goes to standard
 /// output before the failure.
-const Macro* NumericMacroOfName(bool withLineEnd) {
+const Macro* NumericMacroOfName(Lexer& lexer, bool withLineEnd) {
+  const Token* pToken = lexer.pToken;
   if (pToken->name == nullptr) return nullptr;
-  const Macro* macro = LookupMacro(pToken->name);
+  const Macro* macro = lexer.macros().LookupMacro(pToken->name);
   if (macro == nullptr || macro->kind == kMacroNumber) return macro;
   PrintStdout("Line #%d ", pToken->line);
   if (withLineEnd) FatalErrorFormatted("Undefined Symbol %s\n", pToken->name);
   FatalErrorFormatted("Undefined Symbol %s", pToken->name);
 }
 
-}  // namespace
-
-int32_t VORL_GetExpression() {
-  NestingGuard guard(gExpressionDepth, kMaxEvaluatorDepth, "Expression Too Complex!");
+int32_t GetExpression(Lexer& lexer, int depth) {
+  CheckDepth(depth);
+  const Token* pToken = lexer.pToken;
   int32_t accumulator = 0;
-  GetToken();
+  lexer.GetToken();
   while (pToken->eClass != TOK_EOF) {
     const int32_t cls = pToken->eClass;
     switch (cls) {
@@ -62,7 +64,7 @@ int32_t VORL_GetExpression() {
         accumulator = pToken->value;
         break;
       case TOK_IDENT: {
-        const Macro* macro = NumericMacroOfName(true);
+        const Macro* macro = NumericMacroOfName(lexer, true);
         if (macro == nullptr) return accumulator;
         accumulator = macro->numValue;
         break;
@@ -72,35 +74,36 @@ int32_t VORL_GetExpression() {
       case TOK_STAR:
       case TOK_SLASH:
       case TOK_BAR:
-        accumulator = Combine(accumulator, cls, VORL_GetExpression());
+        accumulator = Combine(accumulator, cls, GetExpression(lexer, depth + 1));
         break;
       case TOK_LESS:
-        GetToken();
+        lexer.GetToken();
         if (pToken->eClass != TOK_LESS) FatalError("Expression Too Complex!");
-        accumulator = Combine(accumulator, TOK_LESS, VORL_GetExpression());
+        accumulator = Combine(accumulator, TOK_LESS, GetExpression(lexer, depth + 1));
         break;
       case TOK_LPAREN:
-        accumulator = VORL_GetExpression();
-        GetToken();
+        accumulator = GetExpression(lexer, depth + 1);
+        lexer.GetToken();
         if (pToken->eClass != TOK_RPAREN) {
-          FatalError("VORL_GetExpression: Matching parantheses expected!\n");
+          FailIn("VORL_GetExpression", "Matching parantheses expected!\n");
         }
         break;
       case TOK_RBRACE:
       case TOK_RPAREN:
-        UngetToken();
+        lexer.UngetToken();
         return accumulator;
       default:
         return accumulator;
     }
-    GetToken();
+    lexer.GetToken();
   }
-  UngetToken();
+  lexer.UngetToken();
   return accumulator;
 }
 
-int32_t EvaluateMacroValue() {
-  NestingGuard guard(gMacroValueDepth, kMaxEvaluatorDepth, "Expression Too Complex!");
+int32_t MacroValue(Lexer& lexer, int depth) {
+  CheckDepth(depth);
+  const Token* pToken = lexer.pToken;
   int32_t accumulator = 0;
   const int32_t definitionLine = pToken->line;
   while (pToken->line == definitionLine && pToken->eClass != TOK_EOF) {
@@ -113,7 +116,7 @@ int32_t EvaluateMacroValue() {
       case TOK_RPAREN:
         return accumulator;
       case TOK_LESS:
-        GetToken();
+        lexer.GetToken();
         if (pToken->eClass != TOK_LESS) FatalError("Expression Too Complex!");
         [[fallthrough]];
       case TOK_PLUS:
@@ -121,31 +124,32 @@ int32_t EvaluateMacroValue() {
       case TOK_STAR:
       case TOK_SLASH:
       case TOK_BAR:
-        GetToken();
-        accumulator = Combine(accumulator, cls, EvaluateMacroValue());
+        lexer.GetToken();
+        accumulator = Combine(accumulator, cls, MacroValue(lexer, depth + 1));
         // The right operand is the whole rest of the value: where it stopped
         // at a comma or a closing parenthesis, so does this operator, and the
         // token stays current for the one who opened the parenthesis.
         if (pToken->eClass == TOK_COMMA || pToken->eClass == TOK_RPAREN) return accumulator;
         break;
       case TOK_LPAREN:
-        GetToken();
-        accumulator = EvaluateMacroValue();
+        lexer.GetToken();
+        accumulator = MacroValue(lexer, depth + 1);
         if (pToken->eClass != TOK_RPAREN) FatalError("Matching parantheses expected");
         break;
       default:
         // Any other token stands for the most recent word: a numeric macro
         // of that name sets the value, an unknown name adds nothing.
-        if (const Macro* macro = NumericMacroOfName(false)) accumulator = macro->numValue;
+        if (const Macro* macro = NumericMacroOfName(lexer, false)) accumulator = macro->numValue;
         break;
     }
-    GetToken();
+    lexer.GetToken();
   }
-  UngetToken();
+  lexer.UngetToken();
   return accumulator;
 }
 
-void ResetEvaluators() {
-  gExpressionDepth = 0;
-  gMacroValueDepth = 0;
-}
+}  // namespace
+
+int32_t VORL_GetExpression(Lexer& lexer) { return GetExpression(lexer, 0); }
+
+int32_t EvaluateMacroValue(Lexer& lexer) { return MacroValue(lexer, 0); }

@@ -3,10 +3,10 @@
 
 #include <cstdint>
 
+class Lexer;
+
 /// Reads an expression for a property value (reads its first token itself).
-int32_t VORL_GetExpression();
+int32_t VORL_GetExpression(Lexer& lexer);
 /// Evaluates a #define's value, starting at the current token, bounded by the
 /// definition's line.
-int32_t EvaluateMacroValue();
-/// Forgets the evaluators' nesting counts (a new run starts at depth 0).
-void ResetEvaluators();
+int32_t EvaluateMacroValue(Lexer& lexer);

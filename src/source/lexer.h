@@ -1,25 +1,127 @@
 // The table-driven lexer: one current Token, one token of push-back.
+//
+// A lexer owns what reading one run's input takes: the language's predicates,
+// the current character source, the macro table whose names it replaces, the
+// Token and its buffers. Every byte value selects a handler; a handler either
+// completes the current token or hands back the next byte to dispatch, so
+// white space, comments, $ lines and runs of # are passed over in the one
+// dispatch loop of GetToken, never by recursion.
 #pragma once
 
+#include <cstdint>
+
+#include "base/locale.h"
+#include "source/char_source.h"
+#include "source/macros.h"
 #include "source/tokens.h"
 
-/// Fills the character class table. Call after SelectLocale and after the
-/// input is open: which bytes begin identifiers depends on the locale.
-void InitLexer();
+class Lexer {
+ public:
+  /// A lexer for input in `locale`'s language, with an empty macro table. It
+  /// reads from an empty source until StartSource gives it one.
+  explicit Lexer(const Locale& locale);
+  Lexer(const Lexer&) = delete;
+  Lexer& operator=(const Lexer&) = delete;
 
-/// Reads the next token into *pToken (or returns the pushed-back one).
-void GetToken();
+  /// The current token, filled by GetToken.
+  Token* const pToken = &token_;
 
-/// Pushes back the current token; a second push-back is a failure.
-void UngetToken();
+  /// Reads the next token into *pToken (or returns the pushed-back one).
+  void GetToken();
+  /// Pushes back the current token; a second push-back is a failure.
+  void UngetToken();
+  /// True when the current token is a four-character literal that holds four
+  /// characters; shorter literals are refused by the property parsers.
+  bool IsFourCharLiteral() const;
 
-/// Cancels a pending push-back: after a raw skip or the end of an include,
-/// the next token is read from the input.
-void CancelTokenPushBack();
+  /// Skips raw input up to and including the next byte c, counting lines and
+  /// passing over double-byte characters whole; stops quietly before the end
+  /// of input. Cancels a pending token push-back.
+  void SkipToCharacter(int c);
+  /// Skips one statement (through its semicolon, or to the next resource keyword).
+  void SkipStatement();
+  /// Skips to the brace closing the block whose opening brace was just read.
+  void SkipBlock();
 
-/// True when the current token is a four-character literal that holds four
-/// characters; shorter literals are refused by the property parsers.
-bool IsFourCharLiteral();
+  /// Makes `source` the current source.
+  void StartSource(const SourceReader& source) { source_ = source; }
 
-/// Forgets everything the lexer holds (the Token, buffers, push-back).
-void ResetLexer();
+  /// While it lives, the lexer reads an included source. On the way out,
+  /// also when a failure unwinds, the including source goes on at the byte
+  /// where it stopped, and a token pushed back meanwhile is forgotten.
+  class IncludedSource {
+   public:
+    IncludedSource(Lexer& lexer, const SourceReader& included)
+        : lexer_(lexer), saved_(lexer.source_) {
+      lexer.source_ = included;
+    }
+    ~IncludedSource() {
+      lexer_.source_ = saved_;
+      lexer_.tokenPushedBack_ = false;
+    }
+    IncludedSource(const IncludedSource&) = delete;
+    IncludedSource& operator=(const IncludedSource&) = delete;
+
+   private:
+    Lexer& lexer_;
+    SourceReader saved_;
+  };
+
+  SourceReader& source() { return source_; }
+  const Locale& locale() const { return locale_; }
+  MacroTable& macros() { return macros_; }
+
+ private:
+  /// What a handler leaves behind: a finished token, or a byte to dispatch next.
+  static constexpr int kTokenDone = -1;
+  /// A # was read: the token that follows becomes a directive.
+  static constexpr int kDirectivePending = -2;
+
+  /// The handlers are members; the table holds each as a plain function, so a
+  /// dispatch is one indirect call.
+  using Handler = int (*)(Lexer& lexer, int byte);
+  template <int (Lexer::*handler)(int)>
+  static int Call(Lexer& lexer, int byte) {
+    return (lexer.*handler)(byte);
+  }
+
+  int SkipWhiteSpace(int byte);
+  int VORL_GetKeywordOrLabel(int byte);
+  int GetNumber(int byte);
+  int SetEndOfFile(int byte);
+  int GetDirective(int byte);
+  int GetHex(int byte);
+  int GetString(int byte);
+  int GetLiteral(int byte);
+  int GetPunctuation(int byte);
+  int GetSlash(int byte);
+  void SkipBlockComment();
+  void SkipLineComment();
+
+  /// Reads a byte, counting a line feed, as GetToken does before dispatching.
+  int ReadCountedByte() {
+    const int byte = source_.GetCharacter();
+    if (byte == '\n') source_.AdvanceLine();
+    return byte;
+  }
+
+  /// The number scanner (lexer_number.cpp), called with the first digit:
+  /// folds simple arithmetic on the same line into one number.
+  static int32_t ScanNumber(SourceReader& source, int firstDigit);
+  /// The $$ format construct (lexer_format.cpp), called after the second $:
+  /// leaves a string token whose text is the formatted number.
+  void ScanFormatConstruct();
+  int32_t GetIntegerOrLong();
+
+  SourceReader source_;
+  Token token_;
+  bool tokenPushedBack_ = false;
+  Handler charClass_[256];
+  Locale locale_;
+  MacroTable macros_;
+  char identBuffer_[kIdentMax + 2] = {};
+  char stringBuffer_[kStringMax + 2] = {};
+  char formatResult_[kFormatResultSize] = {};
+  /// Format constructs under way at once (a construct's text or number may be one).
+  int formatNesting_ = 0;
+};

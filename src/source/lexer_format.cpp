@@ -8,10 +8,8 @@
 #include <cstdio>
 #include <cstring>
 
-#include "driver/diagnostics.h"
-#include "source/char_source.h"
+#include "base/diagnostics.h"
 #include "source/lexer.h"
-#include "source/lexer_internal.h"
 
 namespace {
 
@@ -20,22 +18,6 @@ constexpr int kFieldMax = 255;
 /// The text or the number of a construct may itself be a construct, read by a
 /// nested call; the limit keeps any input from exhausting the stack.
 constexpr int kMaxFormatNesting = 32;
-
-int formatNesting = 0;
-
-/// The signed integer after the format string: a number, or a sign token and a number.
-int32_t GetIntegerOrLong() {
-  int32_t sign = pToken->eClass == TOK_MINUS ? -1 : 1;
-  GetToken();
-  if (pToken->eClass != TOK_NUMBER) {
-    if (pToken->eClass == TOK_MINUS) sign = -1;
-    else if (pToken->eClass != TOK_PLUS) FatalError("integer or long expected");
-    GetToken();
-    if (pToken->eClass != TOK_NUMBER) FatalError("Integer or long expected");
-  }
-  pToken->value = static_cast<int32_t>(static_cast<uint32_t>(sign) * static_cast<uint32_t>(pToken->value));
-  return pToken->value;
-}
 
 /// Reads a decimal width or precision at *p; false when it exceeds the limit.
 bool ReadField(const char*& p) {
@@ -104,23 +86,37 @@ bool PrepareFormat(const char* format, char* out, std::size_t outSize, int32_t& 
 
 }  // namespace
 
-void ScanFormatConstruct() {
-  NestingGuard guard(formatNesting, kMaxFormatNesting, "Format nesting too deep");
+/// The signed integer after the format string: a number, or a sign token and a number.
+int32_t Lexer::GetIntegerOrLong() {
+  int32_t sign = token_.eClass == TOK_MINUS ? -1 : 1;
+  GetToken();
+  if (token_.eClass != TOK_NUMBER) {
+    if (token_.eClass == TOK_MINUS) sign = -1;
+    else if (token_.eClass != TOK_PLUS) FatalError("integer or long expected");
+    GetToken();
+    if (token_.eClass != TOK_NUMBER) FatalError("Integer or long expected");
+  }
+  token_.value = static_cast<int32_t>(static_cast<uint32_t>(sign) * static_cast<uint32_t>(token_.value));
+  return token_.value;
+}
+
+void Lexer::ScanFormatConstruct() {
+  NestingGuard guard(formatNesting_, kMaxFormatNesting, "Format nesting too deep");
   SkipToCharacter('(');
   GetToken();
-  if (pToken->eClass != TOK_STRING) FatalError("expected string");
+  if (token_.eClass != TOK_STRING) FatalError("expected string");
   char format[kFormatMax + 1];
-  std::strncpy(format, pToken->text, kFormatMax);
+  std::strncpy(format, token_.text, kFormatMax);
   format[kFormatMax] = '\0';
   GetToken();
   int32_t value = GetIntegerOrLong();
 
   char prepared[2 * kFormatMax + 8];
   if (!PrepareFormat(format, prepared, sizeof prepared, value)) FatalError("Unsupported format");
-  char* result = FormatResultBuffer();
+  char* result = formatResult_;
   // Unsigned conversions take the same 32 bits read as unsigned.
   std::snprintf(result, kFormatResultSize, prepared, value);
   SkipToCharacter(')');
-  pToken->text = result;
-  pToken->eClass = TOK_STRING;
+  token_.text = result;
+  token_.eClass = TOK_STRING;
 }

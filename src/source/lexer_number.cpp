@@ -6,28 +6,29 @@
 // it has. Arithmetic is 32-bit two's complement and wraps.
 #include <cstdint>
 
-#include "driver/diagnostics.h"
+#include "base/diagnostics.h"
 #include "source/char_source.h"
-#include "source/lexer_internal.h"
+#include "source/lexer.h"
 
 namespace {
 
 class NumberScan {
  public:
-  explicit NumberScan(int firstDigit) : next_(firstDigit) {}
+  NumberScan(SourceReader& source, int firstDigit) : source_(source), next_(firstDigit) {}
 
   int32_t Run() {
     const int32_t value = Expression();
     SkipBlanks();
-    UngetCharacter();
+    source_.UngetCharacter();
     return value;
   }
 
  private:
+  SourceReader& source_;
   int next_;             ///< the byte read but not yet consumed
   bool stopped_ = false; ///< an operator lacked its operand: read nothing more
 
-  void Advance() { next_ = GetCharacter(); }
+  void Advance() { next_ = source_.GetCharacter(); }
   void SkipBlanks() {
     while (next_ == ' ' || next_ == '\t') Advance();
   }
@@ -36,7 +37,7 @@ class NumberScan {
   /// A slash that opens a comment ends the number instead of dividing.
   bool IsDivision() const {
     if (next_ != '/') return false;
-    const int after = PeekBufferedByte();
+    const int after = source_.PeekBufferedByte();
     return after != '*' && after != '/';
   }
 
@@ -131,4 +132,6 @@ class NumberScan {
 
 }  // namespace
 
-int32_t ScanNumber(int firstDigit) { return NumberScan(firstDigit).Run(); }
+int32_t Lexer::ScanNumber(SourceReader& source, int firstDigit) {
+  return NumberScan(source, firstDigit).Run();
+}

@@ -3,20 +3,35 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
+#include <string_view>
+#include <unordered_map>
 
 enum MacroKind : int32_t { kMacroNone = 0, kMacroNumber = 1, kMacroString = 2 };
 
 struct Macro {
   int32_t kind = kMacroNone;
-  std::string macroName;
   std::string stringValue;
   int32_t numValue = 1;
 };
 
-/// The newest macro of exactly that name, or null.
-Macro* LookupMacro(const char* name);
-/// Adds a value-less macro (value 1) that shadows any older one of the name,
-/// and returns it so its value can be filled in.
-Macro* AddMacro(const char* name);
-void ResetMacros();
+/// The macros of one run. The newest entry per name is all a lookup can see,
+/// so one entry per name, overwritten by a redefinition, answers the same.
+class MacroTable {
+ public:
+  /// The newest macro of exactly that name, or null.
+  Macro* LookupMacro(const char* name);
+  /// Adds a value-less macro (value 1) that shadows any older one of the
+  /// name, and returns it so its value can be filled in.
+  Macro* AddMacro(const char* name);
+
+ private:
+  struct NameHash {
+    using is_transparent = void;
+    std::size_t operator()(std::string_view text) const {
+      return std::hash<std::string_view>{}(text);
+    }
+  };
+  std::unordered_map<std::string, Macro, NameHash, std::equal_to<>> table_;
+};

@@ -1,12 +1,10 @@
-// The preprocessor: #define, #include, and every other directive skipped.
+// The preprocessor's #define. A directive reaches it as one TOK_DIRECTIVE
+// token from a statement loop, which also carries out #include and passes
+// over every other directive with its line.
 #pragma once
 
-/// With a TOK_DIRECTIVE current (its name in pToken->name).
-void HandleDirective();
-void DefineMacro();
-/// For #include, and for the include keyword outside a directive (then it only
-/// skips the line).
-void IncludeDirective();
-/// Reads an included file through its own statement loop.
-void IncludeFile(const char* path);
-void ResetPreprocessor();
+class Lexer;
+
+/// With the define directive current: reads the macro's name and its value
+/// on the same line (a string, a number or an expression) and adds the macro.
+void DefineMacro(Lexer& lexer);

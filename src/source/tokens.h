@@ -33,9 +33,6 @@ enum TokenClass : int32_t {
 #define PROPERTY(word, num, parser) KW_##word = num,
 #define KIND(word, num, code) KW_##word = num,
 #include "source/keywords.def"
-#undef STATEMENT
-#undef PROPERTY
-#undef KIND
 };
 
 /// Capacity of the identifier buffer: 32 bytes, one more for the second byte of
@@ -47,9 +44,9 @@ constexpr int kStringMax = 256;
 /// The result of the $$ format construct: at most 255 characters.
 constexpr int kFormatResultSize = 256;
 
-/// The current token. A token overwrites only its own fields; parsers rely on
-/// the others keeping what earlier tokens left there (the id in `value`, the
-/// line of the last word in `line`).
+/// The current token of a lexer. A token overwrites only its own fields;
+/// parsers rely on the others keeping what earlier tokens left there (the id
+/// in `value`, the line of the last word in `line`).
 struct Token {
   int32_t eClass = TOK_NONE;
   char code[12] = {};   ///< four-character literal, at most 4 bytes + NUL
@@ -58,5 +55,3 @@ struct Token {
   char* text = nullptr; ///< latest string: string buffer or format result
   int32_t value = 0;    ///< latest number or numeric macro value
 };
-
-extern Token* pToken;

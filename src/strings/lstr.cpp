@@ -4,17 +4,16 @@
 #include "strings/lstr.h"
 
 #include <cstddef>
+#include <cstdint>
 #include <cstring>
 
-#include "driver/diagnostics.h"
-#include "driver/writer.h"
-#include "source/char_source.h"
+#include "base/diagnostics.h"
+#include "base/writer.h"
 #include "source/lexer.h"
+#include "strings/lstr_escapes.h"
 #include "strings/string_pool.h"
 
 namespace {
-
-OutStream* lstrOutput = nullptr;
 
 /// One element while its literals are joined: at most 1,023 characters.
 constexpr std::size_t kElementSize = 1024;
@@ -26,7 +25,8 @@ constexpr const char* kPrematureEnd = "Premature End of file, while processing L
 /// Joins the adjacent string literals of one element, from the current string
 /// token up to the comma or closing brace that ends it. Other tokens in between
 /// add nothing.
-void ReadElement(char (&element)[kElementSize]) {
+void ReadElement(Lexer& lexer, char (&element)[kElementSize]) {
+  const Token* pToken = lexer.pToken;
   std::size_t length = 0;
   element[0] = '\0';
   while (pToken->eClass != TOK_COMMA && pToken->eClass != TOK_RBRACE) {
@@ -37,56 +37,53 @@ void ReadElement(char (&element)[kElementSize]) {
       std::memcpy(element + length, pToken->text, added + 1);
       length += added;
     }
-    GetToken();
+    lexer.GetToken();
   }
+}
+
+/// The two bytes of value exchanged: a word written swapped compiles to the
+/// big-endian order of the Macintosh resource.
+uint16_t SwapBytes16(uint16_t value) {
+  return static_cast<uint16_t>((value >> 8) | ((value & 0xFF) << 8));
 }
 
 }  // namespace
 
-void SetLStrOutput(OutStream* stream) { lstrOutput = stream; }
-
-void ConvertLStr() {
+void ConvertLStr(Lexer& lexer, ScriptWriter& out, StringPool& pool) {
+  const Token* pToken = lexer.pToken;
   // The name and attributes after the id are not read: raw skips pass them.
-  SkipToCharacter('(');
-  GetToken();
+  lexer.SkipToCharacter('(');
+  lexer.GetToken();
   if (pToken->eClass != TOK_NUMBER) FatalError("integer expected");
-  SkipToCharacter('{');
-  SkipToCharacter('{');
-  GetToken();
+  lexer.SkipToCharacter('{');
+  lexer.SkipToCharacter('{');
+  lexer.GetToken();
   // The id is the latest number's value: a number that opens the list takes
   // its place, while strings and punctuation leave it as the header set it.
-  WriteFormatted(lstrOutput, "%d\t%s\tDISCARDABLE\nBEGIN\n\t0,\n\t", pToken->value, "LStr");
+  out.WriteFormatted("%d\t%s\tDISCARDABLE\nBEGIN\n\t0,\n\t", pToken->value, "LStr");
 
-  ResetStringPool();
+  pool.ResetStringPool();
   unsigned count = 0;
   char element[kElementSize];
   for (;;) {
     if (pToken->eClass == TOK_STRING) {
-      ReadElement(element);
+      ReadElement(lexer, element);
       if (count == kMaxElements) FatalError("LStr resource too large");
-      AppendPoolString(element);
+      DecodeLStrEscapes(element, lexer.locale());
+      pool.AppendPoolString(element);
       ++count;
     }
-    if (pToken->eClass != TOK_RBRACE) GetToken();
+    if (pToken->eClass != TOK_RBRACE) lexer.GetToken();
     if (pToken->eClass == TOK_RBRACE) break;
     if (pToken->eClass == TOK_EOF) FatalError(kPrematureEnd);
   }
 
   const uint16_t swappedCount = SwapBytes16(static_cast<uint16_t>(count));
-  WriteFormatted(lstrOutput, "0x%04hx, ", swappedCount);
-  WritePoolWords(lstrOutput);
-  WriteFormatted(lstrOutput, "\nEND\n\n");
+  out.WriteFormatted("0x%04hx, ", swappedCount);
+  pool.WritePoolWords(out);
+  out.WriteFormatted("\nEND\n\n");
 
-  GetToken();  // the closing brace of the resource body
-  GetToken();
+  lexer.GetToken();  // the closing brace of the resource body
+  lexer.GetToken();
   if (pToken->eClass != TOK_SEMICOLON) FatalError("Semicolon expected");
-}
-
-uint16_t SwapBytes16(uint16_t value) {
-  return static_cast<uint16_t>((value >> 8) | ((value & 0xFF) << 8));
-}
-
-void ResetLStr() {
-  FreeStringPool();
-  lstrOutput = nullptr;
 }

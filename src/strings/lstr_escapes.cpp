@@ -4,7 +4,7 @@
 #include <cstddef>
 #include <cstring>
 
-#include "driver/locale.h"
+#include "base/locale.h"
 
 namespace {
 
@@ -68,7 +68,7 @@ Decoded DecodeEscape(const char* element, std::size_t pos, std::size_t length) {
 
 }  // namespace
 
-void DecodeLStrEscapes(char* element) {
+void DecodeLStrEscapes(char* element, const Locale& locale) {
   std::size_t length = std::strlen(element);
   std::size_t pos = 0;
   while (pos < length) {
@@ -84,6 +84,6 @@ void DecodeLStrEscapes(char* element) {
     }
     const auto settled = static_cast<unsigned char>(element[pos]);
     ++pos;
-    if (IsLeadByte(settled) && pos < length) ++pos;
+    if (locale.IsLeadByte(settled) && pos < length) ++pos;
   }
 }

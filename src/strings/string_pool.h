@@ -4,22 +4,32 @@
 #pragma once
 
 #include <cstddef>
+#include <memory>
 
-struct OutStream;
+class ScriptWriter;
 
 /// Capacity of the pool: the bytes of all elements of one list with their zeros.
 constexpr std::size_t kStringPoolSize = 655360;
 
-/// Allocates the pool on its first use in a run and empties it.
-void ResetStringPool();
+/// The pool of one run. It is allocated by the run's first string list and
+/// reused by every later one, so a list costs no allocation and a run
+/// without string lists none at all.
+class StringPool {
+ public:
+  /// Empties the pool, allocating it on its first use; fails with "Unable to
+  /// allocate the LStr string pool" when the memory cannot be had.
+  void ResetStringPool();
 
-/// Decodes the escapes of one element in place, then appends its text and a
-/// zero byte. Fails with "LStr resource too large" when the pool would overflow.
-void AppendPoolString(char* element);
+  /// Appends an element's text and a zero byte. Fails with "LStr resource
+  /// too large" when the pool would overflow.
+  void AppendPoolString(const char* element);
 
-/// Writes the pool as 16-bit words, eight to a line after the count word that
-/// already stands on the first line; an odd last byte is completed with a zero.
-void WritePoolWords(OutStream* stream);
+  /// Writes the pool as 16-bit words, eight to a line after the count word
+  /// that already stands on the first line; an odd last byte is completed
+  /// with a zero.
+  void WritePoolWords(ScriptWriter& out) const;
 
-/// Releases the pool; the next conversion allocates it again.
-void FreeStringPool();
+ private:
+  std::unique_ptr<unsigned char[]> pool_;
+  std::size_t end_ = 0;
+};

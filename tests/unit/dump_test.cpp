@@ -10,35 +10,29 @@
 #include <string>
 #include <vector>
 
-#include "driver/locale.h"
-#include "driver/run.h"
+#include "base/locale.h"
+#include "base/translate.h"
 #include "dump/bytes.h"
 #include "dump/dump.h"
-#include "dump/mac_charset.h"
 #include "dump/property_table.h"
 #include "dump/string_text.h"
 #include "proplist/record.h"
-#include "strings/translate.h"
 
 namespace {
 
-TEST(DumpTables, CharacterSetIsTheConvertersTranslationReversed) {
-  SelectLocale(kLocaleEnglish);
-  for (int mac = 0; mac < 256; ++mac) {
-    ASSERT_EQ(dump::MacToWindows(static_cast<std::uint8_t>(mac)),
-              MacToWinChar(static_cast<unsigned char>(mac)))
-        << mac;
-  }
+TEST(DumpTables, StringBytesAreTheConvertersTranslationReversed) {
+  const dump::TextRules english;
+  const dump::TextRules japanese(kLocaleJapanese);
   for (int windows = 0; windows < 256; ++windows) {
-    const int mac = dump::MacByteFor(static_cast<std::uint8_t>(windows));
+    const auto byte = static_cast<std::uint8_t>(windows);
     bool reachable = false;
-    for (int m = 0; m < 256; ++m) reachable |= MacToWinChar(static_cast<unsigned char>(m)) == windows;
-    ASSERT_EQ(mac >= 0, reachable) << windows;
-    if (mac >= 0) {
-      EXPECT_EQ(MacToWinChar(static_cast<unsigned char>(mac)), windows);
+    for (int mac = 0; mac < 256; ++mac) reachable |= MacToWinChar(static_cast<unsigned char>(mac)) == windows;
+    ASSERT_EQ(english.SourceByte(byte) >= 0, reachable) << windows;
+    if (reachable) {
+      EXPECT_EQ(MacToWinChar(static_cast<unsigned char>(english.SourceByte(byte))), windows);
     }
+    EXPECT_EQ(japanese.SourceByte(byte), windows);
   }
-  ResetRunState();
 }
 
 TEST(DumpTables, EveryPropertyKeywordHasARow) {
@@ -91,16 +85,16 @@ TEST(DumpStrings, SpelledTextCountsWhatTheLengthFieldsSay) {
 TEST(DumpStrings, NoSpellingForCountsOutOfReach) {
   // Longer than a literal, or than any count a literal reaches.
   EXPECT_FALSE(dump::PropertyStringText(std::vector<std::uint8_t>(300, 'a'),
-                                        dump::CountRule::kCharacters, 300, {}));
+                                        dump::CountRule::kCharacters, 300, dump::TextRules()));
   EXPECT_FALSE(dump::PropertyStringText(std::vector<std::uint8_t>(3, 'a'),
-                                        dump::CountRule::kCharacters, 5000, {}));
+                                        dump::CountRule::kCharacters, 5000, dump::TextRules()));
   // 257 characters only when an escape of two begins at the 256th.
   std::vector<std::uint8_t> tabbed(255, 'a');
   tabbed.push_back('\t');
-  EXPECT_EQ(dump::PropertyStringText(tabbed, dump::CountRule::kCharacters, 257, {})->size(), 257u);
-  EXPECT_FALSE(dump::PropertyStringText(tabbed, dump::CountRule::kCharacters, 258, {}));
+  EXPECT_EQ(dump::PropertyStringText(tabbed, dump::CountRule::kCharacters, 257, dump::TextRules())->size(), 257u);
+  EXPECT_FALSE(dump::PropertyStringText(tabbed, dump::CountRule::kCharacters, 258, dump::TextRules()));
   EXPECT_FALSE(dump::PropertyStringText(std::vector<std::uint8_t>(254, 'a'),
-                                        dump::CountRule::kCharacters, 257, {}));
+                                        dump::CountRule::kCharacters, 257, dump::TextRules()));
   const std::vector<std::uint8_t> abc = {'a', 'b', 'c'};
   const dump::TextRules rules;
   EXPECT_FALSE(dump::PropertyStringText(abc, dump::CountRule::kCharacters, 2, rules));
@@ -186,16 +180,15 @@ TEST(DumpReaders, BrokenHeadersNameTheirOffset) {
   };
   for (const auto& broken : kResCases) EXPECT_EQ(DumpOrError(broken.bytes), broken.result);
   // Korean output keeps the bytes as Japanese does; other languages translate.
-  EXPECT_TRUE(dump::RulesForOutput("back_KOREAN.r").doubleByte);
-  EXPECT_FALSE(dump::RulesForOutput("back_GERMAN.r").doubleByte);
+  EXPECT_TRUE(dump::RulesForOutput("back_KOREAN.r").IsLeadByte(0x81));
+  EXPECT_FALSE(dump::RulesForOutput("back_GERMAN.r").IsLeadByte(0x81));
 }
 
 /// Flipped, cut and repeated bytes of real files: every run ends in text or
 /// a DumpError (the sanitizer build checks that nothing reads out of bounds).
 TEST(DumpRobustness, MutatedFilesEndInTextOrDumpError) {
   std::mt19937 random(1515);
-  dump::TextRules eastAsian;
-  eastAsian.doubleByte = true;
+  const dump::TextRules eastAsian(kLocaleJapanese);
   for (const char* path : {"dump-dll32-every-family/plugin.dll",
                            "dump-dll64-format-example/plugin.8bi",
                            "dump-res-effect-example/in.res",

@@ -8,8 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "driver/locale.h"
-#include "driver/run.h"
+#include "base/locale.h"
 #include "source_text.h"
 #include "strings/lstr_escapes.h"
 
@@ -18,11 +17,9 @@ namespace {
 /// The element decoded under the given locale; decoded in an exactly sized
 /// buffer, so a read past its end shows under the address sanitizer.
 std::string Decode(const std::string& element, int locale) {
-  SelectLocale(locale);
   std::vector<char> buffer(element.begin(), element.end());
   buffer.push_back('\0');
-  DecodeLStrEscapes(buffer.data());
-  SelectLocale(kLocaleEnglish);
+  DecodeLStrEscapes(buffer.data(), Locale(locale));
   return buffer.data();
 }
 

@@ -9,33 +9,30 @@
 #include <vector>
 
 #include "source/macros.h"
-#include "source/preprocessor.h"
 #include "source_text.h"
 
 namespace {
 
-const Macro& MacroNamed(const char* name) {
-  static const Macro missing;
-  const Macro* macro = LookupMacro(name);
-  EXPECT_NE(macro, nullptr) << name;
-  return macro != nullptr ? *macro : missing;
-}
-
 std::string IncludeLine(const std::string& path) { return "#include \"" + path + "\"\n"; }
 
-TEST(Define, StringMacroBecomesAString) {
-  LoadSource("#define kName \"Sample \\\"one\\\"\"\nkName\n");
+class Define : public TextRunTest {};
+class Include : public TextRunTest {};
+
+TEST_F(Define, StringMacroBecomesAString) {
+  Load("#define kName \"Sample \\\"one\\\"\"\nkName\n");
   RunDirectives();
-  EXPECT_EQ(MacroNamed("kName").kind, kMacroString);
+  const Macro* macro = lexer().macros().LookupMacro("kName");
+  ASSERT_NE(macro, nullptr);
+  EXPECT_EQ(macro->kind, kMacroString);
   GetToken();
   ASSERT_EQ(pToken->eClass, TOK_STRING);
   EXPECT_STREQ(pToken->text, "Sample \\\"one\\\"");
 }
 
-TEST(Include, FailureInsideAHeaderRestoresTheIncludingSource) {
+TEST_F(Include, FailureInsideAHeaderRestoresTheIncludingSource) {
   const std::string header = WriteSourceFile("bad.h", "#define kOk 1\ntypedef long Fixed;\n");
-  LoadSource("next\n");
-  const auto streams = ExpectFailure([&] { IncludeFile(header.c_str()); });
+  Load("next\n");
+  const auto streams = ExpectFailure([&] { run().IncludeFile(header.c_str()); });
   EXPECT_EQ(streams.out, "Parsing Directive\nUnknownToken: typedef Line# 2\n");
   EXPECT_EQ(streams.err, "Help 2, line 2\n");
   GetToken();
@@ -43,32 +40,32 @@ TEST(Include, FailureInsideAHeaderRestoresTheIncludingSource) {
   EXPECT_STREQ(pToken->name, "next");
 }
 
-TEST(Include, NestingStopsAt32FilesBelowTheMainFile) {
+TEST_F(Include, NestingStopsAt32FilesBelowTheMainFile) {
   const std::string self = WriteSourceFile("self.h", "");
   WriteSourceFile("self.h", IncludeLine(self));
   std::string expected;
   for (int i = 0; i < 32; ++i) expected += "Parsing Directive\n";
 
-  LoadSource("next\n");
-  auto streams = ExpectFailure([&] { IncludeFile(self.c_str()); });
+  Load("next\n");
+  auto streams = ExpectFailure([&] { run().IncludeFile(self.c_str()); });
   EXPECT_EQ(streams.out, expected);
   EXPECT_EQ(streams.err, "Include nesting too deep, line 1\n");
   // Every level was given back: the same chain reaches the same depth again.
-  streams = ExpectFailure([&] { IncludeFile(self.c_str()); });
+  streams = ExpectFailure([&] { run().IncludeFile(self.c_str()); });
   EXPECT_EQ(streams.out, expected);
 
   // A missing file at the deepest level is only warned about.
   std::string next = WriteSourceFile("level32.h", "#include \"/no/such/file.h\"\n");
   for (int level = 31; level >= 1; --level)
     next = WriteSourceFile("level" + std::to_string(level) + ".h", IncludeLine(next));
-  LoadSource("next\n");
+  Load("next\n");
   CapturedStreams deepest;
-  IncludeFile(next.c_str());
+  run().IncludeFile(next.c_str());
   deepest.Finish();
   EXPECT_EQ(deepest.out, expected + "Warning:Unable to open include file \"/no/such/file.h\"\n");
 }
 
-TEST(Include, IncludedFilesAreClosedWhenFinished) {
+TEST_F(Include, IncludedFilesAreClosedWhenFinished) {
   const std::string header = WriteSourceFile("defs.h", "#define kCount 1\n");
   std::string main;
   for (int i = 0; i < 1000; ++i) main += IncludeLine(header);

@@ -8,6 +8,7 @@
 #include <random>
 #include <sstream>
 #include <string>
+#include <thread>
 
 #include "driver/run.h"
 #include "source_text.h"
@@ -135,6 +136,51 @@ TEST(Robustness, EachRunStartsFromNothing) {
   EXPECT_EQ(again.err, japanese.err);
   // A failure leaves nothing behind that the next run would see.
   ExpectOnlyThePrelude(ConvertText("next.r", "resource 'MENU' (2) { };\n"));
+}
+
+/// `count` copies of a property list and a string list whose id, name and
+/// strings come from macros defined at the top.
+std::string ManyStatements(const std::string& defines, int count) {
+  std::string text = defines;
+  for (int i = 0; i < count; ++i) {
+    text += "resource 'Vorl' (kValue) { { Name { kName }, Version { kValue << 16 },\n"
+            "  ReadTypes { { 'TEXT', 'ttxt' } } } };\n"
+            "resource 'LStr' (kValue) { { kName, \"caf\x8e \\0x41\" \"more\" } };\n";
+  }
+  return text;
+}
+
+TEST(Runs, TwoConversionsAtOnceShareNothing) {
+  // Different languages, macro values, string pools and property counts.
+  const std::string english =
+      ManyStatements("#define kValue 1\n#define kName \"Alpha\"\n", 2000);
+  const std::string japanese =
+      ManyStatements("#define kValue 2\n#define kName \"Beta \x83\\\"\n", 3000);
+  // What each gives when it runs alone.
+  const Conversion englishAlone = ConvertText("a.r", english);
+  const Conversion japaneseAlone = ConvertText("b_JAPANESE.r", japanese);
+  ASSERT_EQ(englishAlone.status, 0) << englishAlone.err;
+  ASSERT_EQ(japaneseAlone.status, 0) << japaneseAlone.err;
+  ASSERT_NE(englishAlone.script.find("\t\"\\x05Alpha\\0\\0\", \n"), std::string::npos);
+  ASSERT_NE(englishAlone.script.find("0x6163, 0xe966, "), std::string::npos);  // "caf\xe9"
+  ASSERT_NE(japaneseAlone.script.find("\t\"\\x07Beta \x83\\\", \n"), std::string::npos);
+
+  const std::string englishPath = WriteSourceFile("a.rc", "");
+  const std::string japanesePath = WriteSourceFile("b.rc", "");
+  for (int round = 0; round < 3; ++round) {
+    int englishStatus = -1;
+    int japaneseStatus = -1;
+    std::thread first(
+        [&] { englishStatus = ::Run(english, kLocaleEnglish).Convert(englishPath.c_str()); });
+    std::thread second(
+        [&] { japaneseStatus = ::Run(japanese, kLocaleJapanese).Convert(japanesePath.c_str()); });
+    first.join();
+    second.join();
+    EXPECT_EQ(englishStatus, 0);
+    EXPECT_EQ(japaneseStatus, 0);
+    EXPECT_EQ(ReadFile(englishPath), englishAlone.script) << "round " << round;
+    EXPECT_EQ(ReadFile(japanesePath), japaneseAlone.script) << "round " << round;
+  }
 }
 
 }  // namespace

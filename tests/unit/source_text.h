@@ -1,5 +1,5 @@
-// Test helpers: a piece of source text made the current input, as a run
-// would have it after start-up, and captured standard streams.
+// Test helpers: runs over text in memory, driven by hand or converted whole,
+// and captured standard streams.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -7,16 +7,15 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <memory>
 #include <random>
 #include <sstream>
 #include <string>
 #include <vector>
 
-#include "driver/diagnostics.h"
+#include "base/locale.h"
 #include "driver/run.h"
-#include "source/char_source.h"
 #include "source/lexer.h"
-#include "source/preprocessor.h"
 
 /// A random tag drawn once per test process, which keeps apart the files of
 /// test programs (and builds) that run at the same time.
@@ -29,8 +28,9 @@ inline const std::string& ProcessTag() {
 }
 
 /// Writes `text` to a file of its own in the test's temporary folder and
-/// returns its path. `name` keeps the files of one test apart; the process
-/// tag keeps apart test processes that run at the same time.
+/// returns its path: for the files a run includes, and for outputs. `name`
+/// keeps the files of one test apart; the process tag keeps apart test
+/// processes that run at the same time.
 inline std::string WriteSourceFile(const std::string& name, const std::string& text) {
   const auto* info = testing::UnitTest::GetInstance()->current_test_info();
   const std::string path = testing::TempDir() + "vorl_" + ProcessTag() + "_" +
@@ -45,20 +45,6 @@ inline std::string WriteSourceFile(const std::string& name, const std::string& t
   } written;
   written.paths.push_back(path);
   return path;
-}
-
-/// Starts a fresh run whose main input holds `text`, ready for GetToken.
-inline void LoadSource(const std::string& text) {
-  ResetRunState();
-  OpenInput(WriteSourceFile("main.r", text).c_str());
-  InitLexer();
-}
-
-/// Carries out the directives at the start of the source, up to the first
-/// other token, which is left to be read.
-inline void RunDirectives() {
-  for (GetToken(); pToken->eClass == TOK_DIRECTIVE; GetToken()) HandleDirective();
-  UngetToken();
 }
 
 /// Standard output and standard error of one stretch of a test.
@@ -78,21 +64,45 @@ struct CapturedStreams {
   std::string err;
 };
 
-/// Runs `step`, which must end the run through the failure exit, and returns
-/// what it wrote on the two streams.
-template <class Step>
-CapturedStreams ExpectFailure(Step step) {
-  CapturedStreams streams;
-  bool failed = false;
-  try {
-    step();
-  } catch (const FatalExit&) {
-    failed = true;
+/// A test that drives a run over text in memory by hand: its lexer, its
+/// character source, its directives.
+class TextRunTest : public testing::Test {
+ protected:
+  /// Starts over with a run whose input is `text`, in `language`.
+  void Load(const std::string& text, int language = kLocaleEnglish) {
+    run_ = std::make_unique<::Run>(text, language);
+    pToken = run_->lexer().pToken;
   }
-  streams.Finish();
-  EXPECT_TRUE(failed) << "the step did not fail";
-  return streams;
-}
+
+  ::Run& run() { return *run_; }
+  Lexer& lexer() { return run_->lexer(); }
+  SourceReader& source() { return run_->lexer().source(); }
+  void GetToken() { lexer().GetToken(); }
+  void UngetToken() { lexer().UngetToken(); }
+
+  /// Carries out the directives at the start of the source, up to the first
+  /// other token, which is left to be read.
+  void RunDirectives() {
+    for (GetToken(); pToken->eClass == TOK_DIRECTIVE; GetToken()) run().HandleDirective();
+    UngetToken();
+  }
+
+  /// Runs `step`, which must end the run through a failure, and returns what
+  /// the run's report wrote on the two streams.
+  template <class Step>
+  CapturedStreams ExpectFailure(Step step) {
+    CapturedStreams streams;
+    const int status = run().Attempt(step);
+    streams.Finish();
+    EXPECT_EQ(status, 1) << "the step did not fail";
+    return streams;
+  }
+
+  const Token* pToken = nullptr;
+
+ private:
+  std::unique_ptr<::Run> run_;  // (testing::Test has a Run of its own)
+};
 
 /// The whole content of a file, or "" when there is none.
 inline std::string ReadFile(const std::string& path) {
@@ -111,19 +121,16 @@ struct Conversion {
   std::string script;  ///< the resource script, when it exists
 };
 
-/// Converts `input`, stored under `name` (its suffix selects the language),
-/// in process. The script goes to `output`, or to a file of its own that is
-/// removed afterwards.
+/// Converts `input`, held in memory in place of a file named `name` (its
+/// suffix selects the language), in process. The script goes to `output`, or
+/// to a file of its own that is removed afterwards.
 inline Conversion ConvertText(const std::string& name, const std::string& input,
                               const std::string& output = "") {
-  std::string source = WriteSourceFile(name, input);
-  std::string target = output.empty() ? source + ".rc" : output;
+  const std::string target = output.empty() ? WriteSourceFile(name + ".rc", "") : output;
   if (output.empty()) std::remove(target.c_str());
-  std::string program = "VorlTool";
-  char* argv[] = {program.data(), source.data(), target.data(), nullptr};
   Conversion result;
   CapturedStreams streams;
-  result.status = RunVorlTool(3, argv);
+  result.status = ::Run(input, DetectLocale(name.c_str())).Convert(target.c_str());
   streams.Finish();
   result.out = streams.out;
   result.err = streams.err;
@@ -132,6 +139,5 @@ inline Conversion ConvertText(const std::string& name, const std::string& input,
   // A pipe is left to whoever reads it: opening it here would block.
   if (std::filesystem::is_regular_file(target, error)) result.script = ReadFile(target);
   if (output.empty()) std::remove(target.c_str());
-  std::remove(source.c_str());
   return result;
 }

@@ -1,4 +1,7 @@
-resource 'MENU' (1) {
-  $$Format("%%d = %-+8.3lx", -1),
-  $$Format("%255d", 1) $$Format("%hhu", 300)
+resource 'Vorl' (1) {
+  {
+    Name { $$Format("%%d = %-+8.3lx", -1) },
+    Category { $$Format("%255d", 1) },
+    CodeWin64X86 { $$Format("%hhu", 300) }
+  }
 };

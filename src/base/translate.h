@@ -2,5 +2,5 @@
 // Windows code page 1252.
 #pragma once
 
-/// One byte translated; unchanged under the Japanese and Korean locales.
+/// One byte translated: bytes below 128 stay, the upper half is mapped.
 unsigned char MacToWinChar(unsigned char byte);

@@ -1,7 +1,5 @@
 // Macintosh to Windows code page 1252 translation of string-literal bytes.
-#include "strings/translate.h"
-
-#include "driver/locale.h"
+#include "base/translate.h"
 
 namespace {
 
@@ -21,7 +19,5 @@ constexpr unsigned char kMacToWinHigh[128] = {
 }  // namespace
 
 unsigned char MacToWinChar(unsigned char byte) {
-  const int locale = CurrentLocale();
-  if (locale == kLocaleJapanese || locale == kLocaleKorean) return byte;
   return byte < 128 ? byte : kMacToWinHigh[byte - 128];
 }

@@ -1,35 +1,41 @@
-// The one failure exit, and the small helpers for messages.
+// The failure of a run, and the small helpers for messages.
+//
+// A failure carries its message up to the run's entry, which adds the line of
+// the last word read, reports it and removes the partly written script.
 #pragma once
 
 #include <cstddef>
+#include <string>
 
 #include "base/printf_format.h"
 
 /// Longest composed message (a longer composition is cut): 255 characters.
 constexpr std::size_t kMessageSize = 256;
 
-/// Thrown by FatalError and caught by the entry point, which turns it into the
-/// report's consequences: the output closed and removed, exit status 1.
-struct FatalExit {};
+/// Thrown by FatalError and caught only by the run's entry, which turns it
+/// into the report, the removal of the output and exit status 1.
+class Failure {
+ public:
+  explicit Failure(const char* message) : message_(message) {}
+  const char* message() const { return message_.c_str(); }
 
-/// Thrown where the run ends with a status but without the failure report
-/// (the output cannot be created, or is the input itself).
-struct EarlyExit {
-  int status;
+ private:
+  std::string message_;
 };
 
-/// Reports "<message>, line <n>" on standard error with the current token's
-/// line, then ends the run with status 1 (the output is removed). Never returns.
+/// Ends the run with `message`; the report adds ", line <n>". Never returns.
 [[noreturn]] void FatalError(const char* message);
 
 /// Composes a message into a 256-byte buffer (cut to 255 characters) and
 /// fails with it.
 [[noreturn]] void FatalErrorFormatted(const char* format, ...) VORL_PRINTF_FORMAT(1, 2);
 
+/// Fails with "<parser>: <what>", the form of every message that names the
+/// parsing function it comes from.
+[[noreturn]] void FailIn(const char* parser, const char* what);
+
 /// Formatted text to standard output: warnings and progress lines.
 void PrintStdout(const char* format, ...) VORL_PRINTF_FORMAT(1, 2);
-/// Formatted text to standard error.
-void PrintStderr(const char* format, ...) VORL_PRINTF_FORMAT(1, 2);
 
 /// Counts one level of a nesting (parser calls that recurse with the input)
 /// for as long as it lives, also while a failure unwinds through it. Passing

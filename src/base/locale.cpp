@@ -1,11 +1,11 @@
 // Locale selection and the character predicates the lexer is built from.
-#include "driver/locale.h"
+#include "base/locale.h"
 
 #include <cstring>
 
-namespace {
+#include "base/translate.h"
 
-int selectedLocale = kLocaleEnglish;
+namespace {
 
 /// Letters of code page 1252 above 127: the accented letters and the few
 /// letters placed among the punctuation rows.
@@ -73,12 +73,10 @@ int DetectLocale(const char* path) {
   return kLocaleEnglish;
 }
 
-unsigned char gByteClass[256];
-
-void SelectLocale(int locale) {
-  selectedLocale = locale;
+Locale::Locale(int language) {
   const bool doubleByte =
-      locale == kLocaleJapanese || locale == kLocaleChinese || locale == kLocaleKorean;
+      language == kLocaleJapanese || language == kLocaleChinese || language == kLocaleKorean;
+  const bool keepsStringBytes = language == kLocaleJapanese || language == kLocaleKorean;
   for (int byte = 0; byte < 256; ++byte) {
     const bool lead =
         doubleByte && ((byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xEF));
@@ -86,8 +84,8 @@ void SelectLocale(int locale) {
     if (lead) flags |= kLeadByte;
     if (IsCharAlphaA(byte) || lead) flags |= kIdentStart;
     if (IsCharAlphaNumericA(byte) || lead) flags |= kIdentChar;
-    gByteClass[byte] = flags;
+    byteClass_[byte] = flags;
+    const auto same = static_cast<unsigned char>(byte);
+    stringByte_[byte] = keepsStringBytes ? same : MacToWinChar(same);
   }
 }
-
-int CurrentLocale() { return selectedLocale; }

@@ -1,0 +1,77 @@
+// The resource script writer: one buffered output file, its prelude, its
+// recorded path, and fixed-width placeholders patched once their value is known.
+#pragma once
+
+#include <cstdarg>
+#include <cstddef>
+#include <memory>
+#include <string>
+
+#include "base/platform.h"
+#include "base/printf_format.h"
+
+/// A fixed-width number written now and overwritten later. While a placeholder
+/// is open the writer keeps everything from it on in memory, so patching works
+/// on any output, seekable or not.
+struct Placeholder {
+  std::size_t offset = 0;
+  std::size_t width = 0;
+};
+
+/// The resource script of one run. Text is gathered in one buffer and handed
+/// to the file in large pieces; every write, the final flush and the close are
+/// checked, and a write error fails the run with
+/// "Unable to write output file %s\n".
+class ScriptWriter {
+ public:
+  ScriptWriter() = default;
+  ScriptWriter(const ScriptWriter&) = delete;
+  ScriptWriter& operator=(const ScriptWriter&) = delete;
+
+  /// Creates the script (existing content discarded), records its path for
+  /// Discard and writes the macro prelude. When it cannot be created:
+  /// "Unable to open output file %s\n" on standard output and false.
+  bool OpenOutput(const char* path);
+
+  /// Formatted text.
+  void WriteFormatted(const char* format, ...) VORL_PRINTF_FORMAT(2, 3);
+
+  /// Appends `length` bytes of text as they are: the fast way for text a
+  /// caller has already laid out.
+  void WriteText(const char* text, std::size_t length) {
+    pending_.append(text, length);
+    FlushWhenFull();
+  }
+
+  /// Writes value with format (a long conversion, for example "%3ld") and
+  /// remembers where.
+  Placeholder WritePlaceholder(const char* format, long value);
+  /// Overwrites the placeholder with value in the same format. The caller
+  /// keeps the value within the width; the overwrite never changes the
+  /// text's length.
+  void PatchPlaceholder(const Placeholder& where, const char* format, long value);
+
+  /// Flushes and closes the script at the end of a complete run.
+  void Finish();
+
+  /// After a failure: closes the script (errors ignored) and removes the file
+  /// if its path is a regular file, never through a link. Nothing when no
+  /// script was opened.
+  void Discard();
+
+ private:
+  static constexpr std::size_t kFlushThreshold = 1 << 16;
+
+  void FlushWhenFull() {
+    if (openPlaceholders_ == 0 && pending_.size() >= kFlushThreshold) FlushPending();
+  }
+  void FlushPending();
+  void AppendFormatted(const char* format, std::va_list args);
+  [[noreturn]] void FailWrite() const;
+
+  std::unique_ptr<platform::OutputFile> file_;
+  std::string path_;             ///< empty until the script is created
+  std::string pending_;          ///< text not yet handed to the file
+  std::size_t flushedBytes_ = 0; ///< bytes already handed to the file
+  int openPlaceholders_ = 0;
+};
