@@ -30,23 +30,23 @@ constexpr std::size_t kPerLine = 8;
 
 class FixedDecoder {
  public:
-  FixedDecoder(const PropertyRow& row, const RecordView& record, const TextRules& rules)
+  FixedDecoder(const RecordShape& row, const RecordView& record, const TextRules& rules)
       : row_(row), record_(record), rules_(rules) {}
 
   std::optional<DecodedRecord> Decode() {
     switch (row_.layout) {
-      case Layout::kKind: return Kind();
-      case Layout::kVersion: return Version();
-      case Layout::kNumber: return Number();
-      case Layout::kCode: return Code();
-      case Layout::kModes: return Flags(2);
-      case Layout::kFilterCase: return FilterCase();
-      case Layout::kFlagByte: return Flags(1);
-      case Layout::kWordPair: return WordPair();
-      case Layout::kWords: return Words();
-      case Layout::kFileType: return FileType();
-      case Layout::kCodeList: return CodeList();
-      case Layout::kFormatExtension: return FormatExtension();
+      case RecordLayout::kKind: return Kind();
+      case RecordLayout::kVersion: return Version();
+      case RecordLayout::kNumber: return Number();
+      case RecordLayout::kCode: return Code();
+      case RecordLayout::kModes: return Flags(2);
+      case RecordLayout::kFilterCase: return FilterCase();
+      case RecordLayout::kFlagByte: return Flags(1);
+      case RecordLayout::kWordPair: return WordPair();
+      case RecordLayout::kWords: return Words();
+      case RecordLayout::kFileType: return FileType();
+      case RecordLayout::kCodeList: return CodeList();
+      case RecordLayout::kFormatExtension: return FormatExtension();
       default: return DecodeStringRecord(row_, record_, rules_);
     }
   }
@@ -122,8 +122,8 @@ class FixedDecoder {
     std::string text = std::string(row_.keyword) + " {\n    {\n";
     for (int index = 0; index < 7; ++index) {
       const std::uint8_t* c = data + 4 * index;
-      const char* input = NameOf(InputHandlingNames(), c[0]);
-      const char* output = NameOf(OutputHandlingNames(), c[1]);
+      const char* input = NameOf(kInputHandling, c[0]);
+      const char* output = NameOf(kOutputHandling, c[1]);
       if (!input || !output || c[3] != 0) return std::nullopt;
       text += index == 0 ? "        " : ",\n        ";
       text += std::string(input) + ", " + output + ", " + FirstCaseFlag(c[2]) + ", ";
@@ -227,14 +227,14 @@ class FixedDecoder {
     return DecodedRecord{std::string(row_.keyword) + " { " + head + " } " + *signature + " }", 16};
   }
 
-  const PropertyRow& row_;
+  const RecordShape& row_;
   const RecordView& record_;
   const TextRules& rules_;
 };
 
 }  // namespace
 
-std::optional<DecodedRecord> DecodeRecord(const PropertyRow& row, const RecordView& record,
+std::optional<DecodedRecord> DecodeRecord(const RecordShape& row, const RecordView& record,
                                           const TextRules& rules) {
   return FixedDecoder(row, record, rules).Decode();
 }

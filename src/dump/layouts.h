@@ -1,4 +1,5 @@
-// The decoders of the record layouts, one per Layout of the property table.
+// The decoders of the record layouts, one per RecordLayout of the converter's
+// property rows (proplist/record_shapes.h).
 #pragma once
 
 #include <cstdint>
@@ -6,7 +7,7 @@
 #include <span>
 #include <string>
 
-#include "dump/property_table.h"
+#include "proplist/record_shapes.h"
 #include "dump/string_text.h"
 
 namespace dump {
@@ -30,12 +31,12 @@ struct DecodedRecord {
 };
 
 /// The record decoded by its row's layout, or nothing when it does not fit.
-std::optional<DecodedRecord> DecodeRecord(const PropertyRow& row, const RecordView& record,
+std::optional<DecodedRecord> DecodeRecord(const RecordShape& row, const RecordView& record,
                                           const TextRules& rules);
 
 /// The layouts that hold a string: kLengthPrefixed, kZeroTerminated, and
 /// kTerminology for any other.
-std::optional<DecodedRecord> DecodeStringRecord(const PropertyRow& row, const RecordView& record,
+std::optional<DecodedRecord> DecodeStringRecord(const RecordShape& row, const RecordView& record,
                                                 const TextRules& rules);
 
 }  // namespace dump

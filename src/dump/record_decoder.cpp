@@ -1,10 +1,10 @@
 // The walk over a property list: the list header, then one record after the
-// other, each decoded by its row of the property table or shown as a comment.
+// other, each decoded by its row of the converter's property rows or shown as a comment.
 #include "dump/record_decoder.h"
 
 #include "dump/bytes.h"
 #include "dump/layouts.h"
-#include "dump/property_table.h"
+#include "proplist/record_shapes.h"
 #include "dump/record_text.h"
 
 namespace dump {
@@ -83,7 +83,7 @@ std::vector<ListItem> DecodePropertyList(std::span<const std::uint8_t> block,
     const RecordView record{block.subspan(offset + kRecordHeaderSize), length};
     ++records;
 
-    const PropertyRow* row = vendor == kVendorCode && id == 0 ? FindPropertyRow(key) : nullptr;
+    const RecordShape* row = vendor == kVendorCode && id == 0 ? FindRecordShape(key) : nullptr;
     if (row) {
       if (auto decoded = DecodeRecord(*row, record, rules)) {
         items.push_back({true, decoded->text});

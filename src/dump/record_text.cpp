@@ -37,12 +37,12 @@ std::optional<std::string> CodeLiteral(const std::uint8_t* bytes, bool reversed,
   return text + "'";
 }
 
-std::optional<std::string> FlagNames(std::span<const NamedValue> table, std::uint32_t bits) {
+std::optional<std::string> FlagNames(std::span<const NamedBits> table, std::uint32_t bits) {
   std::string text;
   std::uint32_t named = 0;
-  for (const NamedValue& entry : table) {
-    named |= entry.value;
-    if ((bits & entry.value) != entry.value) continue;
+  for (const NamedBits& entry : table) {
+    named |= entry.bits;
+    if ((bits & entry.bits) != entry.bits) continue;
     if (!text.empty()) text += ", ";
     text += entry.name;
   }
@@ -51,9 +51,9 @@ std::optional<std::string> FlagNames(std::span<const NamedValue> table, std::uin
   return text;
 }
 
-const char* NameOf(std::span<const NamedValue> table, std::uint32_t value) {
-  for (const NamedValue& entry : table) {
-    if (entry.value == value) return entry.name;
+const char* NameOf(std::span<const NamedBits> table, std::uint32_t value) {
+  for (const NamedBits& entry : table) {
+    if (entry.bits == value) return entry.name;
   }
   return nullptr;
 }

@@ -6,7 +6,7 @@
 #include <span>
 #include <string>
 
-#include "dump/property_table.h"
+#include "proplist/record_shapes.h"
 #include "dump/string_text.h"
 
 namespace dump {
@@ -25,10 +25,10 @@ std::optional<std::string> CodeLiteral(const std::uint8_t* bytes, bool reversed,
 /// "none" when none is (the lists take at least one identifier, and one
 /// outside the table sets nothing). Nothing when `bits` holds a bit no name
 /// stands for.
-std::optional<std::string> FlagNames(std::span<const NamedValue> table, std::uint32_t bits);
+std::optional<std::string> FlagNames(std::span<const NamedBits> table, std::uint32_t bits);
 
 /// The name of `table` for `value`, or null.
-const char* NameOf(std::span<const NamedValue> table, std::uint32_t value);
+const char* NameOf(std::span<const NamedBits> table, std::uint32_t value);
 
 /// "0x1F" and the like.
 std::string Hex(const char* format, std::uint32_t value);

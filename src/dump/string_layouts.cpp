@@ -14,7 +14,7 @@
 
 #include "dump/bytes.h"
 #include "dump/layouts.h"
-#include "dump/property_table.h"
+#include "proplist/record_shapes.h"
 #include "dump/record_text.h"
 
 namespace dump {
@@ -56,12 +56,12 @@ void AddReadings(std::vector<Reading>& readings, std::size_t start, std::size_t 
 
 class StringDecoder {
  public:
-  StringDecoder(const PropertyRow& row, const RecordView& record, const TextRules& rules)
+  StringDecoder(const RecordShape& row, const RecordView& record, const TextRules& rules)
       : row_(row), record_(record), rules_(rules) {}
 
   std::optional<DecodedRecord> Decode() {
-    if (row_.layout == Layout::kLengthPrefixed) return LengthPrefixed();
-    if (row_.layout == Layout::kZeroTerminated) return ZeroTerminated();
+    if (row_.layout == RecordLayout::kLengthPrefixed) return LengthPrefixed();
+    if (row_.layout == RecordLayout::kZeroTerminated) return ZeroTerminated();
     return Terminology();
   }
 
@@ -185,14 +185,14 @@ class StringDecoder {
                 *picked);
   }
 
-  const PropertyRow& row_;
+  const RecordShape& row_;
   const RecordView& record_;
   const TextRules& rules_;
 };
 
 }  // namespace
 
-std::optional<DecodedRecord> DecodeStringRecord(const PropertyRow& row, const RecordView& record,
+std::optional<DecodedRecord> DecodeStringRecord(const RecordShape& row, const RecordView& record,
                                                 const TextRules& rules) {
   return StringDecoder(row, record, rules).Decode();
 }
