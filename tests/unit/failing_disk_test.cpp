@@ -182,7 +182,8 @@ TEST(FailingDisk, ReadFailureAtEveryByteOfTheExamplesEndsTheFileThere) {
 TEST(FailingDisk, ReadFailureInAnIncludedFileEndsThatFileThere) {
   // The demo plug-in, its header named by its full path. The main file is
   // read whole before the header is opened, so a disk that fails within the
-  // main file leaves the header empty.
+  // main file (the test above cuts files there) leaves the header empty; one
+  // such cut, then every byte of the header.
   const std::string header = SourceTreeFile("examples/plugin/demo_plugin_ids.h");
   const std::string headerPath = WriteSourceFile("demo_plugin_ids.h", header);
   std::string main = SourceTreeFile("examples/plugin/demo_plugin.r");
@@ -192,7 +193,10 @@ TEST(FailingDisk, ReadFailureInAnIncludedFileEndsThatFileThere) {
   main.replace(at, directive.size(), "#include \"" + headerPath + "\"");
   const std::string mainPath = WriteSourceFile("demo_plugin.r", main);
   const std::string output = WriteSourceFile("demo_plugin.rc", "");
-  for (std::size_t readable = 0; readable <= main.size() + header.size(); ++readable) {
+  std::vector<std::size_t> cuts = {main.size() / 2};
+  for (std::size_t readable = main.size(); readable <= main.size() + header.size(); ++readable)
+    cuts.push_back(readable);
+  for (const std::size_t readable : cuts) {
     const std::size_t headerPart = readable > main.size() ? readable - main.size() : 0;
     std::ofstream(headerPath, std::ios::binary | std::ios::trunc) << header.substr(0, headerPart);
     const Conversion expected =
