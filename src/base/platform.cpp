@@ -24,11 +24,7 @@ void Spend(std::size_t& budget, std::size_t moved) {
 
 }  // namespace
 
-DiskFaults SetDiskFaultsForTesting(const DiskFaults& faults) {
-  const DiskFaults previous = tDiskFaults;
-  tDiskFaults = faults;
-  return previous;
-}
+void SetDiskFaultsForTesting(const DiskFaults& faults) { tDiskFaults = faults; }
 
 }  // namespace platform
 

@@ -113,7 +113,7 @@ struct DiskFaults {
 };
 
 /// Gives the calling thread's files `faults` from now on (DiskFaults() is a
-/// sound disk again) and returns the previous faults with what they had left.
-DiskFaults SetDiskFaultsForTesting(const DiskFaults& faults);
+/// sound disk again).
+void SetDiskFaultsForTesting(const DiskFaults& faults);
 
 }  // namespace platform
