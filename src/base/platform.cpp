@@ -3,6 +3,31 @@
 // them in its ANSI code page, as its ANSI calls would.
 #include "base/platform.h"
 
+namespace platform {
+
+namespace {
+
+/// The calling thread's disk: sound, unless a test made it fail.
+// NOLINTNEXTLINE(cppcoreguidelines-avoid-non-const-global-variables): the test seam, one per thread
+thread_local DiskFaults tDiskFaults;
+
+/// How many of `size` bytes the disk moves now out of what `budget` leaves;
+/// 0 when the disk fails.
+std::size_t WithinBudget(std::size_t budget, std::size_t size) {
+  return size < budget ? size : budget;
+}
+
+/// Takes `moved` bytes off a limited budget.
+void Spend(std::size_t& budget, std::size_t moved) {
+  if (budget != DiskFaults::kUnlimited) budget -= moved;
+}
+
+}  // namespace
+
+void SetDiskFaultsForTesting(const DiskFaults& faults) { tDiskFaults = faults; }
+
+}  // namespace platform
+
 #ifdef _WIN32
 
 #ifndef NOMINMAX
@@ -48,6 +73,34 @@ std::wstring WidePath(const char* path) {
     return full.rfind(L"\\\\.\\", 0) == 0 ? full : L"\\\\?\\UNC\\" + full.substr(2);
   }
   return L"\\\\?\\" + full;
+}
+
+/// ReadFile on the calling thread's disk.
+bool ReadFromDisk(HANDLE handle, void* buffer, DWORD size, DWORD& read) {
+  std::size_t& budget = tDiskFaults.readableBytes;
+  read = 0;
+  size = static_cast<DWORD>(WithinBudget(budget, size));
+  if (size == 0) {
+    SetLastError(ERROR_READ_FAULT);
+    return false;
+  }
+  if (!ReadFile(handle, buffer, size, &read, nullptr)) return false;
+  Spend(budget, read);
+  return true;
+}
+
+/// WriteFile on the calling thread's disk.
+bool WriteToDisk(HANDLE handle, const void* bytes, DWORD size, DWORD& written) {
+  std::size_t& budget = tDiskFaults.writableBytes;
+  written = 0;
+  size = static_cast<DWORD>(WithinBudget(budget, size));
+  if (size == 0) {
+    SetLastError(ERROR_DISK_FULL);
+    return false;
+  }
+  if (!WriteFile(handle, bytes, size, &written, nullptr)) return false;
+  Spend(budget, written);
+  return true;
 }
 
 /// CreateFileW of the path as WidePath reads it.
@@ -101,8 +154,7 @@ bool InputFile::Fill() {
   if (ended_) return false;
   DWORD n = 0;
   // A pipe whose writer has gone reports an error: that too is the end.
-  if (!ReadFile(Win(handle_), buffer_.get(), static_cast<DWORD>(kBufferSize), &n, nullptr) ||
-      n == 0) {
+  if (!ReadFromDisk(Win(handle_), buffer_.get(), static_cast<DWORD>(kBufferSize), n) || n == 0) {
     ended_ = true;
     return false;
   }
@@ -142,7 +194,7 @@ bool OutputFile::Write(const void* data, std::size_t size) {
   while (size > 0) {
     const DWORD piece = size < (1u << 30) ? static_cast<DWORD>(size) : (1u << 30);
     DWORD n = 0;
-    if (!WriteFile(Win(handle_), bytes, piece, &n, nullptr) || n == 0) return false;
+    if (!WriteToDisk(Win(handle_), bytes, piece, n) || n == 0) return false;
     bytes += n;
     size -= n;
   }
@@ -152,7 +204,7 @@ bool OutputFile::Write(const void* data, std::size_t size) {
 bool OutputFile::Close() {
   if (!open_) return true;
   open_ = false;
-  return CloseHandle(Win(handle_)) != 0;
+  return CloseHandle(Win(handle_)) != 0 && !tDiskFaults.failClose;
 }
 
 bool IsRegularFileItself(const char* path) {
@@ -195,6 +247,32 @@ namespace {
 
 int Descriptor(NativeHandle handle) { return static_cast<int>(handle); }
 
+/// read(2) on the calling thread's disk.
+ssize_t ReadFromDisk(int fd, void* buffer, std::size_t size) {
+  std::size_t& budget = tDiskFaults.readableBytes;
+  size = WithinBudget(budget, size);
+  if (size == 0) {
+    errno = EIO;
+    return -1;
+  }
+  const ssize_t n = read(fd, buffer, size);
+  if (n > 0) Spend(budget, static_cast<std::size_t>(n));
+  return n;
+}
+
+/// write(2) on the calling thread's disk.
+ssize_t WriteToDisk(int fd, const void* bytes, std::size_t size) {
+  std::size_t& budget = tDiskFaults.writableBytes;
+  size = WithinBudget(budget, size);
+  if (size == 0) {
+    errno = ENOSPC;
+    return -1;
+  }
+  const ssize_t n = write(fd, bytes, size);
+  if (n > 0) Spend(budget, static_cast<std::size_t>(n));
+  return n;
+}
+
 }  // namespace
 
 std::unique_ptr<InputFile> InputFile::Open(const char* path, InputRule rule) {
@@ -218,8 +296,8 @@ InputFile::~InputFile() { close(Descriptor(handle_)); }
 bool InputFile::Fill() {
   if (ended_) return false;
   for (;;) {
-    const ssize_t n = read(Descriptor(handle_), buffer_.get(), kBufferSize);
-    if (n < 0 && errno == EINTR) continue;
+    const ssize_t n = ReadFromDisk(Descriptor(handle_), buffer_.get(), kBufferSize);
+    if (n < 0 && errno == EINTR) continue;  // GCOVR_EXCL_BR_LINE: a signal mid-call, which no test can time
     if (n <= 0) {
       ended_ = true;
       return false;
@@ -249,8 +327,8 @@ OutputFile::~OutputFile() {
 bool OutputFile::Write(const void* data, std::size_t size) {
   const auto* bytes = static_cast<const unsigned char*>(data);
   while (size > 0) {
-    const ssize_t n = write(Descriptor(handle_), bytes, size);
-    if (n < 0 && errno == EINTR) continue;
+    const ssize_t n = WriteToDisk(Descriptor(handle_), bytes, size);
+    if (n < 0 && errno == EINTR) continue;  // GCOVR_EXCL_BR_LINE: a signal mid-call, which no test can time
     if (n <= 0) return false;
     bytes += n;
     size -= static_cast<std::size_t>(n);
@@ -261,7 +339,7 @@ bool OutputFile::Write(const void* data, std::size_t size) {
 bool OutputFile::Close() {
   if (!open_) return true;
   open_ = false;
-  return close(Descriptor(handle_)) == 0;
+  return close(Descriptor(handle_)) == 0 && !tDiskFaults.failClose;
 }
 
 bool IsRegularFileItself(const char* path) {

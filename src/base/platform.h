@@ -1,7 +1,8 @@
 // Every call VorlTool makes to the operating system, in one place: opening
 // and reading input files, creating and writing the resource script, telling
 // whether a path names a file already open, and removing a partly written
-// script. Everything else in the program is standard C++ only.
+// script. Everything else in the program is standard C++ only. For tests, the
+// disk it reads and writes can be made to fail on demand.
 //
 // Files are always binary: the bytes read are the bytes in the file, and the
 // bytes written are the bytes of the script, so the output is the same on
@@ -93,5 +94,26 @@ bool RemoveFile(const char* path);
 /// Makes standard output and standard error write their bytes unchanged (no
 /// line-end translation), so messages read the same on every platform.
 void UseBinaryStandardStreams();
+
+/// For tests only: a disk that fails on demand, so that a test reaches every
+/// error path of reading and writing. The program never sets one; a test sets
+/// it for the files that its own thread reads and writes, so runs on other
+/// threads meet a sound disk.
+struct DiskFaults {
+  static constexpr std::size_t kUnlimited = SIZE_MAX;
+  /// Bytes that output files still take: a write that reaches past them puts
+  /// what fits and then fails, as on a full disk.
+  std::size_t writableBytes = kUnlimited;
+  /// Bytes that input files still give: a read past them fails, as on a
+  /// damaged disk.
+  std::size_t readableBytes = kUnlimited;
+  /// Whether closing an output file fails, as where a lost write is reported
+  /// only when the file is closed.
+  bool failClose = false;
+};
+
+/// Gives the calling thread's files `faults` from now on (DiskFaults() is a
+/// sound disk again).
+void SetDiskFaultsForTesting(const DiskFaults& faults);
 
 }  // namespace platform

@@ -98,6 +98,10 @@ TEST_F(GetExpression, ArithmeticWrapsAt32Bits) {
   DefineNumber("kMin", INT32_MIN);
   DefineNumber("kMinusOne", -1);
   EXPECT_EQ(Evaluate(), INT32_MIN);
+  Load("kMin / kTwo\n");
+  DefineNumber("kMin", INT32_MIN);
+  DefineNumber("kTwo", 2);
+  EXPECT_EQ(Evaluate(), INT32_MIN / 2);
 
   Load("kMax + kOne\n");
   DefineNumber("kMax", INT32_MAX);

@@ -458,6 +458,7 @@ TEST_F(LexerTest, FormatConstruct) {
       {"$$Format(\"%lx\", -1)", "ffffffff"},
       {"$$Format(\"%ld\", + 12)", "12"},
       {"$$Format(\"%hd\", 65535)", "-1"},
+      {"$$Format(\"%hu\", -1)", "65535"},
       {"$$Format(\"%hhx\", 0x1ff)", "ff"},
       {"$$Format(\"%hhd\", 255)", "-1"},
       {"$$Format(\"%08.3x\", 10)", "     00a"},

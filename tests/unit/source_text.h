@@ -121,6 +121,22 @@ struct Conversion {
   std::string script;  ///< the resource script, when it exists
 };
 
+/// Converts with `run` in process into `output` and returns what it left
+/// behind.
+inline Conversion ConvertWith(::Run& run, const std::string& output) {
+  Conversion result;
+  CapturedStreams streams;
+  result.status = run.Convert(output.c_str());
+  streams.Finish();
+  result.out = streams.out;
+  result.err = streams.err;
+  std::error_code error;
+  result.outputExists = std::filesystem::exists(output, error);
+  // A pipe is left to whoever reads it: opening it here would block.
+  if (std::filesystem::is_regular_file(output, error)) result.script = ReadFile(output);
+  return result;
+}
+
 /// Converts `input`, held in memory in place of a file named `name` (its
 /// suffix selects the language), in process. The script goes to `output`, or
 /// to a file of its own that is removed afterwards.
@@ -128,16 +144,13 @@ inline Conversion ConvertText(const std::string& name, const std::string& input,
                               const std::string& output = "") {
   const std::string target = output.empty() ? WriteSourceFile(name + ".rc", "") : output;
   if (output.empty()) std::remove(target.c_str());
-  Conversion result;
-  CapturedStreams streams;
-  result.status = ::Run(input, DetectLocale(name.c_str())).Convert(target.c_str());
-  streams.Finish();
-  result.out = streams.out;
-  result.err = streams.err;
-  std::error_code error;
-  result.outputExists = std::filesystem::exists(target, error);
-  // A pipe is left to whoever reads it: opening it here would block.
-  if (std::filesystem::is_regular_file(target, error)) result.script = ReadFile(target);
+  ::Run run(input, DetectLocale(name.c_str()));
+  Conversion result = ConvertWith(run, target);
   if (output.empty()) std::remove(target.c_str());
   return result;
+}
+
+/// The whole content of a file of the source tree (`relative` to its top).
+inline std::string SourceTreeFile(const std::string& relative) {
+  return ReadFile(std::string(VORL_SOURCE_DIR) + "/" + relative);
 }

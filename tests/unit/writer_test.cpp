@@ -33,6 +33,18 @@ TEST(Writer, PreludeThenPatchedPlaceholdersKeepTheirWidth) {
   EXPECT_EQ(text.size(), std::string(kPrelude).size() + 16 + 40000);
 }
 
+TEST(Writer, LongTextArrivesWholeAndAWideValueNeverWidensItsPlaceholder) {
+  const std::string path = WriteSourceFile("long.rc", "");
+  const std::string longText(2000, 'w');
+  ScriptWriter out;
+  ASSERT_TRUE(out.OpenOutput(path.c_str()));
+  const Placeholder count = out.WritePlaceholder("%3ld", 0);
+  out.WriteFormatted("[%s]", longText.c_str());
+  out.PatchPlaceholder(count, "%3ld", 12345);
+  out.Finish();
+  EXPECT_EQ(ReadFile(path), kPrelude + std::string("123[") + longText + "]");
+}
+
 TEST(Writer, WriteToFullDeviceIsAFailure) {
   // Windows has no such device (wine reaches the POSIX one through its Z: drive).
   if (!platform::OutputFile::Create("/dev/full")) GTEST_SKIP() << "no /dev/full here";

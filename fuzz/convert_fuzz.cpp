@@ -1,0 +1,117 @@
+// Feeds arbitrary bytes to a whole conversion, as the program runs it: a main
+// file that may include a second file, in any of the languages, with or
+// without a dependency file. Any input must end with status 0 or 1: never a
+// crash, a read or write out of bounds, a leak or a hang.
+//
+// An input is laid out as
+//   byte 0       bits 0-2: the language, by the name of the main file
+//                (in.r, in_JAPANESE.r, in_KOREAN.r, ... see kNames);
+//                bit 3: a dependency file is written (VORLTOOL_DEPFILE)
+//   bytes 1-2    the length of the main file, least significant byte first
+//   the rest     the main file, then the file a.h, which the main file
+//                includes with #include "a.h"
+// so that a seed holds a golden input and its header exactly
+// (fuzz/make_seeds.py writes them).
+//
+//   CXX=clang++ cmake -S . -B build-fuzz -DVORLTOOL_FUZZ=ON -DVORLTOOL_BUILD_TESTS=OFF
+//   cmake --build build-fuzz --target convert_fuzz
+//   build-fuzz/fuzz/convert_fuzz -dict=build-fuzz/fuzz/convert_fuzz.dict \
+//       -close_fd_mask=3 build-fuzz/fuzz/convert_corpus build-fuzz/fuzz/convert_seeds
+//
+// The files live in a folder of their own, made for each process in the
+// system's temporary folder and removed at the end. It is the working
+// directory during each run, where the include is found, so give
+// -artifact_prefix an absolute path: a run that crashes leaves its input
+// there.
+#include <algorithm>
+#include <cstddef>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+#include <system_error>
+
+#include <unistd.h>
+
+#include "driver/run.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+/// The main file's name for each language choice; the last one spells its
+/// suffix in lower case.
+constexpr const char* kNames[8] = {"in.r",        "in_JAPANESE.r", "in_KOREAN.r",
+                                   "in_FRENCH.r", "in_GERMAN.r",   "in_SPANISH.r",
+                                   "in_ITALIAN.r", "in_korean.r"};
+constexpr const char* kIncluded = "a.h";
+constexpr const char* kOutput = "out.rc";
+constexpr const char* kDependencyFile = "out.d";
+
+/// The folder of this process's files.
+std::string& Folder() {
+  static std::string folder;
+  return folder;
+}
+
+void RemoveFolder() {
+  std::error_code error;
+  fs::remove_all(Folder(), error);
+}
+
+bool WriteWhole(const char* path, const std::uint8_t* data, std::size_t size) {
+  std::FILE* file = std::fopen(path, "wb");
+  if (file == nullptr) return false;
+  const bool written = std::fwrite(data, 1, size, file) == size;
+  return std::fclose(file) == 0 && written;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerInitialize(int*, char***) {
+  std::error_code error;
+  std::string pattern = (fs::temp_directory_path(error) / "convert_fuzz.XXXXXX").string();
+  if (error || mkdtemp(pattern.data()) == nullptr) {
+    std::perror("convert_fuzz: no folder of its own");
+    std::abort();
+  }
+  Folder() = pattern;
+  // libFuzzer ends with exit() after its last run; the folder goes with it.
+  std::atexit(RemoveFolder);
+  return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  if (size < 3) return -1;  // not an input of this layout: not kept in the corpus
+  const fs::path before = fs::current_path();
+  fs::current_path(Folder());
+  const std::uint8_t control = data[0];
+  const std::size_t mainSize = std::min<std::size_t>(data[1] | (data[2] << 8), size - 3);
+  const std::uint8_t* text = data + 3;
+  const char* name = kNames[control & 7];
+  if (!WriteWhole(name, text, mainSize) ||
+      !WriteWhole(kIncluded, text + mainSize, size - 3 - mainSize)) {
+    std::perror("convert_fuzz: cannot write the input");
+    std::abort();
+  }
+  if (control & 8)
+    setenv("VORLTOOL_DEPFILE", kDependencyFile, 1);
+  else
+    unsetenv("VORLTOOL_DEPFILE");
+
+  char program[] = "VorlTool";
+  std::string input = name;
+  std::string output = kOutput;
+  char* argv[] = {program, input.data(), output.data(), nullptr};
+  const int status = RunVorlTool(3, argv);
+  if (status != 0 && status != 1) {
+    std::fprintf(stderr, "convert_fuzz: status %d\n", status);
+    std::abort();
+  }
+  std::remove(kOutput);
+  std::remove(kDependencyFile);
+  std::remove(name);
+  fs::current_path(before);
+  return 0;
+}

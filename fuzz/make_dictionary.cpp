@@ -1,0 +1,41 @@
+// Writes the fuzzer's dictionary (libFuzzer's format, one quoted entry a
+// line) to standard output: every word of the keyword table, read from the
+// table itself so the two never differ, and the punctuation, directives and
+// literals that hold the language together.
+#include <cstdio>
+#include <string>
+
+namespace {
+
+/// One entry: quotes and backslashes escaped, bytes that are not printable
+/// written as \xAB.
+void Entry(const std::string& text) {
+  std::string quoted = "\"";
+  for (const char c : text) {
+    const auto byte = static_cast<unsigned char>(c);
+    if (byte < 0x20 || byte >= 0x7F) {
+      char escape[5];
+      std::snprintf(escape, sizeof escape, "\\x%02X", byte);
+      quoted += escape;
+      continue;
+    }
+    if (c == '"' || c == '\\') quoted += '\\';
+    quoted += c;
+  }
+  std::printf("%s\"\n", quoted.c_str());
+}
+
+}  // namespace
+
+int main() {
+#define STATEMENT(text, cls, num) Entry(text);
+#define PROPERTY(word, num, parser) Entry(#word);
+#define KIND(word, num, code) Entry(#word);
+#include "source/keywords.def"
+  for (const char* syntax :
+       {"#define ", "#include \"a.h\"\n", "$$Format(\"%d\", ", "'Vorl'", "'TzAv'", "'LStr'",
+        "resource 'Vorl' (1) {\n{\n", "};\n", "{", "}", "(", ")", ";", ",", "|", "<<", "\"",
+        "'", "/*", "*/", "//", "0x", "0b", "0o", "\\0x", "\\\"", "\r\n", "\x7f"})
+    Entry(syntax);
+  return 0;
+}
