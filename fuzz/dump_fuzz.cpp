@@ -3,8 +3,8 @@
 // crash, a read out of bounds, a hang or a huge allocation.
 //
 //   cmake -S . -B build-fuzz -DVORLTOOL_FUZZ=ON -DCMAKE_CXX_COMPILER=clang++
-//   cmake --build build-fuzz --target fuzz_dump
-//   build-fuzz/fuzz/fuzz_dump -max_total_time=60 tests/dump-cases/*/
+//   cmake --build build-fuzz --target dump_fuzz
+//   build-fuzz/fuzz/dump_fuzz -max_total_time=60 tests/dump-cases/*/
 #include <cstddef>
 #include <cstdint>
 #include <span>
