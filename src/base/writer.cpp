@@ -63,9 +63,10 @@ void ScriptWriter::AppendFormatted(const char* format, va_list args) {
 Placeholder ScriptWriter::WritePlaceholder(const char* format, long value) {
   Placeholder where;
   where.offset = flushedBytes_ + pending_.size();
+  // Counted open before its text is written: that write must not flush it.
+  ++openPlaceholders_;
   WriteFormatted(format, value);
   where.width = flushedBytes_ + pending_.size() - where.offset;
-  ++openPlaceholders_;
   return where;
 }
 

@@ -33,6 +33,19 @@ TEST(Writer, PreludeThenPatchedPlaceholdersKeepTheirWidth) {
   EXPECT_EQ(text.size(), std::string(kPrelude).size() + 16 + 40000);
 }
 
+TEST(Writer, PlaceholderThatReachesTheFlushThresholdStaysInMemory) {
+  const std::string path = WriteSourceFile("threshold.rc", "");
+  ScriptWriter out;
+  ASSERT_TRUE(out.OpenOutput(path.c_str()));
+  // The placeholder's own text takes the buffer past 64 KiB.
+  const std::string filler((1 << 16) - 1 - std::string(kPrelude).size(), '.');
+  out.WriteText(filler.data(), filler.size());
+  const Placeholder count = out.WritePlaceholder("%3ld", 0);
+  out.PatchPlaceholder(count, "%3ld", 7);
+  out.Finish();
+  EXPECT_EQ(ReadFile(path).substr((1 << 16) - 1), "  7");
+}
+
 TEST(Writer, WriteToFullDeviceIsAFailure) {
   // Windows has no such device (wine reaches the POSIX one through its Z: drive).
   if (!platform::OutputFile::Create("/dev/full")) GTEST_SKIP() << "no /dev/full here";
