@@ -1,39 +1,72 @@
 // The character source: the current input, one line buffer at a time.
 #include "source/char_source.h"
 
+#include <algorithm>
 #include <cstdio>
+#include <cstring>
+#include <span>
 
 namespace {
 
-/// The bytes of text in memory, read as a file's.
+/// The bytes of text in memory, handed out as a file's are.
 struct TextBytes {
   const unsigned char*& next;
   const unsigned char* end;
-  int GetByte() { return next == end ? -1 : *next++; }
-  int PeekByte() const { return next == end ? -1 : *next; }
+  std::span<const unsigned char> Available() const {
+    return {next, static_cast<std::size_t>(end - next)};
+  }
+  void Take(std::size_t count) { next += count; }
 };
 
+/// How many of the first `count` bytes at `bytes` come before the first
+/// `stop` among them (all `count` when none is).
+std::size_t BytesBefore(const unsigned char* bytes, std::size_t count, unsigned char stop) {
+  const void* found = std::memchr(bytes, stop, count);
+  return found ? static_cast<std::size_t>(static_cast<const unsigned char*>(found) - bytes)
+               : count;
+}
+
 /// Fills `line` with one physical line from `bytes` and returns its length.
+/// The bytes up to the next line feed, carriage return or 127 are copied in
+/// one piece; those three are looked at one by one.
 template <class Bytes>
 int32_t FillLine(Bytes& bytes, unsigned char* line) {
-  int32_t length = 0;
+  // A longer physical line goes on in the next buffer, as a line of its own.
+  constexpr std::size_t kMostBytes = kLineBufferSize - 1;
+  std::size_t length = 0;
   for (;;) {
-    int byte = bytes.GetByte();
-    if (byte < 0) {
-      byte = kEndOfInput;
-    } else if (byte == '\r' && bytes.PeekByte() == '\n') {
-      // A carriage return directly followed by a line feed is one line end.
-      byte = bytes.GetByte();
+    const std::span<const unsigned char> piece = bytes.Available();
+    if (piece.empty()) {
+      line[length++] = kEndOfInput;
+      break;
     }
-    line[length++] = static_cast<unsigned char>(byte);
-    if (byte == '\n' || byte == kEndOfInput) break;
-    if (length == kLineBufferSize - 1) {
-      // A longer physical line goes on in the next buffer, as a line of its own.
+    const std::size_t room = std::min(piece.size(), kMostBytes - length);
+    std::size_t run = BytesBefore(piece.data(), room, '\n');
+    run = BytesBefore(piece.data(), run, '\r');
+    run = BytesBefore(piece.data(), run, kEndOfInput);
+    std::memcpy(line + length, piece.data(), run);
+    length += run;
+    bytes.Take(run);
+    if (run < room) {
+      int byte = piece[run];
+      bytes.Take(1);
+      if (byte == '\r') {
+        // A carriage return directly followed by a line feed is one line end.
+        const std::span<const unsigned char> after = bytes.Available();
+        if (!after.empty() && after[0] == '\n') {
+          bytes.Take(1);
+          byte = '\n';
+        }
+      }
+      line[length++] = static_cast<unsigned char>(byte);
+      if (byte == '\n' || byte == kEndOfInput) break;
+    }
+    if (length == kMostBytes) {
       line[length++] = '\n';
       break;
     }
   }
-  return length;
+  return static_cast<int32_t>(length);
 }
 
 }  // namespace
