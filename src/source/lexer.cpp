@@ -1,34 +1,71 @@
 // The table-driven lexer: the handlers, the keyword table and the dispatch.
 #include "source/lexer.h"
 
+#include <algorithm>
+#include <array>
 #include <cstring>
+#include <iterator>
 #include <string_view>
-#include <unordered_map>
 
 #include "base/diagnostics.h"
 
 namespace {
 
-struct KeywordHash {
-  using is_transparent = void;
-  std::size_t operator()(std::string_view text) const {
-    return std::hash<std::string_view>{}(text);
-  }
+struct Keyword {
+  std::string_view text;
+  int32_t tokenClass;
 };
-using KeywordTable = std::unordered_map<std::string_view, int32_t, KeywordHash, std::equal_to<>>;
 
-KeywordTable BuildKeywordTable() {
-  KeywordTable keywords;
-#define STATEMENT(text, cls, num) keywords.emplace(text, num);
-#define PROPERTY(word, num, parser) keywords.emplace(#word, num);
-#define KIND(word, num, code) keywords.emplace(#word, num);
+constexpr Keyword kKeywordList[] = {
+#define STATEMENT(text, cls, num) {text, num},
+#define PROPERTY(word, num, parser) {#word, num},
+#define KIND(word, num, code) {#word, num},
 #include "source/keywords.def"
-  return keywords;
-}
+};
 
-/// Every keyword and its class, built before the program starts and only
-/// read from then on, by any number of runs at once.
-const KeywordTable kKeywords = BuildKeywordTable();
+/// Every keyword, the shorter first: the words of one length lie together.
+/// Built by the compiler, like the index below: nothing is done at start-up.
+constexpr auto kKeywordsByLength = [] {
+  std::array<Keyword, std::size(kKeywordList)> words{};
+  std::copy(std::begin(kKeywordList), std::end(kKeywordList), words.begin());
+  std::sort(words.begin(), words.end(), [](const Keyword& a, const Keyword& b) {
+    return a.text.size() < b.text.size() || (a.text.size() == b.text.size() && a.text < b.text);
+  });
+  for (std::size_t i = 1; i < words.size(); ++i)
+    if (words[i].text == words[i - 1].text) throw "keyword listed twice";
+  for (const Keyword& word : words) {
+    // A word is compared over the bytes read; a keyword longer than a word
+    // can be, or one with a byte a word cannot hold, would never be found.
+    if (word.text.empty() || word.text.size() > kIdentMax) throw "keyword length";
+    for (const char c : word.text)
+      if (static_cast<unsigned char>(c) >= 128) throw "keyword byte above 127";
+  }
+  return words;
+}();
+
+/// The keywords of length n are kKeywordsByLength[kFirstOfLength[n]] up to
+/// kFirstOfLength[n + 1], for every length a word may have.
+constexpr auto kFirstOfLength = [] {
+  std::array<uint8_t, kIdentMax + 3> first{};
+  std::size_t next = 0;
+  for (std::size_t length = 0; length < first.size(); ++length) {
+    while (next < kKeywordsByLength.size() && kKeywordsByLength[next].text.size() < length) ++next;
+    first[length] = static_cast<uint8_t>(next);
+  }
+  return first;
+}();
+
+/// The class of the keyword whose text is the `length` bytes at `word`, or
+/// TOK_NONE when no keyword is spelt so.
+int32_t KeywordClass(const char* word, std::size_t length) {
+  if (length + 1 >= kFirstOfLength.size()) return TOK_NONE;
+  for (std::size_t i = kFirstOfLength[length]; i < kFirstOfLength[length + 1]; ++i) {
+    const Keyword& keyword = kKeywordsByLength[i];
+    if (keyword.text[0] == word[0] && std::memcmp(keyword.text.data(), word, length) == 0)
+      return keyword.tokenClass;
+  }
+  return TOK_NONE;
+}
 
 }  // namespace
 
@@ -102,9 +139,12 @@ int Lexer::VORL_GetKeywordOrLabel(int byte) {
   source_.UngetCharacter();
   token_.name = identBuffer_;
 
-  const auto keyword = kKeywords.find(std::string_view(identBuffer_));
-  if (keyword != kKeywords.end()) {
-    token_.eClass = keyword->second;
+  // The second byte of a double-byte character may be a zero byte, which
+  // ends the word as a C string; no keyword holds a byte above 127, so the
+  // word's bytes from there on never make one either way.
+  if (const int32_t keyword = KeywordClass(identBuffer_, static_cast<std::size_t>(stored));
+      keyword != TOK_NONE) {
+    token_.eClass = keyword;
     if (token_.eClass == TOK_INCLUDE) token_.code[0] = '\0';
     return kTokenDone;
   }
