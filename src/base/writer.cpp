@@ -5,9 +5,11 @@
 // not be seekable.
 #include "base/writer.h"
 
+#include <algorithm>
 #include <cstdarg>
-#include <cstdio>
 #include <cstring>
+#include <iterator>
+#include <utility>
 
 #include "base/diagnostics.h"
 
@@ -18,7 +20,6 @@ bool ScriptWriter::OpenOutput(const char* path) {
     return false;
   }
   path_ = path;
-  pending_.reserve(kFlushThreshold * 2);
   WriteFormatted("#define RSCL32(a,b,c,d)\t\t0x ## c ## d, 0x ## a ## b\n");
   WriteFormatted("#define RSCS32(a)\t\ta, 0x0\n\n");
   return true;
@@ -28,11 +29,20 @@ void ScriptWriter::FailWrite() const {
   FatalErrorFormatted("Unable to write output file %s\n", path_.c_str());
 }
 
+void ScriptWriter::Grow(std::size_t count) {
+  std::size_t capacity = capacity_ > 0 ? capacity_ * 2 : kFlushThreshold * 2;
+  while (capacity - used_ < count) capacity *= 2;
+  std::unique_ptr<char[]> bigger(new char[capacity]);
+  if (used_ > 0) std::memcpy(bigger.get(), buffer_.get(), used_);
+  buffer_ = std::move(bigger);
+  capacity_ = capacity;
+}
+
 void ScriptWriter::FlushPending() {
-  if (pending_.empty()) return;
-  if (!file_->Write(pending_.data(), pending_.size())) FailWrite();
-  flushedBytes_ += pending_.size();
-  pending_.clear();
+  if (used_ == 0) return;
+  if (!file_->Write(buffer_.get(), used_)) FailWrite();
+  flushedBytes_ += used_;
+  used_ = 0;
 }
 
 void ScriptWriter::WriteFormatted(const char* format, ...) {
@@ -40,44 +50,123 @@ void ScriptWriter::WriteFormatted(const char* format, ...) {
   va_start(args, format);
   AppendFormatted(format, args);
   va_end(args);
+  FlushWhenFull();
+}
+
+void ScriptWriter::Append(const char* format, ...) {
+  va_list args;
+  va_start(args, format);
+  AppendFormatted(format, args);
+  va_end(args);
 }
 
 void ScriptWriter::AppendFormatted(const char* format, va_list args) {
-  char local[512];
-  va_list copy;
-  va_copy(copy, args);
-  const int n = std::vsnprintf(local, sizeof local, format, copy);
-  va_end(copy);
-  if (n < 0) return;
-  if (static_cast<std::size_t>(n) < sizeof local) {
-    pending_.append(local, static_cast<std::size_t>(n));
-  } else {
-    const std::size_t start = pending_.size();
-    pending_.resize(start + static_cast<std::size_t>(n) + 1);
-    std::vsnprintf(pending_.data() + start, static_cast<std::size_t>(n) + 1, format, args);
-    pending_.resize(start + static_cast<std::size_t>(n));
+  for (const char* p = format;;) {
+    // The text up to the next conversion, as it stands.
+    const char* percent = std::strchr(p, '%');
+    const std::size_t literal = percent ? static_cast<std::size_t>(percent - p) : std::strlen(p);
+    std::memcpy(Room(literal), p, literal);
+    used_ += literal;
+    if (!percent) return;
+    p = percent + 1;
+    const char pad = *p == '0' ? '0' : ' ';
+    if (pad == '0') ++p;
+    std::size_t width = 0;
+    for (; *p >= '0' && *p <= '9'; ++p) width = width * 10 + static_cast<std::size_t>(*p - '0');
+    const char size = *p == 'h' || *p == 'l' ? *p++ : '\0';
+    const char conversion = *p;
+    if (conversion == '\0') {
+      // A format that ends inside a conversion: what there is stands.
+      AppendPadded(percent, static_cast<std::size_t>(p - percent), 0);
+      return;
+    }
+    ++p;
+    switch (conversion) {
+      case 'd': {
+        long long value = size == 'l' ? va_arg(args, long) : va_arg(args, int);
+        if (size == 'h') value = static_cast<short>(value);
+        const auto bits = static_cast<unsigned long long>(value);
+        AppendNumber(value < 0 ? 0ull - bits : bits, value < 0, 10, false, width, pad);
+        break;
+      }
+      case 'x':
+      case 'X': {
+        unsigned long long value =
+            size == 'l' ? va_arg(args, unsigned long) : va_arg(args, unsigned);
+        if (size == 'h') value = static_cast<unsigned short>(value);
+        AppendNumber(value, false, 16, conversion == 'X', width, pad);
+        break;
+      }
+      case 'c': {
+        const char c = static_cast<char>(va_arg(args, int));
+        AppendPadded(&c, 1, width);
+        break;
+      }
+      case 's': {
+        const char* text = va_arg(args, const char*);
+        AppendPadded(text, std::strlen(text), width);
+        break;
+      }
+      case '%':
+        AppendPadded("%", 1, 0);
+        break;
+      default:
+        // Not one the program uses: the conversion stands as written.
+        AppendPadded(percent, static_cast<std::size_t>(p - percent), 0);
+        break;
+    }
   }
-  FlushWhenFull();
+}
+
+void ScriptWriter::AppendNumber(unsigned long long magnitude, bool negative, unsigned base,
+                                bool upper, std::size_t width, char pad) {
+  const char* digits = upper ? "0123456789ABCDEF" : "0123456789abcdef";
+  char text[24];
+  char* first = std::end(text);
+  do {
+    *--first = digits[magnitude % base];
+    magnitude /= base;
+  } while (magnitude != 0);
+  if (negative && pad == ' ') *--first = '-';
+  const auto length = static_cast<std::size_t>(std::end(text) - first);
+  // The sign stands before zeros, after spaces.
+  const std::size_t signLength = negative && pad == '0' ? 1 : 0;
+  const std::size_t fill = width > length + signLength ? width - length - signLength : 0;
+  char* out = Room(signLength + fill + length);
+  if (signLength) *out++ = '-';
+  std::memset(out, pad, fill);
+  std::memcpy(out + fill, first, length);
+  used_ += signLength + fill + length;
+}
+
+void ScriptWriter::AppendPadded(const char* text, std::size_t length, std::size_t width) {
+  const std::size_t fill = width > length ? width - length : 0;
+  char* out = Room(fill + length);
+  std::memset(out, ' ', fill);
+  std::memcpy(out + fill, text, length);
+  used_ += fill + length;
 }
 
 Placeholder ScriptWriter::WritePlaceholder(const char* format, long value) {
   Placeholder where;
-  where.offset = flushedBytes_ + pending_.size();
-  // Counted open before its text is written: that write must not flush it.
+  where.offset = flushedBytes_ + used_;
+  // Counted open before its text is written: nothing from it on may be flushed.
   ++openPlaceholders_;
-  WriteFormatted(format, value);
-  where.width = flushedBytes_ + pending_.size() - where.offset;
+  Append(format, value);
+  where.width = flushedBytes_ + used_ - where.offset;
   return where;
 }
 
 void ScriptWriter::PatchPlaceholder(const Placeholder& where, const char* format, long value) {
-  char text[64];
-  const int n = std::snprintf(text, sizeof text, format, value);
+  // The value is laid out after the buffered text, copied over the
+  // placeholder, and taken back.
+  const std::size_t end = used_;
+  Append(format, value);
+  const std::size_t length = std::min(used_ - end, where.width);
   const std::size_t at = where.offset - flushedBytes_;
-  std::size_t length = n > 0 ? static_cast<std::size_t>(n) : 0;
-  if (length > where.width) length = where.width;
-  if (length > sizeof text - 1) length = sizeof text - 1;
-  if (at + length <= pending_.size()) std::memcpy(pending_.data() + at, text, length);
+  if (where.offset >= flushedBytes_ && at + length <= end)
+    std::memcpy(buffer_.get() + at, buffer_.get() + end, length);
+  used_ = end;
   if (openPlaceholders_ > 0) --openPlaceholders_;
 }
 
@@ -92,7 +181,7 @@ void ScriptWriter::Finish() {
 void ScriptWriter::Discard() {
   if (path_.empty()) return;
   if (file_) {
-    if (!pending_.empty()) file_->Write(pending_.data(), pending_.size());
+    if (used_ > 0) file_->Write(buffer_.get(), used_);
     file_.reset();
   }
   // Remove only what we created: a regular file at that very path, never a

@@ -1,6 +1,7 @@
 // The writer's placeholders and its refusal to lose a write.
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <cstdio>
 #include <string>
 
@@ -44,6 +45,38 @@ TEST(Writer, PlaceholderThatReachesTheFlushThresholdStaysInMemory) {
   out.PatchPlaceholder(count, "%3ld", 7);
   out.Finish();
   EXPECT_EQ(ReadFile(path).substr((1 << 16) - 1), "  7");
+}
+
+TEST(Writer, ConversionsAreLaidOutAsPrintfDoes) {
+  // The writer lays numbers out itself; every form the script uses must come
+  // out as the C library writes it.
+  const std::string path = WriteSourceFile("conversions.rc", "");
+  ScriptWriter out;
+  ASSERT_TRUE(out.OpenOutput(path.c_str()));
+  std::string expected = kPrelude;
+  char text[128];
+  auto expect = [&](int length) { expected.append(text, static_cast<std::size_t>(length)); };
+  for (const int value : {0, 7, -7, 255, 4096, -32768, 65535, INT_MAX, INT_MIN}) {
+    for (const char* format : {"%d|", "%4d|", "%04d|", "%hd|", "%02X|", "%x|", "%04hx|", "%c|"}) {
+      out.WriteFormatted(format, value);
+      expect(std::snprintf(text, sizeof text, format, value));
+    }
+  }
+  for (const long value : {0L, 42L, -42L, 999L, 12345L, LONG_MAX, LONG_MIN}) {
+    for (const char* format : {"\t%ldL, \n", "%3ld", "%4ld", "%lX"}) {
+      out.WriteFormatted(format, value);
+      expect(std::snprintf(text, sizeof text, format, value));
+    }
+  }
+  out.WriteFormatted("%s|%5s|%3c|%%|%d  %s  DISCARDABLE\n", "Vorl", "ab", 'x', 16000, "TzAv");
+  expect(std::snprintf(text, sizeof text, "%s|%5s|%3c|%%|%d  %s  DISCARDABLE\n", "Vorl", "ab", 'x',
+                       16000, "TzAv"));
+  // Conversions the program never uses stand as written.
+  const char* unused[] = {"%q|", "%-3d|", "%3"};
+  for (const char* format : unused) out.WriteFormatted(format, 1);
+  expected += "%q|%-3d|%3";
+  out.Finish();
+  EXPECT_EQ(ReadFile(path), expected);
 }
 
 TEST(Writer, WriteToFullDeviceIsAFailure) {
