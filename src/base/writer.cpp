@@ -60,15 +60,32 @@ void ScriptWriter::Append(const char* format, ...) {
   va_end(args);
 }
 
+void ScriptWriter::AppendLiteral(const char*& p) {
+  // A short run is copied byte by byte; a longer one is found and copied by
+  // the C library, which does that faster than a loop here.
+  constexpr std::size_t kShortRun = 16;
+  char* out = Room(kShortRun);
+  std::size_t n = 0;
+  while (n < kShortRun && p[n] != '%' && p[n] != '\0') {
+    out[n] = p[n];
+    ++n;
+  }
+  used_ += n;
+  p += n;
+  if (n < kShortRun) return;
+  const char* percent = std::strchr(p, '%');
+  const std::size_t rest = percent ? static_cast<std::size_t>(percent - p) : std::strlen(p);
+  std::memcpy(Room(rest), p, rest);
+  used_ += rest;
+  p += rest;
+}
+
 void ScriptWriter::AppendFormatted(const char* format, va_list args) {
   for (const char* p = format;;) {
-    // The text up to the next conversion, as it stands.
-    const char* percent = std::strchr(p, '%');
-    const std::size_t literal = percent ? static_cast<std::size_t>(percent - p) : std::strlen(p);
-    std::memcpy(Room(literal), p, literal);
-    used_ += literal;
-    if (!percent) return;
-    p = percent + 1;
+    AppendLiteral(p);
+    if (*p == '\0') return;
+    // A conversion: % [0] [width] [h or l] conversion.
+    const char* const percent = p++;
     const char pad = *p == '0' ? '0' : ' ';
     if (pad == '0') ++p;
     std::size_t width = 0;
@@ -127,24 +144,26 @@ void ScriptWriter::AppendNumber(unsigned long long magnitude, bool negative, uns
     *--first = digits[magnitude % base];
     magnitude /= base;
   } while (magnitude != 0);
+  // Spaces go before the sign, zeros after it.
   if (negative && pad == ' ') *--first = '-';
-  const auto length = static_cast<std::size_t>(std::end(text) - first);
-  // The sign stands before zeros, after spaces.
-  const std::size_t signLength = negative && pad == '0' ? 1 : 0;
-  const std::size_t fill = width > length + signLength ? width - length - signLength : 0;
-  char* out = Room(signLength + fill + length);
-  if (signLength) *out++ = '-';
-  std::memset(out, pad, fill);
-  std::memcpy(out + fill, first, length);
-  used_ += signLength + fill + length;
+  const bool signFirst = negative && pad == '0';
+  auto length = static_cast<std::size_t>(std::end(text) - first) + (signFirst ? 1 : 0);
+  char* out = Room(std::max(width, length));
+  if (signFirst) *out++ = '-';
+  for (; length < width; ++length) *out++ = pad;
+  for (; first != std::end(text); ++first) *out++ = *first;
+  used_ = static_cast<std::size_t>(out - buffer_.get());
 }
 
 void ScriptWriter::AppendPadded(const char* text, std::size_t length, std::size_t width) {
-  const std::size_t fill = width > length ? width - length : 0;
-  char* out = Room(fill + length);
-  std::memset(out, ' ', fill);
-  std::memcpy(out + fill, text, length);
-  used_ += fill + length;
+  char* out = Room(std::max(width, length));
+  for (std::size_t fill = length; fill < width; ++fill) *out++ = ' ';
+  if (length == 1) {
+    *out = *text;
+  } else {
+    std::memcpy(out, text, length);
+  }
+  used_ = static_cast<std::size_t>(out - buffer_.get()) + length;
 }
 
 Placeholder ScriptWriter::WritePlaceholder(const char* format, long value) {

@@ -82,6 +82,8 @@ class ScriptWriter {
   /// Appends the formatted text without flushing.
   void Append(const char* format, ...) VORL_PRINTF_FORMAT(2, 3);
   void AppendFormatted(const char* format, std::va_list args);
+  /// Appends the text at `p` up to its next conversion or end, and moves `p` there.
+  void AppendLiteral(const char*& p);
   /// Appends one number of a conversion: its sign and digits in `base`
   /// (lower-case digits unless `upper`), padded on the left to `width` with
   /// `pad` (spaces before the sign, zeros after it).

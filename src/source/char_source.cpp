@@ -73,6 +73,7 @@ int32_t FillLine(Bytes& bytes, unsigned char* line) {
 
 void SourceReader::RefillLine() {
   readPos_ = 0;
+  ungotAt_ = -1;
   if (file_) {
     lineLength_ = FillLine(*file_, lineBuffer_);
   } else {
@@ -82,7 +83,7 @@ void SourceReader::RefillLine() {
 }
 
 void SourceReader::UngetCharacter() {
-  if (ungetPending_) {
+  if (readPos_ == ungotAt_) {
     // A complaint, not a failure: the run goes on.
     std::fflush(stdout);
     std::fputs("UngetCharacter: can only unget one character at a time\n", stderr);
@@ -91,5 +92,5 @@ void SourceReader::UngetCharacter() {
   }
   if (readPos_ == 1) return;
   --readPos_;
-  ungetPending_ = 1;
+  ungotAt_ = readPos_;
 }

@@ -70,9 +70,18 @@ int32_t KeywordClass(const char* word, std::size_t length) {
 }  // namespace
 
 Lexer::Lexer(const Locale& locale) : locale_(locale) {
-  for (Handler& handler : charClass_) handler = Call<&Lexer::SkipWhiteSpace>;
-  for (int byte = 0; byte < 256; ++byte)
+  for (Handler& handler : charClass_) handler = nullptr;
+  for (int byte = 0; byte < 256; ++byte) {
     if (locale_.IsIdentStart(byte)) charClass_[byte] = Call<&Lexer::VORL_GetKeywordOrLabel>;
+    const bool lead = locale_.IsLeadByte(byte);
+    const unsigned char stored = locale_.StringByte(static_cast<unsigned char>(byte));
+    unsigned char run = 0;
+    if ((locale_.IsIdentChar(byte) || byte == '_') && !lead) run |= kWordRun;
+    if (byte != '"' && stored != '\\' && !locale_.IsLeadByte(stored)) run |= kStringRun;
+    if (byte != '\n' && byte != '\r' && byte != kEndOfInput && !lead) run |= kLineCommentRun;
+    if (byte != '\n' && byte != '*' && byte != kEndOfInput && !lead) run |= kBlockCommentRun;
+    runClass_[byte] = run;
+  }
   for (int digit = '0'; digit <= '9'; ++digit) charClass_[digit] = Call<&Lexer::GetNumber>;
   charClass_[kEndOfInput] = Call<&Lexer::SetEndOfFile>;
   auto assign = [this](const char* bytes, Handler handler) {
@@ -96,7 +105,13 @@ void Lexer::GetToken() {
   bool directive = false;
   int byte = ReadCountedByte();
   for (;;) {
-    const int next = charClass_[byte](*this, byte);
+    const Handler handler = charClass_[byte];
+    if (handler == nullptr) {
+      // White space, and every byte no token starts with.
+      byte = ReadCountedByte();
+      continue;
+    }
+    const int next = handler(*this, byte);
     if (next == kTokenDone) break;
     if (next == kDirectivePending) {
       // The directive's name is read as the next token, the class set after it.
@@ -118,22 +133,25 @@ bool Lexer::IsFourCharLiteral() const {
   return token_.eClass == TOK_LITERAL && std::strlen(token_.code) == 4;
 }
 
-int Lexer::SkipWhiteSpace(int) {
-  for (;;) {
-    const int byte = ReadCountedByte();
-    if (charClass_[byte] != Call<&Lexer::SkipWhiteSpace>) return byte;
-  }
-}
-
 int Lexer::VORL_GetKeywordOrLabel(int byte) {
   // A directive's name and a #define's macro name are never replaced.
   const bool afterDirective = token_.eClass == TOK_DIRECTIVE;
   token_.line = source_.CurrentLine();
   int stored = 0;
-  while ((locale_.IsIdentChar(byte) || byte == '_') && stored < kIdentMax) {
-    identBuffer_[stored++] = static_cast<char>(byte);
-    if (locale_.IsLeadByte(byte)) identBuffer_[stored++] = static_cast<char>(source_.GetCharacter());
-    byte = source_.GetCharacter();
+  {
+    LineCursor cursor(source_);
+    while ((locale_.IsIdentChar(byte) || byte == '_') && stored < kIdentMax) {
+      identBuffer_[stored++] = static_cast<char>(byte);
+      if (locale_.IsLeadByte(byte)) {
+        identBuffer_[stored++] = static_cast<char>(cursor.Next());
+      } else {
+        // The plain bytes that follow, in one go.
+        const auto run = TakeRun(cursor, kWordRun, static_cast<std::size_t>(kIdentMax - stored));
+        std::memcpy(identBuffer_ + stored, run.data(), run.size());
+        stored += static_cast<int>(run.size());
+      }
+      byte = cursor.Next();
+    }
   }
   identBuffer_[stored] = '\0';
   source_.UngetCharacter();
@@ -194,24 +212,32 @@ int Lexer::GetHex(int) {
 
 int Lexer::GetString(int) {
   int stored = 0;
-  for (;;) {
-    int byte = source_.GetCharacter();
-    if (byte == '"') break;
-    if (stored >= kStringMax) {
-      source_.UngetCharacter();
-      break;
-    }
-    byte = locale_.StringByte(static_cast<unsigned char>(byte));
-    stringBuffer_[stored++] = static_cast<char>(byte);
-    if (byte == '\\') {
-      // The escaped byte stays as written: no translation, no meaning.
-      stringBuffer_[stored++] = static_cast<char>(source_.GetCharacter());
-    } else if (locale_.IsLeadByte(byte)) {
-      const int second = source_.GetCharacter();
-      stringBuffer_[stored++] = static_cast<char>(second);
-      if (second == '\\') {
-        // A doubled backslash byte of a double-byte character stands for one.
-        if (source_.GetCharacter() != '\\') source_.UngetCharacter();
+  {
+    LineCursor cursor(source_);
+    for (;;) {
+      int byte = cursor.Next();
+      if (byte == '"') break;
+      if (stored >= kStringMax) {
+        cursor.Unget();
+        break;
+      }
+      byte = locale_.StringByte(static_cast<unsigned char>(byte));
+      stringBuffer_[stored++] = static_cast<char>(byte);
+      if (byte == '\\') {
+        // The escaped byte stays as written: no translation, no meaning.
+        stringBuffer_[stored++] = static_cast<char>(cursor.Next());
+      } else if (locale_.IsLeadByte(byte)) {
+        const int second = cursor.Next();
+        stringBuffer_[stored++] = static_cast<char>(second);
+        if (second == '\\') {
+          // A doubled backslash byte of a double-byte character stands for one.
+          if (cursor.Next() != '\\') cursor.Unget();
+        }
+      } else {
+        // The plain bytes that follow, in one go.
+        for (const unsigned char plain :
+             TakeRun(cursor, kStringRun, static_cast<std::size_t>(kStringMax - stored)))
+          stringBuffer_[stored++] = static_cast<char>(locale_.StringByte(plain));
       }
     }
   }
@@ -264,38 +290,42 @@ int Lexer::GetPunctuation(int byte) {
 
 /// Passes over a block comment; a lead byte takes its second byte along.
 void Lexer::SkipBlockComment() {
-  int byte = source_.GetCharacter();
+  LineCursor cursor(source_);
+  int byte = cursor.Next();
   for (;;) {
     if (byte == kEndOfInput) {
-      source_.UngetCharacter();
+      cursor.Unget();
       return;
     }
     if (byte == '\n') source_.AdvanceLine();
     if (locale_.IsLeadByte(byte)) {
-      source_.GetCharacter();
-      byte = source_.GetCharacter();
+      cursor.Next();
+      byte = cursor.Next();
     } else if (byte == '*') {
-      byte = source_.GetCharacter();
+      byte = cursor.Next();
       if (byte == '/') return;
     } else {
-      byte = source_.GetCharacter();
+      TakeRun(cursor, kBlockCommentRun);
+      byte = cursor.Next();
     }
   }
 }
 
 /// Passes over a line comment through its line feed or carriage return.
 void Lexer::SkipLineComment() {
+  LineCursor cursor(source_);
   for (;;) {
-    const int byte = source_.GetCharacter();
+    const int byte = cursor.Next();
     if (byte == kEndOfInput) {
-      source_.UngetCharacter();
+      cursor.Unget();
       return;
     }
     if (byte == '\n' || byte == '\r') {
       source_.AdvanceLine();
       return;
     }
-    if (locale_.IsLeadByte(byte)) source_.GetCharacter();
+    if (locale_.IsLeadByte(byte)) cursor.Next();
+    else TakeRun(cursor, kLineCommentRun);
   }
 }
 
