@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cstdarg>
+#include <cstddef>
 #include <cstring>
 #include <iterator>
 #include <utility>
@@ -60,30 +61,27 @@ void ScriptWriter::Append(const char* format, ...) {
   va_end(args);
 }
 
-void ScriptWriter::AppendLiteral(const char*& p) {
-  // A short run is copied byte by byte; a longer one is found and copied by
-  // the C library, which does that faster than a loop here.
-  constexpr std::size_t kShortRun = 16;
-  char* out = Room(kShortRun);
-  std::size_t n = 0;
-  while (n < kShortRun && p[n] != '%' && p[n] != '\0') {
-    out[n] = p[n];
-    ++n;
-  }
-  used_ += n;
-  p += n;
-  if (n < kShortRun) return;
-  const char* percent = std::strchr(p, '%');
-  const std::size_t rest = percent ? static_cast<std::size_t>(percent - p) : std::strlen(p);
-  std::memcpy(Room(rest), p, rest);
-  used_ += rest;
-  p += rest;
-}
-
 void ScriptWriter::AppendFormatted(const char* format, va_list args) {
-  for (const char* p = format;;) {
-    AppendLiteral(p);
-    if (*p == '\0') return;
+  const char* p = format;
+  const char* const end = format + std::strlen(format);
+  for (;;) {
+    if (*p != '%') {
+      // The text up to the next conversion, as it stands. A short run is
+      // copied as a whole block of the format, which the next write
+      // overwrites past the run's end.
+      const auto* percent = static_cast<const char*>(
+          std::memchr(p, '%', static_cast<std::size_t>(end - p)));
+      const auto length = static_cast<std::size_t>((percent ? percent : end) - p);
+      char* out = Room(length + kBlock);
+      if (length <= kBlock && end - p >= static_cast<std::ptrdiff_t>(kBlock)) {
+        std::memcpy(out, p, kBlock);
+      } else {
+        std::memcpy(out, p, length);
+      }
+      used_ += length;
+      if (!percent) return;
+      p = percent;
+    }
     // A conversion: % [0] [width] [h or l] conversion.
     const char* const percent = p++;
     const char pad = *p == '0' ? '0' : ' ';
@@ -116,7 +114,12 @@ void ScriptWriter::AppendFormatted(const char* format, va_list args) {
       }
       case 'c': {
         const char c = static_cast<char>(va_arg(args, int));
-        AppendPadded(&c, 1, width);
+        if (width <= 1) {
+          *Room(1) = c;
+          ++used_;
+        } else {
+          AppendPadded(&c, 1, width);
+        }
         break;
       }
       case 's': {
@@ -132,38 +135,47 @@ void ScriptWriter::AppendFormatted(const char* format, va_list args) {
         AppendPadded(percent, static_cast<std::size_t>(p - percent), 0);
         break;
     }
+    if (p == end) return;
   }
 }
 
 void ScriptWriter::AppendNumber(unsigned long long magnitude, bool negative, unsigned base,
                                 bool upper, std::size_t width, char pad) {
-  const char* digits = upper ? "0123456789ABCDEF" : "0123456789abcdef";
-  char text[24];
-  char* first = std::end(text);
-  do {
-    *--first = digits[magnitude % base];
-    magnitude /= base;
-  } while (magnitude != 0);
+  // The digits (at most 20) are laid out from the last, ending at the middle
+  // of `text`; the block copied from the first of them stays within it.
+  constexpr std::size_t kMostDigits = 24;
+  char text[2 * kMostDigits];
+  char* const last = text + kMostDigits;
+  char* first = last;
+  if (base == 16) {
+    const char* digits = upper ? "0123456789ABCDEF" : "0123456789abcdef";
+    do {
+      *--first = digits[magnitude & 15];
+      magnitude >>= 4;
+    } while (magnitude != 0);
+  } else {
+    do {
+      *--first = static_cast<char>('0' + magnitude % 10);
+      magnitude /= 10;
+    } while (magnitude != 0);
+  }
+  const auto count = static_cast<std::size_t>(last - first);
+  const std::size_t length = count + (negative ? 1 : 0);
+  const std::size_t fill = width > length ? width - length : 0;
+  char* out = Room(fill + length + kMostDigits);
   // Spaces go before the sign, zeros after it.
-  if (negative && pad == ' ') *--first = '-';
-  const bool signFirst = negative && pad == '0';
-  auto length = static_cast<std::size_t>(std::end(text) - first) + (signFirst ? 1 : 0);
-  char* out = Room(std::max(width, length));
-  if (signFirst) *out++ = '-';
-  for (; length < width; ++length) *out++ = pad;
-  for (; first != std::end(text); ++first) *out++ = *first;
-  used_ = static_cast<std::size_t>(out - buffer_.get());
+  if (pad == ' ') out = std::fill_n(out, fill, ' ');
+  if (negative) *out++ = '-';
+  if (pad == '0') out = std::fill_n(out, fill, '0');
+  std::memcpy(out, first, kMostDigits);
+  used_ = static_cast<std::size_t>(out + count - buffer_.get());
 }
 
 void ScriptWriter::AppendPadded(const char* text, std::size_t length, std::size_t width) {
-  char* out = Room(std::max(width, length));
-  for (std::size_t fill = length; fill < width; ++fill) *out++ = ' ';
-  if (length == 1) {
-    *out = *text;
-  } else {
-    std::memcpy(out, text, length);
-  }
-  used_ = static_cast<std::size_t>(out - buffer_.get()) + length;
+  const std::size_t fill = width > length ? width - length : 0;
+  char* out = std::fill_n(Room(fill + length), fill, ' ');
+  std::memcpy(out, text, length);
+  used_ = static_cast<std::size_t>(out + length - buffer_.get());
 }
 
 Placeholder ScriptWriter::WritePlaceholder(const char* format, long value) {

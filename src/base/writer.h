@@ -49,6 +49,16 @@ class ScriptWriter {
     FlushWhenFull();
   }
 
+  /// Appends `length` bytes of text that `layOut(char* text)` writes
+  /// straight into the buffer: for the one loop whose output grows with the
+  /// input, laid out by hand.
+  template <class LayOut>
+  void WriteLaidOut(std::size_t length, LayOut layOut) {
+    layOut(Room(length));
+    used_ += length;
+    FlushWhenFull();
+  }
+
   /// Writes value with format (a long conversion, for example "%3ld") and
   /// remembers where.
   Placeholder WritePlaceholder(const char* format, long value);
@@ -67,6 +77,9 @@ class ScriptWriter {
 
  private:
   static constexpr std::size_t kFlushThreshold = 1 << 16;
+  /// Short pieces are copied as blocks of this size, whatever follows them
+  /// in the buffer being overwritten by the next write.
+  static constexpr std::size_t kBlock = 16;
 
   /// Where the next `count` bytes go: the buffer grows when they do not fit.
   /// The caller adds them to used_.
@@ -82,8 +95,6 @@ class ScriptWriter {
   /// Appends the formatted text without flushing.
   void Append(const char* format, ...) VORL_PRINTF_FORMAT(2, 3);
   void AppendFormatted(const char* format, std::va_list args);
-  /// Appends the text at `p` up to its next conversion or end, and moves `p` there.
-  void AppendLiteral(const char*& p);
   /// Appends one number of a conversion: its sign and digits in `base`
   /// (lower-case digits unless `upper`), padded on the left to `width` with
   /// `pad` (spaces before the sign, zeros after it).
