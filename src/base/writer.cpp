@@ -46,40 +46,43 @@ void ScriptWriter::FlushPending() {
   used_ = 0;
 }
 
+namespace {
+
+/// Copies `length` bytes; the short runs of a format, which are most of
+/// them, by a few fixed-size moves instead of a call.
+void CopyText(char* out, const char* text, std::size_t length) {
+  if (length > 16) {
+    std::memcpy(out, text, length);
+  } else if (length >= 8) {
+    // Two moves of eight bytes that overlap in the middle.
+    std::memcpy(out, text, 8);
+    std::memcpy(out + length - 8, text + length - 8, 8);
+  } else if (length >= 4) {
+    std::memcpy(out, text, 4);
+    std::memcpy(out + length - 4, text + length - 4, 4);
+  } else if (length > 0) {
+    out[0] = text[0];
+    out[length / 2] = text[length / 2];
+    out[length - 1] = text[length - 1];
+  }
+}
+
+}  // namespace
+
 void ScriptWriter::WriteFormatted(const char* format, ...) {
   va_list args;
   va_start(args, format);
-  AppendFormatted(format, args);
-  va_end(args);
-  FlushWhenFull();
-}
-
-void ScriptWriter::Append(const char* format, ...) {
-  va_list args;
-  va_start(args, format);
-  AppendFormatted(format, args);
-  va_end(args);
-}
-
-void ScriptWriter::AppendFormatted(const char* format, va_list args) {
   const char* p = format;
   const char* const end = format + std::strlen(format);
   for (;;) {
     if (*p != '%') {
-      // The text up to the next conversion, as it stands. A short run is
-      // copied as a whole block of the format, which the next write
-      // overwrites past the run's end.
+      // The text up to the next conversion, as it stands.
       const auto* percent = static_cast<const char*>(
           std::memchr(p, '%', static_cast<std::size_t>(end - p)));
       const auto length = static_cast<std::size_t>((percent ? percent : end) - p);
-      char* out = Room(length + kBlock);
-      if (length <= kBlock && end - p >= static_cast<std::ptrdiff_t>(kBlock)) {
-        std::memcpy(out, p, kBlock);
-      } else {
-        std::memcpy(out, p, length);
-      }
+      CopyText(Room(length), p, length);
       used_ += length;
-      if (!percent) return;
+      if (!percent) break;
       p = percent;
     }
     // A conversion: % [0] [width] [h or l] conversion.
@@ -93,7 +96,7 @@ void ScriptWriter::AppendFormatted(const char* format, va_list args) {
     if (conversion == '\0') {
       // A format that ends inside a conversion: what there is stands.
       AppendPadded(percent, static_cast<std::size_t>(p - percent), 0);
-      return;
+      break;
     }
     ++p;
     switch (conversion) {
@@ -135,8 +138,10 @@ void ScriptWriter::AppendFormatted(const char* format, va_list args) {
         AppendPadded(percent, static_cast<std::size_t>(p - percent), 0);
         break;
     }
-    if (p == end) return;
+    if (p == end) break;
   }
+  va_end(args);
+  FlushWhenFull();
 }
 
 void ScriptWriter::AppendNumber(unsigned long long magnitude, bool negative, unsigned base,
@@ -183,16 +188,18 @@ Placeholder ScriptWriter::WritePlaceholder(const char* format, long value) {
   where.offset = flushedBytes_ + used_;
   // Counted open before its text is written: nothing from it on may be flushed.
   ++openPlaceholders_;
-  Append(format, value);
+  WriteFormatted(format, value);
   where.width = flushedBytes_ + used_ - where.offset;
   return where;
 }
 
 void ScriptWriter::PatchPlaceholder(const Placeholder& where, const char* format, long value) {
-  // The value is laid out after the buffered text, copied over the
-  // placeholder, and taken back.
+  // The value is laid out after the buffered text (held in memory like an
+  // open placeholder), copied over the placeholder, and taken back.
   const std::size_t end = used_;
-  Append(format, value);
+  ++openPlaceholders_;
+  WriteFormatted(format, value);
+  --openPlaceholders_;
   const std::size_t length = std::min(used_ - end, where.width);
   const std::size_t at = where.offset - flushedBytes_;
   if (where.offset >= flushedBytes_ && at + length <= end)

@@ -2,7 +2,6 @@
 // recorded path, and fixed-width placeholders patched once their value is known.
 #pragma once
 
-#include <cstdarg>
 #include <cstddef>
 #include <cstring>
 #include <memory>
@@ -77,9 +76,6 @@ class ScriptWriter {
 
  private:
   static constexpr std::size_t kFlushThreshold = 1 << 16;
-  /// Short pieces are copied as blocks of this size, whatever follows them
-  /// in the buffer being overwritten by the next write.
-  static constexpr std::size_t kBlock = 16;
 
   /// Where the next `count` bytes go: the buffer grows when they do not fit.
   /// The caller adds them to used_.
@@ -92,9 +88,6 @@ class ScriptWriter {
     if (openPlaceholders_ == 0 && used_ >= kFlushThreshold) FlushPending();
   }
   void FlushPending();
-  /// Appends the formatted text without flushing.
-  void Append(const char* format, ...) VORL_PRINTF_FORMAT(2, 3);
-  void AppendFormatted(const char* format, std::va_list args);
   /// Appends one number of a conversion: its sign and digits in `base`
   /// (lower-case digits unless `upper`), padded on the left to `width` with
   /// `pad` (spaces before the sign, zeros after it).
