@@ -26,14 +26,28 @@ std::size_t BytesBefore(const unsigned char* bytes, std::size_t count, unsigned 
                : count;
 }
 
+/// How far `ahead` says the next `stop` byte is, looking it up in `piece`
+/// when it is not known (0); `run` is cut there.
+std::size_t CutAtStop(std::span<const unsigned char> piece, std::size_t run, std::size_t& ahead,
+                      unsigned char stop) {
+  if (run <= ahead) return run;
+  if (ahead == 0) ahead = BytesBefore(piece.data(), piece.size(), stop);
+  return std::min(run, ahead);
+}
+
 /// Fills `line` with one physical line from `bytes` and returns its length.
 /// The bytes up to the next line feed, carriage return or 127 are copied in
 /// one piece; those three are looked at one by one.
 template <class Bytes>
-int32_t FillLine(Bytes& bytes, unsigned char* line) {
+int32_t FillLine(Bytes& bytes, unsigned char* line, SourceReader::StopsAhead& ahead) {
   // A longer physical line goes on in the next buffer, as a line of its own.
   constexpr std::size_t kMostBytes = kLineBufferSize - 1;
   std::size_t length = 0;
+  auto take = [&](std::size_t count) {
+    bytes.Take(count);
+    ahead.carriageReturn -= std::min(count, ahead.carriageReturn);
+    ahead.endMarker -= std::min(count, ahead.endMarker);
+  };
   for (;;) {
     const std::span<const unsigned char> piece = bytes.Available();
     if (piece.empty()) {
@@ -42,19 +56,19 @@ int32_t FillLine(Bytes& bytes, unsigned char* line) {
     }
     const std::size_t room = std::min(piece.size(), kMostBytes - length);
     std::size_t run = BytesBefore(piece.data(), room, '\n');
-    run = BytesBefore(piece.data(), run, '\r');
-    run = BytesBefore(piece.data(), run, kEndOfInput);
+    run = CutAtStop(piece, run, ahead.carriageReturn, '\r');
+    run = CutAtStop(piece, run, ahead.endMarker, kEndOfInput);
     std::memcpy(line + length, piece.data(), run);
     length += run;
-    bytes.Take(run);
+    take(run);
     if (run < room) {
       int byte = piece[run];
-      bytes.Take(1);
+      take(1);
       if (byte == '\r') {
         // A carriage return directly followed by a line feed is one line end.
         const std::span<const unsigned char> after = bytes.Available();
         if (!after.empty() && after[0] == '\n') {
-          bytes.Take(1);
+          take(1);
           byte = '\n';
         }
       }
@@ -75,10 +89,10 @@ void SourceReader::RefillLine() {
   readPos_ = 0;
   ungotAt_ = -1;
   if (file_) {
-    lineLength_ = FillLine(*file_, lineBuffer_);
+    lineLength_ = FillLine(*file_, lineBuffer_, stopsAhead_);
   } else {
     TextBytes text{text_, textEnd_};
-    lineLength_ = FillLine(text, lineBuffer_);
+    lineLength_ = FillLine(text, lineBuffer_, stopsAhead_);
   }
 }
 

@@ -40,6 +40,15 @@ class SourceReader {
   /// The byte after the one just read when it is in the same line buffer, else -1.
   int PeekBufferedByte() const { return readPos_ < lineLength_ ? lineBuffer_[readPos_] : -1; }
 
+  /// How many of the bytes not yet read into the line buffer are known to
+  /// hold no carriage return, and no 127: up to the next one in the input's
+  /// buffer, or its end. 0 when not known. Those bytes are rare, so each is
+  /// looked for once, not on every line.
+  struct StopsAhead {
+    std::size_t carriageReturn = 0;
+    std::size_t endMarker = 0;
+  };
+
   int32_t CurrentLine() const { return lineNumber_; }
   int32_t CurrentReadPos() const { return readPos_; }
   /// Counts one line end that a reader consumed.
@@ -59,6 +68,7 @@ class SourceReader {
   int32_t lineNumber_ = 1;
   int32_t readPos_ = 0;
   unsigned char lineBuffer_[kLineBufferSize] = {};
+  StopsAhead stopsAhead_;
   platform::InputFile* file_ = nullptr;
   const unsigned char* text_ = nullptr;  ///< the next byte of text in memory
   const unsigned char* textEnd_ = nullptr;
