@@ -96,15 +96,9 @@ void SourceReader::RefillLine() {
   }
 }
 
-void SourceReader::UngetCharacter() {
-  if (readPos_ == ungotAt_) {
-    // A complaint, not a failure: the run goes on.
-    std::fflush(stdout);
-    std::fputs("UngetCharacter: can only unget one character at a time\n", stderr);
-    std::fflush(stderr);
-    return;
-  }
-  if (readPos_ == 1) return;
-  --readPos_;
-  ungotAt_ = readPos_;
+void SourceReader::ComplainOfSecondPushBack() {
+  // A complaint, not a failure: the run goes on.
+  std::fflush(stdout);
+  std::fputs("UngetCharacter: can only unget one character at a time\n", stderr);
+  std::fflush(stderr);
 }

@@ -55,6 +55,27 @@ constexpr auto kFirstOfLength = [] {
   return first;
 }();
 
+/// The class of each punctuation byte's token; | and the bytes that are no
+/// punctuation have TOK_BAR, though no other byte comes to GetPunctuation.
+constexpr auto kPunctuationClass = [] {
+  std::array<int32_t, 256> classes{};
+  classes.fill(TOK_BAR);
+  classes['!'] = TOK_BANG;
+  classes['('] = TOK_LPAREN;
+  classes[')'] = TOK_RPAREN;
+  classes['*'] = TOK_STAR;
+  classes['+'] = TOK_PLUS;
+  classes[','] = TOK_COMMA;
+  classes['-'] = TOK_MINUS;
+  classes[':'] = TOK_COLON;
+  classes[';'] = TOK_SEMICOLON;
+  classes['<'] = TOK_LESS;
+  classes['>'] = TOK_GREATER;
+  classes['{'] = TOK_LBRACE;
+  classes['}'] = TOK_RBRACE;
+  return classes;
+}();
+
 /// The class of the keyword whose text is the `length` bytes at `word`, or
 /// TOK_NONE when no keyword is spelt so.
 int32_t KeywordClass(const char* word, std::size_t length) {
@@ -249,17 +270,18 @@ int Lexer::GetString(int) {
 
 int Lexer::GetLiteral(int) {
   int stored = 0;
+  LineCursor cursor(source_);
   for (;;) {
-    int byte = source_.GetCharacter();
+    int byte = cursor.Next();
     if (byte == '\'') break;
     if (byte == kEndOfInput) {
-      source_.UngetCharacter();
+      cursor.Unget();
       break;
     }
     if (byte == '\n') source_.AdvanceLine();
     if (stored < 4) token_.code[stored++] = static_cast<char>(byte);
     if (locale_.IsLeadByte(byte)) {
-      byte = source_.GetCharacter();
+      byte = cursor.Next();
       if (stored < 4) token_.code[stored++] = static_cast<char>(byte);
     }
   }
@@ -269,22 +291,7 @@ int Lexer::GetLiteral(int) {
 }
 
 int Lexer::GetPunctuation(int byte) {
-  switch (byte) {
-    case '!': token_.eClass = TOK_BANG; break;
-    case '(': token_.eClass = TOK_LPAREN; break;
-    case ')': token_.eClass = TOK_RPAREN; break;
-    case '*': token_.eClass = TOK_STAR; break;
-    case '+': token_.eClass = TOK_PLUS; break;
-    case ',': token_.eClass = TOK_COMMA; break;
-    case '-': token_.eClass = TOK_MINUS; break;
-    case ':': token_.eClass = TOK_COLON; break;
-    case ';': token_.eClass = TOK_SEMICOLON; break;
-    case '<': token_.eClass = TOK_LESS; break;
-    case '>': token_.eClass = TOK_GREATER; break;
-    case '{': token_.eClass = TOK_LBRACE; break;
-    case '}': token_.eClass = TOK_RBRACE; break;
-    default: token_.eClass = TOK_BAR; break;
-  }
+  token_.eClass = kPunctuationClass[byte];
   return kTokenDone;
 }
 

@@ -2,6 +2,7 @@
 #include "strings/string_pool.h"
 
 #include <algorithm>
+#include <array>
 #include <cstring>
 #include <new>
 
@@ -12,6 +13,14 @@ namespace {
 
 /// Words on a line of the block.
 constexpr std::size_t kWordsPerLine = 8;
+
+/// The two lower-case hexadecimal digits of every byte.
+constexpr auto kHexDigits = [] {
+  std::array<std::array<char, 2>, 256> digits{};
+  constexpr char kHex[] = "0123456789abcdef";
+  for (std::size_t byte = 0; byte < digits.size(); ++byte) digits[byte] = {kHex[byte >> 4], kHex[byte & 15]};
+  return digits;
+}();
 
 }  // namespace
 
@@ -32,7 +41,6 @@ void StringPool::AppendPoolString(const char* element) {
 }
 
 void StringPool::WritePoolWords(ScriptWriter& out) const {
-  static constexpr char kHex[] = "0123456789abcdef";
   // The count word already stands on the first line.
   std::size_t wordsOnLine = 1;
   std::size_t i = 0;
@@ -43,14 +51,11 @@ void StringPool::WritePoolWords(ScriptWriter& out) const {
     const bool lineEnds = wordsOnLine + words == kWordsPerLine;
     out.WriteLaidOut(words * 8 + (lineEnds ? 2 : 0), [&](char* text) {
       for (std::size_t w = 0; w < words; ++w, i += 2, text += 8) {
-        const unsigned first = pool_[i];
         const unsigned second = i + 1 < end_ ? pool_[i + 1] : 0;
         text[0] = '0';
         text[1] = 'x';
-        text[2] = kHex[second >> 4];
-        text[3] = kHex[second & 15];
-        text[4] = kHex[first >> 4];
-        text[5] = kHex[first & 15];
+        std::memcpy(text + 2, kHexDigits[second].data(), 2);
+        std::memcpy(text + 4, kHexDigits[pool_[i]].data(), 2);
         text[6] = ',';
         text[7] = ' ';
       }
