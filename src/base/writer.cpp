@@ -31,8 +31,7 @@ void ScriptWriter::FailWrite() const {
 }
 
 void ScriptWriter::Grow(std::size_t count) {
-  std::size_t capacity = capacity_ > 0 ? capacity_ * 2 : kFlushThreshold * 2;
-  while (capacity - used_ < count) capacity *= 2;
+  const std::size_t capacity = std::max({kFlushThreshold * 2, capacity_ * 2, used_ + count});
   std::unique_ptr<char[]> bigger(new char[capacity]);
   if (used_ > 0) std::memcpy(bigger.get(), buffer_.get(), used_);
   buffer_ = std::move(bigger);
@@ -48,8 +47,8 @@ void ScriptWriter::FlushPending() {
 
 namespace {
 
-/// Copies `length` bytes; the short runs of a format, which are most of
-/// them, by a few fixed-size moves instead of a call.
+/// Copies `length` bytes (at least one); the short runs of a format, which
+/// are most of them, by a few fixed-size moves instead of a call.
 void CopyText(char* out, const char* text, std::size_t length) {
   if (length > 16) {
     std::memcpy(out, text, length);
@@ -60,7 +59,7 @@ void CopyText(char* out, const char* text, std::size_t length) {
   } else if (length >= 4) {
     std::memcpy(out, text, 4);
     std::memcpy(out + length - 4, text + length - 4, 4);
-  } else if (length > 0) {
+  } else {
     out[0] = text[0];
     out[length / 2] = text[length / 2];
     out[length - 1] = text[length - 1];

@@ -44,7 +44,8 @@ constexpr auto kKeywordsByLength = [] {
 }();
 
 /// The keywords of length n are kKeywordsByLength[kFirstOfLength[n]] up to
-/// kFirstOfLength[n + 1], for every length a word may have.
+/// kFirstOfLength[n + 1], for every length a word may have: up to kIdentMax
+/// bytes, and the second byte of a double-byte character begun at the last.
 constexpr auto kFirstOfLength = [] {
   std::array<uint8_t, kIdentMax + 3> first{};
   std::size_t next = 0;
@@ -79,7 +80,6 @@ constexpr auto kPunctuationClass = [] {
 /// The class of the keyword whose text is the `length` bytes at `word`, or
 /// TOK_NONE when no keyword is spelt so.
 int32_t KeywordClass(const char* word, std::size_t length) {
-  if (length + 1 >= kFirstOfLength.size()) return TOK_NONE;
   for (std::size_t i = kFirstOfLength[length]; i < kFirstOfLength[length + 1]; ++i) {
     const Keyword& keyword = kKeywordsByLength[i];
     if (keyword.text[0] == word[0] && std::memcmp(keyword.text.data(), word, length) == 0)

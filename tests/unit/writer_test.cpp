@@ -23,15 +23,16 @@ TEST(Writer, PreludeThenPatchedPlaceholdersKeepTheirWidth) {
   const Placeholder outer = out.WritePlaceholder("%3ld", 0);
   out.WriteFormatted(")\n");
   const Placeholder inner = out.WritePlaceholder("%4ld", 0);
-  // Enough text after the placeholders to pass the flush threshold.
-  for (int i = 0; i < 20000; ++i) out.WriteFormatted("%d,", i % 10);
+  // Enough text after the placeholders to pass the flush threshold, and to
+  // make the buffer grow while they are open.
+  for (int i = 0; i < 100000; ++i) out.WriteFormatted("%d,", i % 10);
   out.PatchPlaceholder(inner, "%4ld", 1234);
   out.PatchPlaceholder(outer, "%3ld", 42);
   out.Finish();
   const std::string text = ReadFile(path);
   ASSERT_EQ(text.substr(0, std::string(kPrelude).size()), kPrelude);
   EXPECT_EQ(text.substr(std::string(kPrelude).size(), 16), "RSCS32( 42)\n1234");
-  EXPECT_EQ(text.size(), std::string(kPrelude).size() + 16 + 40000);
+  EXPECT_EQ(text.size(), std::string(kPrelude).size() + 16 + 200000);
 }
 
 TEST(Writer, PlaceholderThatReachesTheFlushThresholdStaysInMemory) {
