@@ -2,7 +2,7 @@
 # The floors of src/: a file includes headers of its own folder and of the
 # floors below it, never of a floor above, nor of the other converter folder.
 #
-#   driver/              entry, run, statement loops        (top)
+#   driver/  dump/       entry, run, statement loops; VorlDump  (top)
 #   proplist/  strings/  the converters
 #   source/              character source, lexer, preprocessor, evaluators
 #   base/                diagnostics, writer, locale, platform  (ground)
@@ -14,7 +14,7 @@ floor() {
     base) echo 0 ;;
     source) echo 1 ;;
     proplist | strings) echo 2 ;;
-    driver) echo 3 ;;
+    driver | dump) echo 3 ;;
     *) echo 9 ;;
   esac
 }

@@ -3,7 +3,8 @@
 # folder into a scratch prefix, check what was installed, build the demo
 # plug-in (examples/plugin) for Windows against that prefix with Ninja, and
 # check that the DLL holds, byte for byte, the resources that llvm-rc -C 1252
-# makes of the converted script. Then the rebuild test, with Ninja and with
+# makes of the converted script, and that what the installed VorlDump reads
+# back from the DLL converts to those resources again. Then the rebuild test, with Ninja and with
 # Makefiles (rebuild_check.sh). Last, vorl_add_resources with VorlTool added
 # by add_subdirectory instead of the installed package.
 #
@@ -29,13 +30,16 @@ fail() {
 echo "-- install into $prefix"
 rm -rf "$prefix"
 cmake --install "$tool_build" --prefix "$prefix" >/dev/null
-for installed in bin/VorlTool share/man/man1/VorlTool.1 lib/cmake/VorlTool/VorlToolConfig.cmake \
+for installed in bin/VorlTool bin/VorlDump share/man/man1/VorlTool.1 share/man/man1/VorlDump.1 \
+                 lib/cmake/VorlTool/VorlToolConfig.cmake \
                  lib/cmake/VorlTool/VorlToolConfigVersion.cmake \
                  lib/cmake/VorlTool/VorlToolResources.cmake lib/cmake/VorlTool/VorlToolTargets.cmake; do
   [ -f "$prefix/$installed" ] || fail "$installed was not installed"
 done
-warnings=$(groff -ww -man -z "$prefix/share/man/man1/VorlTool.1" 2>&1)
-[ -z "$warnings" ] || fail "the man page does not render cleanly:"$'\n'"$warnings"
+for page in VorlTool VorlDump; do
+  warnings=$(groff -ww -man -z "$prefix/share/man/man1/$page.1" 2>&1)
+  [ -z "$warnings" ] || fail "the man page of $page does not render cleanly:"$'\n'"$warnings"
+done
 
 echo "-- demo plug-in, Ninja"
 # The demo is built from a copy, so the rebuild test may touch its files.
@@ -69,6 +73,25 @@ for resource in "VORL 16100" "LSTR 16101"; do
     fail "$type $id differs from llvm-rc -C 1252:"$'\n'"  DLL:    $in_dll"$'\n'"  llvm-rc: $reference"
   echo "$type $id: $(( ${#in_dll} / 2 )) bytes, the same as llvm-rc -C 1252 gives"
 done
+
+echo "-- VorlDump reads the DLL back"
+back=$scratch/dump-back
+rm -rf "$back"
+mkdir -p "$back"
+"$prefix/bin/VorlDump" "$dll" "$back/demo_plugin.r"
+(cd "$back" && "$prefix/bin/VorlTool" demo_plugin.r demo_plugin.rc >/dev/null &&
+  llvm-rc -C 1252 -fo demo_plugin.res demo_plugin.rc)
+for resource in "VORL 16100" "LSTR 16101"; do
+  read -r type id <<<"$resource"
+  again=$(llvm-readobj "$back/demo_plugin.res" |
+          awk -v type="$type" -v id="$id" -f "$ci/resource_bytes.awk") ||
+    fail "the dump of the DLL converts to no resource of type $type, id $id"
+  reference=$(llvm-readobj "$scratch/reference.res" |
+              awk -v type="$type" -v id="$id" -f "$ci/resource_bytes.awk")
+  [ "$again" = "$reference" ] ||
+    fail "$type $id read back by VorlDump converts to other bytes:"$'\n'"  again:   $again"$'\n'"  llvm-rc: $reference"
+done
+echo "the DLL's resources, read back by VorlDump and converted again, are the same"
 
 echo "-- rebuild test"
 "$ci/rebuild_check.sh" "$build" "$source"

@@ -6,23 +6,12 @@
 
 #include "base/diagnostics.h"
 #include "proplist/property_list.h"
+#include "proplist/record_shapes.h"
 
 namespace {
 
 constexpr const char* kParser = "ParseFilterCaseInfo";
 constexpr int kFilterCaseCount = 7;
-
-constexpr NamedBits kInputHandling[] = {
-    {"inCantFilter", 0x00},    {"inStraightData", 0x01}, {"inBlackMat", 0x02},
-    {"inGrayMat", 0x03},       {"inWhiteMat", 0x04},     {"inDefringe", 0x05},
-    {"inBlackZap", 0x06},      {"inGrayZap", 0x07},      {"inWhiteZap", 0x08},
-    {"inBackgroundZap", 0x0A}, {"inForegroundZap", 0x0B},
-};
-
-constexpr NamedBits kOutputHandling[] = {
-    {"outCantFilter", 0x00}, {"outStraightData", 0x01}, {"outBlackMat", 0x02},
-    {"outGrayMat", 0x03},    {"outWhiteMat", 0x04},     {"outFillMask", 0x09},
-};
 
 }  // namespace
 

@@ -2,6 +2,7 @@
 // (length-prefixed strings whose escapes count as the bytes they stand for),
 // the host interface and list versions, and the image-format extension data.
 #include "proplist/property_list.h"
+#include "proplist/record_shapes.h"
 
 /// A version property of the host: major and minor, with its key block.
 struct HostVersion {
@@ -11,12 +12,12 @@ struct HostVersion {
 
 namespace {
 
-// Their length bytes count the bytes the text compiles to: "\n" or "\x41" is one.
 constexpr LengthPrefixedProperty kMatchName{
     "ParseZRMatchName",
-    "\t\"ANMe\",/* 'name' PINameProperty */\n\tRSCS32(0),\n\tRSCS32(%d),\n", true};
+    "\t\"ANMe\",/* 'name' PINameProperty */\n\tRSCS32(0),\n\tRSCS32(%d),\n", &kMatchNameShape};
 constexpr LengthPrefixedProperty kSupportURL{
-    "ParseSupportURL", "\t\"LRUe\",/* 'eURL' */\n\tRSCS32(0),\n\tRSCS32(%d),\n", true};
+    "ParseSupportURL", "\t\"LRUe\",/* 'eURL' */\n\tRSCS32(0),\n\tRSCS32(%d),\n",
+    &kSupportURLShape};
 
 // Both comments name 'eSVR': the list version's block reads as it always has.
 constexpr HostVersion kSpecVersion{
@@ -26,17 +27,10 @@ constexpr HostVersion kVorlVersion{
     "ParseZRVorlVers",
     "\t\"RVPe\", /* 'eSVR' PIFmtMaxSizeProperty */\n\tRSCS32(0),\n\tRSCS32(4),\n"};
 
-constexpr NamedBits kFormatFlags[] = {
-    {"hasNoOptions", 0x400}, {"nonSequentialOk", 0x200}, {"mustInteract", 0x100},
-    {"hasInteractPut", 0x80}, {"hasInteractGet", 0x40},  {"hasNoTime", 0x20},
-    {"hasVideo", 0x10},       {"still", 0x08},           {"hasFile", 0x04},
-    {"output", 0x02},         {"input", 0x01},
-};
-
 /// The list ends at a close brace, or after the eleventh name and its comma.
 /// Its comma messages are those of the image modes' list.
-constexpr FlagList kFormatFlagList{kFormatFlags, "ParseZRFormatExtension", "ParseSupportedModes",
-                                   11};
+constexpr FlagList kFormatFlagList{kFormatExtensionShape.names, "ParseZRFormatExtension",
+                                   "ParseSupportedModes", 11};
 
 }  // namespace
 

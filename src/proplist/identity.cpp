@@ -4,6 +4,7 @@
 
 #include "base/diagnostics.h"
 #include "proplist/property_list.h"
+#include "proplist/record_shapes.h"
 #include "source/expression.h"
 
 namespace {
@@ -19,14 +20,13 @@ constexpr KindCode kKindCodes[] = {
 #include "source/keywords.def"
 };
 
-// Their length bytes count the characters the text is written with, escapes
-// included, as the hosts that read these records expect.
 constexpr LengthPrefixedProperty kNameProperty{
     "ParseName", "\t\"eman\",/* 'name' PINameProperty */\n\tRSCS32(0),\n\tRSCS32(%d),\n",
-    false};
+    &kNameShape};
 constexpr LengthPrefixedProperty kCategoryProperty{
     "ParseCategory",
-    "\t\"gtac\", /* 'catg' PICategoryProperty */\n\tRSCS32(0),\n\tRSCS32(%d),\n", false};
+    "\t\"gtac\", /* 'catg' PICategoryProperty */\n\tRSCS32(0),\n\tRSCS32(%d),\n",
+    &kCategoryShape};
 
 /// Entry points for other processors are announced and dropped. Without an
 /// open brace there is nothing to skip: the token is left for the body loop.

@@ -3,19 +3,14 @@
 // routine driven by a row per property.
 #include "base/diagnostics.h"
 #include "proplist/property_list.h"
+#include "proplist/record_shapes.h"
 
-/// "many" groups hold zero or more comma-separated entries; "one" groups
-/// hold exactly one entry and then their close brace.
-enum class GroupForm { kMany, kOne };
-/// A type-and-creator pair (8 bytes) or a single code (4 bytes).
-enum class EntryKind { kPair, kSingle };
-
+/// One list property: its row (group form, pairs or single codes, code
+/// order), the name its messages begin with and its key line.
 struct ListProperty {
-  const char* parser;  ///< the name its messages begin with
+  const RecordShape* shape;
+  const char* parser;
   const char* keyLine;
-  GroupForm form;
-  EntryKind entry;
-  bool reversed;  ///< codes reversed; extensions keep their natural order
 };
 
 namespace {
@@ -24,49 +19,38 @@ namespace {
 constexpr long kMaxListLength = 999;
 
 constexpr ListProperty kReadTypes{
-    "ParseReadTypes",
-    "\t\"yTdR\", /* 'RdTy' PIReadTypesProperty */\n\tRSCS32(0),\n\t",
-    GroupForm::kMany, EntryKind::kPair, true};
+    &kReadTypesShape, "ParseReadTypes",
+    "\t\"yTdR\", /* 'RdTy' PIReadTypesProperty */\n\tRSCS32(0),\n\t"};
 constexpr ListProperty kWriteTypes{
-    "ParseWriteTypes",
-    "\t\"yTrW\", /* 'WrTy' PIWriteTypesProperty*/\n\tRSCS32(0),\n\t",
-    GroupForm::kMany, EntryKind::kPair, true};
+    &kWriteTypesShape, "ParseWriteTypes",
+    "\t\"yTrW\", /* 'WrTy' PIWriteTypesProperty*/\n\tRSCS32(0),\n\t"};
 constexpr ListProperty kFilteredTypes{
-    "ParseFilteredTypes",
-    "\t\"Ttff\", /* 'fftT' PIFilteredTypesProperty */,\n\tRSCS32(0),\n\t",
-    GroupForm::kOne, EntryKind::kPair, true};
+    &kFilteredTypesShape, "ParseFilteredTypes",
+    "\t\"Ttff\", /* 'fftT' PIFilteredTypesProperty */,\n\tRSCS32(0),\n\t"};
 constexpr ListProperty kParsableTypes{
-    "ParseParsableTypes",
-    "\t\"YTsp\", /* 'psTY' PIParsableTypesProperty */\n\tRSCS32(0),\n\t",
-    GroupForm::kOne, EntryKind::kPair, true};
+    &kParsableTypesShape, "ParseParsableTypes",
+    "\t\"YTsp\", /* 'psTY' PIParsableTypesProperty */\n\tRSCS32(0),\n\t"};
 constexpr ListProperty kFilteredParsableTypes{
-    "ParseFilteredParsableTypes",
-    "\t\"yTsp\", /* 'psTy' PIFilteredParsableTypesProperty */\n\tRSCS32(0),\n\t",
-    GroupForm::kOne, EntryKind::kPair, true};
+    &kFilteredParsableTypesShape, "ParseFilteredParsableTypes",
+    "\t\"yTsp\", /* 'psTy' PIFilteredParsableTypesProperty */\n\tRSCS32(0),\n\t"};
 constexpr ListProperty kReadExtensions{
-    "ParseReadExtensions",
-    "\t\"xEdR\", /* 'RdEx' PIReadExtProperty */\n\tRSCS32(0),\n\t",
-    GroupForm::kMany, EntryKind::kSingle, false};
+    &kReadExtensionsShape, "ParseReadExtensions",
+    "\t\"xEdR\", /* 'RdEx' PIReadExtProperty */\n\tRSCS32(0),\n\t"};
 constexpr ListProperty kWriteExtensions{
-    "ParseWriteExtensions",
-    "\t\"xErW\", /* 'WrEx' PIWriteExtProperty */\n\tRSCS32(0),\n\t",
-    GroupForm::kMany, EntryKind::kSingle, false};
+    &kWriteExtensionsShape, "ParseWriteExtensions",
+    "\t\"xErW\", /* 'WrEx' PIWriteExtProperty */\n\tRSCS32(0),\n\t"};
 constexpr ListProperty kFilteredExtensions{
-    "ParseFilteredExtensions",
-    "\t\"Etff\", /* 'fftE' PIFilteredExtProperty */\n\tRSCS32(0),\n\t",
-    GroupForm::kMany, EntryKind::kSingle, false};
+    &kFilteredExtensionsShape, "ParseFilteredExtensions",
+    "\t\"Etff\", /* 'fftE' PIFilteredExtProperty */\n\tRSCS32(0),\n\t"};
 constexpr ListProperty kParsableExtensions{
-    "ParseParsableExtensions",
-    "\t\"XEsp\", /* 'psEX' PIParsableExtProperty */,\n\tRSCS32(0),\n\t",
-    GroupForm::kOne, EntryKind::kSingle, false};
+    &kParsableExtensionsShape, "ParseParsableExtensions",
+    "\t\"XEsp\", /* 'psEX' PIParsableExtProperty */,\n\tRSCS32(0),\n\t"};
 constexpr ListProperty kFilteredParsableExtensions{
-    "ParseFilteredParsableExtensions",
-    "\t\"xEsp\", /* 'psEx' PIFilteredParsableExtProperty */\n\tRSCS32(0),\n\t",
-    GroupForm::kOne, EntryKind::kSingle, false};
+    &kFilteredParsableExtensionsShape, "ParseFilteredParsableExtensions",
+    "\t\"xEsp\", /* 'psEx' PIFilteredParsableExtProperty */\n\tRSCS32(0),\n\t"};
 constexpr ListProperty kParsableClipboardTypes{
-    "ParseParsableClipboardTypes",
-    "\t\"BCsp\", /* 'psCB' PIParsableClipTypesProperty */\n\tRSCS32(0),\n\t",
-    GroupForm::kOne, EntryKind::kSingle, true};
+    &kParsableClipboardTypesShape, "ParseParsableClipboardTypes",
+    "\t\"BCsp\", /* 'psCB' PIParsableClipTypesProperty */\n\tRSCS32(0),\n\t"};
 
 }  // namespace
 
@@ -78,10 +62,10 @@ void PropertyList::ParseListProperty(const ListProperty& list) {
   auto writeEntry = [&] {
     auto writeCode = [&] {
       if (!lexer_.IsFourCharLiteral()) FailIn(list.parser, "Type expected!");
-      WriteCodeLine(list.reversed);
+      WriteCodeLine(list.shape->reversed);
     };
     writeCode();
-    if (list.entry == EntryKind::kSingle) return 4L;
+    if (!list.shape->pairs) return 4L;
     GetToken();
     GetToken();
     writeCode();
@@ -94,7 +78,7 @@ void PropertyList::ParseListProperty(const ListProperty& list) {
   // One braced group, its open brace still to be read.
   auto parseGroup = [&] {
     ExpectToken(TOK_LBRACE, list.parser, "Open Brace Expected!");
-    if (list.form == GroupForm::kOne) {
+    if (list.shape->form == GroupForm::kOne) {
       GetToken();
       const long entrySize = writeEntry();
       ExpectToken(TOK_RBRACE, list.parser, "CloseBrace Expected");

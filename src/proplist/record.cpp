@@ -6,6 +6,7 @@
 
 #include "base/diagnostics.h"
 #include "proplist/property_list.h"
+#include "proplist/record_shapes.h"
 
 namespace {
 
@@ -139,7 +140,7 @@ void PropertyList::ParseLengthPrefixedProperty(const LengthPrefixedProperty& pro
   ExpectToken(TOK_STRING, property.parser, "String expected!");
   const char* text = pToken->text;
   int byteCount = static_cast<int>(std::strlen(text));
-  if (property.escapesAsBytes) byteCount -= CountEscapeExtras(text);
+  if (property.shape->escapesAsBytes) byteCount -= CountEscapeExtras(text);
   if (byteCount > 255) FailIn(property.parser, "String too long");
   const StringField field = BuildLengthPrefixedField(text, byteCount);
   out_.WriteFormatted(property.keyLine, field.length);

@@ -33,14 +33,17 @@ struct SignedPair {
   int second;
 };
 
+struct RecordShape;
+
 /// A property whose value is one length-prefixed string: Name, Category, the
 /// host's match name and support address.
 struct LengthPrefixedProperty {
   const char* parser;   ///< the name its messages begin with
   const char* keyLine;  ///< key, id and length lines; %d takes the padded length
-  /// Whether the length byte counts the bytes the escapes stand for (the
-  /// host's strings) or the characters they are written with (Name, Category).
-  bool escapesAsBytes;
+  /// Its row, which says whether the length byte counts the bytes the escapes
+  /// stand for (the host's strings) or the characters they are written with
+  /// (Name, Category).
+  const RecordShape* shape;
 };
 
 /// How many characters longer the text is than the bytes its escapes stand

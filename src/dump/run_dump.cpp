@@ -1,0 +1,65 @@
+// VorlDump's command line, reading the input and writing the dump.
+#include "dump/run_dump.h"
+
+#include <cstdio>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "base/platform.h"
+#include "dump/bytes.h"
+#include "dump/dump.h"
+
+namespace {
+
+constexpr const char* kUsage = "Usage: VorlDump file [output.r]\n";
+
+/// The whole file, or false with a message in `error`.
+bool ReadWholeFile(const char* path, std::vector<std::uint8_t>& bytes, std::string& error) {
+  auto file = platform::InputFile::Open(path, platform::InputRule::kNotDirectory);
+  if (!file) {
+    error = "cannot be opened for reading";
+    return false;
+  }
+  for (int byte; (byte = file->GetByte()) >= 0;) bytes.push_back(static_cast<std::uint8_t>(byte));
+  return true;
+}
+
+bool WriteAll(const char* path, const std::string& text) {
+  if (path == nullptr) {
+    return std::fwrite(text.data(), 1, text.size(), stdout) == text.size() &&
+           std::fflush(stdout) == 0;
+  }
+  auto file = platform::OutputFile::Create(path);
+  return file && file->Write(text.data(), text.size()) && file->Close();
+}
+
+}  // namespace
+
+int RunVorlDump(int argc, char** argv) {
+  if (argc < 2 || argc > 3) {
+    std::fputs(kUsage, stdout);
+    return argc < 2 ? 0 : 1;
+  }
+  const char* input = argv[1];
+  const char* output = argc == 3 ? argv[2] : nullptr;
+  std::vector<std::uint8_t> bytes;
+  std::string error;
+  if (!ReadWholeFile(input, bytes, error)) {
+    std::fprintf(stderr, "%s: %s\n", input, error.c_str());
+    return 1;
+  }
+  std::string text;
+  try {
+    text = dump::DumpResources(bytes, dump::RulesForOutput(output));
+  } catch (const dump::DumpError& failure) {
+    std::fprintf(stderr, "%s: %s\n", input, failure.what());
+    return 1;
+  }
+  if (text.empty()) std::fprintf(stderr, "%s: holds no VORL, TZAV or LSTR resource\n", input);
+  if (!WriteAll(output, text)) {
+    std::fprintf(stderr, "%s: cannot be written\n", output ? output : "standard output");
+    return 1;
+  }
+  return 0;
+}

@@ -1,0 +1,274 @@
+// VorlDump where golden cases cannot show it: its tables against the
+// converter's, the spelling of strings against the converter's count, and
+// mutated files that must end in text or a DumpError.
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <fstream>
+#include <iterator>
+#include <random>
+#include <regex>
+#include <string>
+#include <vector>
+
+#include "base/locale.h"
+#include "base/translate.h"
+#include "dump/bytes.h"
+#include "dump/dump.h"
+#include "proplist/record_shapes.h"
+#include "dump/string_text.h"
+#include "proplist/record.h"
+#include "source_text.h"
+
+namespace {
+
+TEST(DumpTables, StringBytesAreTheConvertersTranslationReversed) {
+  const dump::TextRules english;
+  const dump::TextRules japanese(kLocaleJapanese);
+  for (int windows = 0; windows < 256; ++windows) {
+    const auto byte = static_cast<std::uint8_t>(windows);
+    bool reachable = false;
+    for (int mac = 0; mac < 256; ++mac) reachable |= MacToWinChar(static_cast<unsigned char>(mac)) == windows;
+    ASSERT_EQ(english.SourceByte(byte) >= 0, reachable) << windows;
+    if (reachable) {
+      EXPECT_EQ(MacToWinChar(static_cast<unsigned char>(english.SourceByte(byte))), windows);
+    }
+    EXPECT_EQ(japanese.SourceByte(byte), windows);
+  }
+}
+
+TEST(DumpTables, EveryPropertyKeywordHasARow) {
+  const std::vector<std::string> dropped = {"Code68K", "CodePowerPC"};
+  std::vector<std::string> keywords = {
+#define STATEMENT(text, cls, num)
+#define PROPERTY(word, num, parser) #word,
+#define KIND(word, num, code)
+#include "source/keywords.def"
+#undef STATEMENT
+#undef PROPERTY
+#undef KIND
+  };
+  std::size_t rows = 0;
+  for (const std::string& keyword : keywords) {
+    if (keyword == dropped[0] || keyword == dropped[1]) continue;
+    ++rows;
+    bool found = false;
+    for (const RecordShape* row : RecordShapes()) found |= keyword == row->keyword;
+    EXPECT_TRUE(found) << keyword;
+  }
+  EXPECT_EQ(RecordShapes().size(), rows);
+}
+
+/// A value of each layout, as the converter reads it.
+std::string SampleValue(const RecordShape& shape) {
+  std::string cases;
+  switch (shape.layout) {
+    case RecordLayout::kKind: return "{ Filter }";
+    case RecordLayout::kVersion:
+    case RecordLayout::kNumber: return "{ 1 }";
+    case RecordLayout::kCode: return "{ 'ABCD' }";
+    case RecordLayout::kLengthPrefixed:
+    case RecordLayout::kZeroTerminated: return "{ \"text\" }";
+    case RecordLayout::kModes:
+    case RecordLayout::kFlagByte: return "{ none }";
+    case RecordLayout::kFilterCase:
+      for (int i = 0; i < 7; ++i) cases += ", inCantFilter, outCantFilter, 0, 0, none";
+      return "{ { " + cases.substr(2) + " } }";
+    case RecordLayout::kWordPair: return shape.nested ? "{ { 1, 2 } }" : "{ 1, 2 }";
+    case RecordLayout::kWords: return "{ { 1 } }";
+    case RecordLayout::kFileType: return "{ 'ABCD', 'EFGH' }";
+    case RecordLayout::kCodeList: return shape.pairs ? "{ { 'ABCD', 'EFGH' } }" : "{ { 'ABCD' } }";
+    case RecordLayout::kTerminology: return "{ 'ABCD', 'EFGH', 1, \"text\" }";
+    case RecordLayout::kFormatExtension: return "{ 1, 2, input } 'SIGN' }";
+  }
+  return "";
+}
+
+/// The converter writes each property under the key, and with the fixed
+/// length, that its row gives the dump to read it by.
+TEST(DumpTables, TheConverterWritesWhatTheRowsSay) {
+  // After the vendor code: the key as four characters reversed or as a
+  // number, the property id, the length as RSCS32(n) or nL.
+  const std::regex record(
+      R"re(\t"MIK5",\n\t(?:"(.)(.)(.)(.)"|0x([0-9A-Fa-f]{8})L),[^\n]*\n[^\n]*\n\t(?:RSCS32\( *([0-9]+)\)|([0-9]+)L))re");
+  for (const RecordShape* shape : RecordShapes()) {
+    SCOPED_TRACE(shape->keyword);
+    const Conversion result = ConvertText(
+        "in.r", std::string("resource 'Vorl' (1) { { ") + shape->keyword + " " + SampleValue(*shape) + " } };\n");
+    ASSERT_EQ(result.status, 0) << result.err;
+    std::smatch found;
+    ASSERT_TRUE(std::regex_search(result.script, found, record)) << result.script;
+    const std::uint32_t key =
+        found[5].matched ? static_cast<std::uint32_t>(std::stoul(found[5].str(), nullptr, 16))
+                         : KeyCode({found[4].str()[0], found[3].str()[0], found[2].str()[0],
+                                    found[1].str()[0], '\0'});
+    EXPECT_EQ(key, shape->key);
+    const std::string length = found[6].matched ? found[6].str() : found[7].str();
+    if (shape->length != 0) {
+      EXPECT_EQ(std::stoul(length), shape->length);
+    }
+  }
+}
+
+/// Random byte strings spelled for random counts: whatever text comes back
+/// must count exactly that under the converter's own rule, and fit a literal.
+TEST(DumpStrings, SpelledTextCountsWhatTheLengthFieldsSay) {
+  std::mt19937 random(15);
+  const dump::TextRules rules;
+  int spelled = 0;
+  for (int round = 0; round < 3000; ++round) {
+    std::vector<std::uint8_t> bytes(random() % 12);
+    for (auto& byte : bytes) byte = static_cast<std::uint8_t>(random() % 3 == 0 ? random() % 256 : 'a' + random() % 26);
+    const int target = static_cast<int>(bytes.size() + random() % (3 * bytes.size() + 2));
+    for (auto rule : {dump::CountRule::kCharacters, dump::CountRule::kEscapesAsBytes}) {
+      const auto text = dump::PropertyStringText(bytes, rule, target, rules);
+      if (!text) continue;
+      ++spelled;
+      const int written = static_cast<int>(text->size());
+      const int counted = rule == dump::CountRule::kCharacters
+                              ? written
+                              : written - CountEscapeExtras(text->c_str());
+      ASSERT_EQ(counted, target) << *text;
+      ASSERT_EQ(std::strlen(text->c_str()), text->size()) << "a zero byte written raw";
+    }
+  }
+  EXPECT_GT(spelled, 1000);
+}
+
+TEST(DumpStrings, NoSpellingForCountsOutOfReach) {
+  // Longer than a literal, or than any count a literal reaches.
+  EXPECT_FALSE(dump::PropertyStringText(std::vector<std::uint8_t>(300, 'a'),
+                                        dump::CountRule::kCharacters, 300, dump::TextRules()));
+  EXPECT_FALSE(dump::PropertyStringText(std::vector<std::uint8_t>(3, 'a'),
+                                        dump::CountRule::kCharacters, 5000, dump::TextRules()));
+  // 257 characters only when an escape of two begins at the 256th.
+  std::vector<std::uint8_t> tabbed(255, 'a');
+  tabbed.push_back('\t');
+  EXPECT_EQ(dump::PropertyStringText(tabbed, dump::CountRule::kCharacters, 257, dump::TextRules())->size(), 257u);
+  EXPECT_FALSE(dump::PropertyStringText(tabbed, dump::CountRule::kCharacters, 258, dump::TextRules()));
+  EXPECT_FALSE(dump::PropertyStringText(std::vector<std::uint8_t>(254, 'a'),
+                                        dump::CountRule::kCharacters, 257, dump::TextRules()));
+  const std::vector<std::uint8_t> abc = {'a', 'b', 'c'};
+  const dump::TextRules rules;
+  EXPECT_FALSE(dump::PropertyStringText(abc, dump::CountRule::kCharacters, 2, rules));
+  EXPECT_FALSE(dump::PropertyStringText(abc, dump::CountRule::kCharacters, 13, rules));
+  EXPECT_EQ(dump::PropertyStringText(abc, dump::CountRule::kCharacters, 12, rules),
+            "\\x61\\x62\\x63");
+  // The host's strings count escapes as the bytes they stand for.
+  EXPECT_EQ(dump::PropertyStringText(abc, dump::CountRule::kEscapesAsBytes, 3, rules), "abc");
+}
+
+std::vector<std::uint8_t> CaseInput(const std::string& path) {
+  std::ifstream in(std::string(VORL_DUMP_CASES) + "/" + path, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), {}};
+}
+
+/// A patch of a few bytes, little-endian, at an offset.
+struct Patch {
+  std::size_t offset;
+  std::uint32_t value;
+  int size;
+};
+
+std::vector<std::uint8_t> Patched(std::vector<std::uint8_t> bytes, std::initializer_list<Patch> patches) {
+  for (const Patch& patch : patches) {
+    for (int i = 0; i < patch.size; ++i) bytes.at(patch.offset + i) = static_cast<std::uint8_t>(patch.value >> (8 * i));
+  }
+  return bytes;
+}
+
+/// What a dump of `bytes` ends with: its text, or its error message.
+std::string DumpOrError(const std::vector<std::uint8_t>& bytes) {
+  try {
+    return dump::DumpResources(bytes, dump::TextRules{});
+  } catch (const dump::DumpError& failure) {
+    return failure.what();
+  }
+}
+
+/// Headers broken in each way the readers check, in the 64-bit example DLL
+/// (PE header at 0x78, optional header at 0x90) and in a small .res file.
+TEST(DumpReaders, BrokenHeadersNameTheirOffset) {
+  const std::vector<std::uint8_t> dll = CaseInput("dump-dll64-format-example/plugin.8bi");
+  ASSERT_EQ(dll.size(), 1024u);
+  const struct {
+    std::vector<std::uint8_t> bytes;
+    std::string result;
+  } kCases[] = {
+      {Patched(dll, {{0x78, 0x5850, 2}}), "PE signature at offset 0x78: not \"PE\\0\\0\""},
+      {Patched(dll, {{0x3C, 0x4000, 4}}), "PE signature at offset 0x4000: 4 bytes run past the end of the file (1024 bytes)"},
+      {Patched(dll, {{0x90, 0x999, 2}}), "optional header at offset 0x90: unknown magic 0x999"},
+      {Patched(dll, {{0x8C, 100, 2}}), "optional header at offset 0x90: too short"},
+      {Patched(dll, {{0x7E, 0xFFFF, 2}}), "section table at offset 0x180: 2621400 bytes run past the end of the file (1024 bytes)"},
+      // Two data directories leave none for resources; so does an address of 0.
+      {Patched(dll, {{0xFC, 2, 4}}), ""},
+      {Patched(dll, {{0x110, 0, 4}}), ""},
+      {Patched(dll, {{0x110, 0x9000, 4}}), "resource data directory at offset 0x110: its relative address 0x9000 lies in no section of the file"},
+  };
+  for (const auto& broken : kCases) EXPECT_EQ(DumpOrError(broken.bytes), broken.result);
+
+  // A .res file: the empty first resource, then one of type VORL named 1.
+  std::vector<std::uint8_t> res = {0, 0, 0, 0, 0x20, 0, 0, 0, 0xFF, 0xFF, 0, 0, 0xFF, 0xFF, 0, 0};
+  res.resize(32);
+  const std::vector<std::uint8_t> vorl = {0, 0, 0, 0, 0x2C, 0, 0, 0, 'V', 0, 'O', 0, 'R', 0, 'L', 0, 0, 0,
+                                          0xFF, 0xFF, 1, 0, 0, 0};
+  res.insert(res.end(), vorl.begin(), vorl.end());
+  res.resize(32 + 0x2C);
+  EXPECT_EQ(DumpOrError(res), "resource 'Vorl' (1) {\n    {\n        /* not a property list: 0 bytes, fewer than its header */\n    }\n};\n\n");
+  constexpr std::uint32_t kAA = 0x00410041;  // "AA" in UTF-16
+  const struct {
+    std::vector<std::uint8_t> bytes;
+    std::string result;
+  } kResCases[] = {
+      {Patched(res, {{36, 0x10, 4}}), "resource header at offset 0x20: header size 16 is too small"},
+      {Patched(res, {{36, 0x20, 4}}), "resource header at offset 0x20: too short for its fixed fields"},
+      // The type's text runs to the header's end; the name then finds no
+      // room, or no room for its number.
+      {Patched(res, {{36, 0x20, 4}, {48, kAA, 4}, {52, kAA, 4}, {56, kAA, 4}, {60, kAA, 4}}),
+       "resource type or name at offset 0x28: runs past its header"},
+      {Patched(res, {{36, 0x20, 4}, {48, kAA, 4}, {52, kAA, 4}, {56, kAA, 4}, {60, 0x41, 2}}),
+       "resource type or name at offset 0x40: runs past its header"},
+      {Patched(res, {{36, 0x24, 4}, {48, kAA, 4}, {52, kAA, 4}, {56, kAA, 4}, {60, kAA, 4}, {66, 0xFFFF, 2}}),
+       "resource type or name at offset 0x42: runs past its header"},
+  };
+  for (const auto& broken : kResCases) EXPECT_EQ(DumpOrError(broken.bytes), broken.result);
+  // Korean output keeps the bytes as Japanese does; other languages translate.
+  EXPECT_TRUE(dump::RulesForOutput("back_KOREAN.r").IsLeadByte(0x81));
+  EXPECT_FALSE(dump::RulesForOutput("back_GERMAN.r").IsLeadByte(0x81));
+}
+
+/// Flipped, cut and repeated bytes of real files: every run ends in text or
+/// a DumpError (the sanitizer build checks that nothing reads out of bounds).
+TEST(DumpRobustness, MutatedFilesEndInTextOrDumpError) {
+  std::mt19937 random(1515);
+  const dump::TextRules eastAsian(kLocaleJapanese);
+  for (const char* path : {"dump-dll32-every-family/plugin.dll",
+                           "dump-dll64-format-example/plugin.8bi",
+                           "dump-res-effect-example/in.res",
+                           "dump-unknown-and-malformed-records/in.res"}) {
+    const std::vector<std::uint8_t> original = CaseInput(path);
+    ASSERT_FALSE(original.empty()) << path;
+    int dumped = 0;
+    for (int round = 0; round < 400; ++round) {
+      std::vector<std::uint8_t> bytes = original;
+      const int edits = 1 + static_cast<int>(random() % 8);
+      for (int edit = 0; edit < edits; ++edit) {
+        const std::size_t at = random() % bytes.size();
+        switch (random() % 4) {
+          case 0: bytes[at] = static_cast<std::uint8_t>(random()); break;
+          case 1: bytes[at] ^= static_cast<std::uint8_t>(1u << (random() % 8)); break;
+          case 2: bytes[at] = random() % 2 ? 0xFF : 0x00; break;
+          default: bytes.resize(std::max<std::size_t>(at, 1)); break;
+        }
+      }
+      try {
+        dump::DumpResources(bytes, round % 2 ? eastAsian : dump::TextRules{});
+        ++dumped;
+      } catch (const dump::DumpError&) {
+      }
+    }
+    EXPECT_GT(dumped, 0) << path;
+  }
+}
+
+}  // namespace
