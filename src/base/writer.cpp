@@ -73,16 +73,17 @@ void ScriptWriter::WriteFormatted(const char* format, ...) {
   va_start(args, format);
   const char* p = format;
   const char* const end = format + std::strlen(format);
-  for (;;) {
+  while (p != end) {
     if (*p != '%') {
-      // The text up to the next conversion, as it stands.
-      const auto* percent = static_cast<const char*>(
-          std::memchr(p, '%', static_cast<std::size_t>(end - p)));
-      const auto length = static_cast<std::size_t>((percent ? percent : end) - p);
+      // The text up to the next conversion or the end, as it stands.
+      const auto* percent =
+          static_cast<const char*>(std::memchr(p, '%', static_cast<std::size_t>(end - p)));
+      const char* const textEnd = percent ? percent : end;
+      const auto length = static_cast<std::size_t>(textEnd - p);
       CopyText(Room(length), p, length);
       used_ += length;
-      if (!percent) break;
-      p = percent;
+      p = textEnd;
+      if (p == end) break;
     }
     // A conversion: % [0] [width] [h or l] conversion.
     const char* const percent = p++;
@@ -137,7 +138,6 @@ void ScriptWriter::WriteFormatted(const char* format, ...) {
         AppendPadded(percent, static_cast<std::size_t>(p - percent), 0);
         break;
     }
-    if (p == end) break;
   }
   va_end(args);
   FlushWhenFull();

@@ -72,8 +72,8 @@ TEST(Writer, ConversionsAreLaidOutAsPrintfDoes) {
   out.WriteFormatted("%s|%5s|%3c|%%|%d  %s  DISCARDABLE\n", "Vorl", "ab", 'x', 16000, "TzAv");
   expect(std::snprintf(text, sizeof text, "%s|%5s|%3c|%%|%d  %s  DISCARDABLE\n", "Vorl", "ab", 'x',
                        16000, "TzAv"));
-  // Conversions the program never uses stand as written.
-  const char* unused[] = {"%q|", "%-3d|", "%3"};
+  // Conversions the program never uses stand as written; an empty format writes nothing.
+  const char* unused[] = {"%q|", "%-3d|", "", "%3"};
   for (const char* format : unused) out.WriteFormatted(format, 1);
   expected += "%q|%-3d|%3";
   out.Finish();
