@@ -12,6 +12,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <memory>
+#include <span>
 
 namespace platform {
 
@@ -24,8 +25,8 @@ enum class InputRule {
   kRegularFile,   ///< an included file: a regular file only (a pipe could block the run)
 };
 
-/// A file opened for reading, read in large pieces and handed out a byte at a
-/// time without any locking.
+/// A file opened for reading, read in large pieces and handed out as runs of
+/// the bytes read, without any locking.
 class InputFile {
  public:
   /// Null when the path cannot be opened for reading or breaks the rule.
@@ -34,17 +35,15 @@ class InputFile {
   InputFile(const InputFile&) = delete;
   InputFile& operator=(const InputFile&) = delete;
 
-  /// The next byte (0-255), or -1 at the end of the file. A read error counts
-  /// as the end of the file.
-  int GetByte() {
-    if (next_ == end_ && !Fill()) return -1;
-    return buffer_[next_++];
+  /// The bytes read and not yet taken, reading the next piece when none are
+  /// left; empty at the end of the file. A read error counts as the end of
+  /// the file. The bytes stay valid until the next call.
+  std::span<const unsigned char> Available() {
+    if (next_ == end_ && !Fill()) return {};
+    return {buffer_.get() + next_, end_ - next_};
   }
-  /// The byte GetByte would return next, without taking it.
-  int PeekByte() {
-    if (next_ == end_ && !Fill()) return -1;
-    return buffer_[next_];
-  }
+  /// Takes the first `count` bytes of Available (at most all of them).
+  void Take(std::size_t count) { next_ += count; }
 
   /// Whether `path` names this very file, through whatever spelling or link.
   bool IsSameFileAs(const char* path) const;

@@ -5,9 +5,12 @@
 // not be seekable.
 #include "base/writer.h"
 
+#include <algorithm>
 #include <cstdarg>
-#include <cstdio>
+#include <cstddef>
 #include <cstring>
+#include <iterator>
+#include <utility>
 
 #include "base/diagnostics.h"
 
@@ -18,7 +21,6 @@ bool ScriptWriter::OpenOutput(const char* path) {
     return false;
   }
   path_ = path;
-  pending_.reserve(kFlushThreshold * 2);
   WriteFormatted("#define RSCL32(a,b,c,d)\t\t0x ## c ## d, 0x ## a ## b\n");
   WriteFormatted("#define RSCS32(a)\t\ta, 0x0\n\n");
   return true;
@@ -28,55 +30,180 @@ void ScriptWriter::FailWrite() const {
   FatalErrorFormatted("Unable to write output file %s\n", path_.c_str());
 }
 
-void ScriptWriter::FlushPending() {
-  if (pending_.empty()) return;
-  if (!file_->Write(pending_.data(), pending_.size())) FailWrite();
-  flushedBytes_ += pending_.size();
-  pending_.clear();
+void ScriptWriter::Grow(std::size_t count) {
+  const std::size_t capacity = std::max({kFlushThreshold * 2, capacity_ * 2, used_ + count});
+  std::unique_ptr<char[]> bigger(new char[capacity]);
+  if (used_ > 0) std::memcpy(bigger.get(), buffer_.get(), used_);
+  buffer_ = std::move(bigger);
+  capacity_ = capacity;
 }
+
+void ScriptWriter::FlushPending() {
+  if (used_ == 0) return;
+  if (!file_->Write(buffer_.get(), used_)) FailWrite();
+  flushedBytes_ += used_;
+  used_ = 0;
+}
+
+namespace {
+
+/// Copies `length` bytes (at least one); the short runs of a format, which
+/// are most of them, by a few fixed-size moves instead of a call.
+void CopyText(char* out, const char* text, std::size_t length) {
+  if (length > 16) {
+    std::memcpy(out, text, length);
+  } else if (length >= 8) {
+    // Two moves of eight bytes that overlap in the middle.
+    std::memcpy(out, text, 8);
+    std::memcpy(out + length - 8, text + length - 8, 8);
+  } else if (length >= 4) {
+    std::memcpy(out, text, 4);
+    std::memcpy(out + length - 4, text + length - 4, 4);
+  } else {
+    out[0] = text[0];
+    out[length / 2] = text[length / 2];
+    out[length - 1] = text[length - 1];
+  }
+}
+
+}  // namespace
 
 void ScriptWriter::WriteFormatted(const char* format, ...) {
   va_list args;
   va_start(args, format);
-  AppendFormatted(format, args);
+  const char* p = format;
+  const char* const end = format + std::strlen(format);
+  while (p != end) {
+    if (*p != '%') {
+      // The text up to the next conversion or the end, as it stands.
+      const auto* percent =
+          static_cast<const char*>(std::memchr(p, '%', static_cast<std::size_t>(end - p)));
+      const char* const textEnd = percent ? percent : end;
+      const auto length = static_cast<std::size_t>(textEnd - p);
+      CopyText(Room(length), p, length);
+      used_ += length;
+      p = textEnd;
+      if (p == end) break;
+    }
+    // A conversion: % [0] [width] [h or l] conversion.
+    const char* const percent = p++;
+    const char pad = *p == '0' ? '0' : ' ';
+    if (pad == '0') ++p;
+    std::size_t width = 0;
+    for (; *p >= '0' && *p <= '9'; ++p) width = width * 10 + static_cast<std::size_t>(*p - '0');
+    const char size = *p == 'h' || *p == 'l' ? *p++ : '\0';
+    const char conversion = *p;
+    if (conversion == '\0') {
+      // A format that ends inside a conversion: what there is stands.
+      AppendPadded(percent, static_cast<std::size_t>(p - percent), 0);
+      break;
+    }
+    ++p;
+    switch (conversion) {
+      case 'd': {
+        long long value = size == 'l' ? va_arg(args, long) : va_arg(args, int);
+        if (size == 'h') value = static_cast<short>(value);
+        const auto bits = static_cast<unsigned long long>(value);
+        AppendNumber(value < 0 ? 0ull - bits : bits, value < 0, 10, false, width, pad);
+        break;
+      }
+      case 'x':
+      case 'X': {
+        unsigned long long value =
+            size == 'l' ? va_arg(args, unsigned long) : va_arg(args, unsigned);
+        if (size == 'h') value = static_cast<unsigned short>(value);
+        AppendNumber(value, false, 16, conversion == 'X', width, pad);
+        break;
+      }
+      case 'c': {
+        const char c = static_cast<char>(va_arg(args, int));
+        if (width <= 1) {
+          *Room(1) = c;
+          ++used_;
+        } else {
+          AppendPadded(&c, 1, width);
+        }
+        break;
+      }
+      case 's': {
+        const char* text = va_arg(args, const char*);
+        AppendPadded(text, std::strlen(text), width);
+        break;
+      }
+      case '%':
+        AppendPadded("%", 1, 0);
+        break;
+      default:
+        // Not one the program uses: the conversion stands as written.
+        AppendPadded(percent, static_cast<std::size_t>(p - percent), 0);
+        break;
+    }
+  }
   va_end(args);
+  FlushWhenFull();
 }
 
-void ScriptWriter::AppendFormatted(const char* format, va_list args) {
-  char local[512];
-  va_list copy;
-  va_copy(copy, args);
-  const int n = std::vsnprintf(local, sizeof local, format, copy);
-  va_end(copy);
-  if (n < 0) return;
-  if (static_cast<std::size_t>(n) < sizeof local) {
-    pending_.append(local, static_cast<std::size_t>(n));
+void ScriptWriter::AppendNumber(unsigned long long magnitude, bool negative, unsigned base,
+                                bool upper, std::size_t width, char pad) {
+  // The digits (at most 20) are laid out from the last, ending at the middle
+  // of `text`; the block copied from the first of them stays within it.
+  constexpr std::size_t kMostDigits = 24;
+  char text[2 * kMostDigits];
+  char* const last = text + kMostDigits;
+  char* first = last;
+  if (base == 16) {
+    const char* digits = upper ? "0123456789ABCDEF" : "0123456789abcdef";
+    do {
+      *--first = digits[magnitude & 15];
+      magnitude >>= 4;
+    } while (magnitude != 0);
   } else {
-    const std::size_t start = pending_.size();
-    pending_.resize(start + static_cast<std::size_t>(n) + 1);
-    std::vsnprintf(pending_.data() + start, static_cast<std::size_t>(n) + 1, format, args);
-    pending_.resize(start + static_cast<std::size_t>(n));
+    do {
+      *--first = static_cast<char>('0' + magnitude % 10);
+      magnitude /= 10;
+    } while (magnitude != 0);
   }
-  FlushWhenFull();
+  const auto count = static_cast<std::size_t>(last - first);
+  const std::size_t length = count + (negative ? 1 : 0);
+  const std::size_t fill = width > length ? width - length : 0;
+  char* out = Room(fill + length + kMostDigits);
+  // Spaces go before the sign, zeros after it.
+  if (pad == ' ') out = std::fill_n(out, fill, ' ');
+  if (negative) *out++ = '-';
+  if (pad == '0') out = std::fill_n(out, fill, '0');
+  std::memcpy(out, first, kMostDigits);
+  used_ = static_cast<std::size_t>(out + count - buffer_.get());
+}
+
+void ScriptWriter::AppendPadded(const char* text, std::size_t length, std::size_t width) {
+  const std::size_t fill = width > length ? width - length : 0;
+  char* out = std::fill_n(Room(fill + length), fill, ' ');
+  std::memcpy(out, text, length);
+  used_ = static_cast<std::size_t>(out + length - buffer_.get());
 }
 
 Placeholder ScriptWriter::WritePlaceholder(const char* format, long value) {
   Placeholder where;
-  where.offset = flushedBytes_ + pending_.size();
-  WriteFormatted(format, value);
-  where.width = flushedBytes_ + pending_.size() - where.offset;
+  where.offset = flushedBytes_ + used_;
+  // Counted open before its text is written: nothing from it on may be flushed.
   ++openPlaceholders_;
+  WriteFormatted(format, value);
+  where.width = flushedBytes_ + used_ - where.offset;
   return where;
 }
 
 void ScriptWriter::PatchPlaceholder(const Placeholder& where, const char* format, long value) {
-  char text[64];
-  const int n = std::snprintf(text, sizeof text, format, value);
+  // The value is laid out after the buffered text (held in memory like an
+  // open placeholder), copied over the placeholder, and taken back.
+  const std::size_t end = used_;
+  ++openPlaceholders_;
+  WriteFormatted(format, value);
+  --openPlaceholders_;
+  const std::size_t length = std::min(used_ - end, where.width);
   const std::size_t at = where.offset - flushedBytes_;
-  std::size_t length = n > 0 ? static_cast<std::size_t>(n) : 0;
-  if (length > where.width) length = where.width;
-  if (length > sizeof text - 1) length = sizeof text - 1;
-  if (at + length <= pending_.size()) std::memcpy(pending_.data() + at, text, length);
+  if (where.offset >= flushedBytes_ && at + length <= end)
+    std::memcpy(buffer_.get() + at, buffer_.get() + end, length);
+  used_ = end;
   if (openPlaceholders_ > 0) --openPlaceholders_;
 }
 
@@ -91,7 +218,7 @@ void ScriptWriter::Finish() {
 void ScriptWriter::Discard() {
   if (path_.empty()) return;
   if (file_) {
-    if (!pending_.empty()) file_->Write(pending_.data(), pending_.size());
+    if (used_ > 0) file_->Write(buffer_.get(), used_);
     file_.reset();
   }
   // Remove only what we created: a regular file at that very path, never a

@@ -2,8 +2,8 @@
 // recorded path, and fixed-width placeholders patched once their value is known.
 #pragma once
 
-#include <cstdarg>
 #include <cstddef>
+#include <cstring>
 #include <memory>
 #include <string>
 
@@ -33,13 +33,28 @@ class ScriptWriter {
   /// "Unable to open output file %s\n" on standard output and false.
   bool OpenOutput(const char* path);
 
-  /// Formatted text.
+  /// Formatted text, as printf writes it, for the conversions the script's
+  /// lines are made of: %d, %x, %X, %c, %s and %%, with the flag 0, a width,
+  /// and the sizes h and l (so "%02X", "%04hx", "%3ld" and the like). The
+  /// writer lays them out itself, straight into its buffer; any other
+  /// conversion is written as it stands.
   void WriteFormatted(const char* format, ...) VORL_PRINTF_FORMAT(2, 3);
 
   /// Appends `length` bytes of text as they are: the fast way for text a
   /// caller has already laid out.
   void WriteText(const char* text, std::size_t length) {
-    pending_.append(text, length);
+    std::memcpy(Room(length), text, length);
+    used_ += length;
+    FlushWhenFull();
+  }
+
+  /// Appends `length` bytes of text that `layOut(char* text)` writes
+  /// straight into the buffer: for the one loop whose output grows with the
+  /// input, laid out by hand.
+  template <class LayOut>
+  void WriteLaidOut(std::size_t length, LayOut layOut) {
+    layOut(Room(length));
+    used_ += length;
     FlushWhenFull();
   }
 
@@ -62,16 +77,31 @@ class ScriptWriter {
  private:
   static constexpr std::size_t kFlushThreshold = 1 << 16;
 
+  /// Where the next `count` bytes go: the buffer grows when they do not fit.
+  /// The caller adds them to used_.
+  char* Room(std::size_t count) {
+    if (capacity_ - used_ < count) Grow(count);
+    return buffer_.get() + used_;
+  }
+  void Grow(std::size_t count);
   void FlushWhenFull() {
-    if (openPlaceholders_ == 0 && pending_.size() >= kFlushThreshold) FlushPending();
+    if (openPlaceholders_ == 0 && used_ >= kFlushThreshold) FlushPending();
   }
   void FlushPending();
-  void AppendFormatted(const char* format, std::va_list args);
+  /// Appends one number of a conversion: its sign and digits in `base`
+  /// (lower-case digits unless `upper`), padded on the left to `width` with
+  /// `pad` (spaces before the sign, zeros after it).
+  void AppendNumber(unsigned long long magnitude, bool negative, unsigned base, bool upper,
+                    std::size_t width, char pad);
+  /// Appends `length` bytes, padded on the left with spaces to `width`.
+  void AppendPadded(const char* text, std::size_t length, std::size_t width);
   [[noreturn]] void FailWrite() const;
 
   std::unique_ptr<platform::OutputFile> file_;
   std::string path_;             ///< empty until the script is created
-  std::string pending_;          ///< text not yet handed to the file
+  std::unique_ptr<char[]> buffer_;  ///< text not yet handed to the file
+  std::size_t used_ = 0;
+  std::size_t capacity_ = 0;
   std::size_t flushedBytes_ = 0; ///< bytes already handed to the file
   int openPlaceholders_ = 0;
 };

@@ -21,7 +21,10 @@ bool ReadWholeFile(const char* path, std::vector<std::uint8_t>& bytes, std::stri
     error = "cannot be opened for reading";
     return false;
   }
-  for (int byte; (byte = file->GetByte()) >= 0;) bytes.push_back(static_cast<std::uint8_t>(byte));
+  for (auto piece = file->Available(); !piece.empty(); piece = file->Available()) {
+    bytes.insert(bytes.end(), piece.begin(), piece.end());
+    file->Take(piece.size());
+  }
   return true;
 }
 

@@ -1,7 +1,6 @@
 // FilterCaseInfo: how a filter treats each of the seven kinds of input it can
 // be given. Each case becomes four bytes: input handling, output handling,
 // flags and a zero byte.
-#include <cstdio>
 #include <cstring>
 #include <span>
 
@@ -52,9 +51,7 @@ void PropertyList::ParseFilterCaseInfo() {
     flags |= readCaseFlag("worksWithBlankData", 0x02, true);
     expectComma();
     flags |= readCaseFlag("doNotCopySourceToDestination", 0x01, false);
-    char caseText[32];
-    std::snprintf(caseText, sizeof caseText, "\\x%02X\\x%02X\\x%02X\\x00", input, output, flags);
-    out_.WriteFormatted(",\n\t\"%s\"", caseText);
+    out_.WriteFormatted(",\n\t\"\\x%02X\\x%02X\\x%02X\\x00\"", input, output, flags);
     // The separator after a case, or the inner list's close brace after the
     // last one, is passed over unchecked.
     GetToken();

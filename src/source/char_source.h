@@ -2,7 +2,9 @@
 // memory, line by line, with one byte of push-back and a line counter.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
+#include <span>
 #include <string_view>
 
 #include "base/platform.h"
@@ -29,15 +31,30 @@ class SourceReader {
 
   /// Next byte (0-255; 127 at the end, and again on every later read).
   int GetCharacter() {
-    ungetPending_ = 0;
     if (readPos_ == lineLength_) RefillLine();
     return lineBuffer_[readPos_++];
   }
-  /// Pushes back the byte just read (one byte at most; a second push-back is
-  /// refused with a complaint on standard error).
-  void UngetCharacter();
+  /// Pushes back the byte just read (one byte at most: a second push-back
+  /// with no byte read since is refused with a complaint on standard error).
+  /// The first byte of a line buffer stays read.
+  void UngetCharacter() {
+    if (readPos_ == ungotAt_) {
+      ComplainOfSecondPushBack();
+    } else if (readPos_ != 1) {
+      ungotAt_ = --readPos_;
+    }
+  }
   /// The byte after the one just read when it is in the same line buffer, else -1.
   int PeekBufferedByte() const { return readPos_ < lineLength_ ? lineBuffer_[readPos_] : -1; }
+
+  /// How many of the bytes not yet read into the line buffer are known to
+  /// hold no carriage return, and no 127: up to the next one in the input's
+  /// buffer, or its end. 0 when not known. Those bytes are rare, so each is
+  /// looked for once, not on every line.
+  struct StopsAhead {
+    std::size_t carriageReturn = 0;
+    std::size_t endMarker = 0;
+  };
 
   int32_t CurrentLine() const { return lineNumber_; }
   int32_t CurrentReadPos() const { return readPos_; }
@@ -48,13 +65,74 @@ class SourceReader {
   /// Refills the line buffer (one physical line, at most 511 bytes and its
   /// line end, or the end marker).
   void RefillLine();
+  static void ComplainOfSecondPushBack();
 
-  int32_t ungetPending_ = 0;
+  friend class LineCursor;
+
+  /// Where the last push-back left the read position in this line buffer, or
+  /// -1: while the position is still there, nothing was read since.
+  int32_t ungotAt_ = -1;
   int32_t lineLength_ = 0;
   int32_t lineNumber_ = 1;
   int32_t readPos_ = 0;
   unsigned char lineBuffer_[kLineBufferSize] = {};
+  StopsAhead stopsAhead_;
   platform::InputFile* file_ = nullptr;
   const unsigned char* text_ = nullptr;  ///< the next byte of text in memory
   const unsigned char* textEnd_ = nullptr;
+};
+
+/// Reads the current line buffer through pointers of its own, for the loops
+/// that pass over many bytes at a time: Next gives the bytes GetCharacter
+/// would, in the same order, and refills through the reader at the end of the
+/// buffer. Nothing else reads the source while a cursor lives; when it goes,
+/// the reader goes on after the last byte it gave.
+class LineCursor {
+ public:
+  explicit LineCursor(SourceReader& source) : source_(source) { Load(); }
+  ~LineCursor() { Store(); }
+  LineCursor(const LineCursor&) = delete;
+  LineCursor& operator=(const LineCursor&) = delete;
+
+  /// Next byte, as GetCharacter.
+  int Next() { return next_ != end_ ? *next_++ : Refill(); }
+  /// Takes the bytes of this line buffer from the next one on for as long as
+  /// `keep(byte)` is not zero, at most `most` of them, as that many Next
+  /// calls would, and returns them. A run never goes past the buffer's last
+  /// byte: a caller that reads on after it reads through Next. `keep` gives
+  /// the same value for every byte it keeps (true, or one bit).
+  template <class Keep>
+  std::span<const unsigned char> TakeWhile(Keep keep, std::size_t most) {
+    const unsigned char* const first = next_;
+    const unsigned char* const limit =
+        static_cast<std::size_t>(end_ - next_) < most ? end_ : next_ + most;
+    // Four bytes at a time while four are left, with one test for all four.
+    while (limit - next_ >= 4 && (keep(next_[0]) & keep(next_[1]) & keep(next_[2]) & keep(next_[3])))
+      next_ += 4;
+    while (next_ != limit && keep(*next_)) ++next_;
+    return {first, next_};
+  }
+  /// Pushes back the byte just read, as UngetCharacter.
+  void Unget() {
+    Store();
+    source_.UngetCharacter();
+    Load();
+  }
+
+ private:
+  void Load() {
+    next_ = source_.lineBuffer_ + source_.readPos_;
+    end_ = source_.lineBuffer_ + source_.lineLength_;
+  }
+  void Store() { source_.readPos_ = static_cast<int32_t>(next_ - source_.lineBuffer_); }
+  int Refill() {
+    Store();
+    const int byte = source_.GetCharacter();
+    Load();
+    return byte;
+  }
+
+  SourceReader& source_;
+  const unsigned char* next_;
+  const unsigned char* end_;
 };

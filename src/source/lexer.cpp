@@ -1,41 +1,108 @@
 // The table-driven lexer: the handlers, the keyword table and the dispatch.
 #include "source/lexer.h"
 
+#include <algorithm>
+#include <array>
 #include <cstring>
+#include <iterator>
 #include <string_view>
-#include <unordered_map>
 
 #include "base/diagnostics.h"
 
 namespace {
 
-struct KeywordHash {
-  using is_transparent = void;
-  std::size_t operator()(std::string_view text) const {
-    return std::hash<std::string_view>{}(text);
-  }
+struct Keyword {
+  std::string_view text;
+  int32_t tokenClass;
 };
-using KeywordTable = std::unordered_map<std::string_view, int32_t, KeywordHash, std::equal_to<>>;
 
-KeywordTable BuildKeywordTable() {
-  KeywordTable keywords;
-#define STATEMENT(text, cls, num) keywords.emplace(text, num);
-#define PROPERTY(word, num, parser) keywords.emplace(#word, num);
-#define KIND(word, num, code) keywords.emplace(#word, num);
+constexpr Keyword kKeywordList[] = {
+#define STATEMENT(text, cls, num) {text, num},
+#define PROPERTY(word, num, parser) {#word, num},
+#define KIND(word, num, code) {#word, num},
 #include "source/keywords.def"
-  return keywords;
-}
+};
 
-/// Every keyword and its class, built before the program starts and only
-/// read from then on, by any number of runs at once.
-const KeywordTable kKeywords = BuildKeywordTable();
+/// Every keyword, the shorter first: the words of one length lie together.
+/// Built by the compiler, like the index below: nothing is done at start-up.
+constexpr auto kKeywordsByLength = [] {
+  std::array<Keyword, std::size(kKeywordList)> words{};
+  std::copy(std::begin(kKeywordList), std::end(kKeywordList), words.begin());
+  std::sort(words.begin(), words.end(), [](const Keyword& a, const Keyword& b) {
+    return a.text.size() < b.text.size() || (a.text.size() == b.text.size() && a.text < b.text);
+  });
+  for (std::size_t i = 1; i < words.size(); ++i)
+    if (words[i].text == words[i - 1].text) throw "keyword listed twice";
+  for (const Keyword& word : words) {
+    // A word is compared over the bytes read; a keyword longer than a word
+    // can be, or one with a byte a word cannot hold, would never be found.
+    if (word.text.empty() || word.text.size() > kIdentMax) throw "keyword length";
+    for (const char c : word.text)
+      if (static_cast<unsigned char>(c) >= 128) throw "keyword byte above 127";
+  }
+  return words;
+}();
+
+/// The keywords of length n are kKeywordsByLength[kFirstOfLength[n]] up to
+/// kFirstOfLength[n + 1], for every length a word may have: up to kIdentMax
+/// bytes, and the second byte of a double-byte character begun at the last.
+constexpr auto kFirstOfLength = [] {
+  std::array<uint8_t, kIdentMax + 3> first{};
+  std::size_t next = 0;
+  for (std::size_t length = 0; length < first.size(); ++length) {
+    while (next < kKeywordsByLength.size() && kKeywordsByLength[next].text.size() < length) ++next;
+    first[length] = static_cast<uint8_t>(next);
+  }
+  return first;
+}();
+
+/// The class of each punctuation byte's token; | and the bytes that are no
+/// punctuation have TOK_BAR, though no other byte comes to GetPunctuation.
+constexpr auto kPunctuationClass = [] {
+  std::array<int32_t, 256> classes{};
+  classes.fill(TOK_BAR);
+  classes['!'] = TOK_BANG;
+  classes['('] = TOK_LPAREN;
+  classes[')'] = TOK_RPAREN;
+  classes['*'] = TOK_STAR;
+  classes['+'] = TOK_PLUS;
+  classes[','] = TOK_COMMA;
+  classes['-'] = TOK_MINUS;
+  classes[':'] = TOK_COLON;
+  classes[';'] = TOK_SEMICOLON;
+  classes['<'] = TOK_LESS;
+  classes['>'] = TOK_GREATER;
+  classes['{'] = TOK_LBRACE;
+  classes['}'] = TOK_RBRACE;
+  return classes;
+}();
+
+/// The class of the keyword whose text is the `length` bytes at `word`, or
+/// TOK_NONE when no keyword is spelt so.
+int32_t KeywordClass(const char* word, std::size_t length) {
+  for (std::size_t i = kFirstOfLength[length]; i < kFirstOfLength[length + 1]; ++i) {
+    const Keyword& keyword = kKeywordsByLength[i];
+    if (keyword.text[0] == word[0] && std::memcmp(keyword.text.data(), word, length) == 0)
+      return keyword.tokenClass;
+  }
+  return TOK_NONE;
+}
 
 }  // namespace
 
 Lexer::Lexer(const Locale& locale) : locale_(locale) {
-  for (Handler& handler : charClass_) handler = Call<&Lexer::SkipWhiteSpace>;
-  for (int byte = 0; byte < 256; ++byte)
+  for (Handler& handler : charClass_) handler = nullptr;
+  for (int byte = 0; byte < 256; ++byte) {
     if (locale_.IsIdentStart(byte)) charClass_[byte] = Call<&Lexer::VORL_GetKeywordOrLabel>;
+    const bool lead = locale_.IsLeadByte(byte);
+    const unsigned char stored = locale_.StringByte(static_cast<unsigned char>(byte));
+    unsigned char run = 0;
+    if ((locale_.IsIdentChar(byte) || byte == '_') && !lead) run |= kWordRun;
+    if (byte != '"' && stored != '\\' && !locale_.IsLeadByte(stored)) run |= kStringRun;
+    if (byte != '\n' && byte != '\r' && byte != kEndOfInput && !lead) run |= kLineCommentRun;
+    if (byte != '\n' && byte != '*' && byte != kEndOfInput && !lead) run |= kBlockCommentRun;
+    runClass_[byte] = run;
+  }
   for (int digit = '0'; digit <= '9'; ++digit) charClass_[digit] = Call<&Lexer::GetNumber>;
   charClass_[kEndOfInput] = Call<&Lexer::SetEndOfFile>;
   auto assign = [this](const char* bytes, Handler handler) {
@@ -59,7 +126,13 @@ void Lexer::GetToken() {
   bool directive = false;
   int byte = ReadCountedByte();
   for (;;) {
-    const int next = charClass_[byte](*this, byte);
+    const Handler handler = charClass_[byte];
+    if (handler == nullptr) {
+      // White space, and every byte no token starts with.
+      byte = ReadCountedByte();
+      continue;
+    }
+    const int next = handler(*this, byte);
     if (next == kTokenDone) break;
     if (next == kDirectivePending) {
       // The directive's name is read as the next token, the class set after it.
@@ -81,30 +154,36 @@ bool Lexer::IsFourCharLiteral() const {
   return token_.eClass == TOK_LITERAL && std::strlen(token_.code) == 4;
 }
 
-int Lexer::SkipWhiteSpace(int) {
-  for (;;) {
-    const int byte = ReadCountedByte();
-    if (charClass_[byte] != Call<&Lexer::SkipWhiteSpace>) return byte;
-  }
-}
-
 int Lexer::VORL_GetKeywordOrLabel(int byte) {
   // A directive's name and a #define's macro name are never replaced.
   const bool afterDirective = token_.eClass == TOK_DIRECTIVE;
   token_.line = source_.CurrentLine();
   int stored = 0;
-  while ((locale_.IsIdentChar(byte) || byte == '_') && stored < kIdentMax) {
-    identBuffer_[stored++] = static_cast<char>(byte);
-    if (locale_.IsLeadByte(byte)) identBuffer_[stored++] = static_cast<char>(source_.GetCharacter());
-    byte = source_.GetCharacter();
+  {
+    LineCursor cursor(source_);
+    while ((locale_.IsIdentChar(byte) || byte == '_') && stored < kIdentMax) {
+      identBuffer_[stored++] = static_cast<char>(byte);
+      if (locale_.IsLeadByte(byte)) {
+        identBuffer_[stored++] = static_cast<char>(cursor.Next());
+      } else {
+        // The plain bytes that follow, in one go.
+        const auto run = TakeRun(cursor, kWordRun, static_cast<std::size_t>(kIdentMax - stored));
+        std::memcpy(identBuffer_ + stored, run.data(), run.size());
+        stored += static_cast<int>(run.size());
+      }
+      byte = cursor.Next();
+    }
   }
   identBuffer_[stored] = '\0';
   source_.UngetCharacter();
   token_.name = identBuffer_;
 
-  const auto keyword = kKeywords.find(std::string_view(identBuffer_));
-  if (keyword != kKeywords.end()) {
-    token_.eClass = keyword->second;
+  // The second byte of a double-byte character may be a zero byte, which
+  // ends the word as a C string; no keyword holds a byte above 127, so the
+  // word's bytes from there on never make one either way.
+  if (const int32_t keyword = KeywordClass(identBuffer_, static_cast<std::size_t>(stored));
+      keyword != TOK_NONE) {
+    token_.eClass = keyword;
     if (token_.eClass == TOK_INCLUDE) token_.code[0] = '\0';
     return kTokenDone;
   }
@@ -154,24 +233,32 @@ int Lexer::GetHex(int) {
 
 int Lexer::GetString(int) {
   int stored = 0;
-  for (;;) {
-    int byte = source_.GetCharacter();
-    if (byte == '"') break;
-    if (stored >= kStringMax) {
-      source_.UngetCharacter();
-      break;
-    }
-    byte = locale_.StringByte(static_cast<unsigned char>(byte));
-    stringBuffer_[stored++] = static_cast<char>(byte);
-    if (byte == '\\') {
-      // The escaped byte stays as written: no translation, no meaning.
-      stringBuffer_[stored++] = static_cast<char>(source_.GetCharacter());
-    } else if (locale_.IsLeadByte(byte)) {
-      const int second = source_.GetCharacter();
-      stringBuffer_[stored++] = static_cast<char>(second);
-      if (second == '\\') {
-        // A doubled backslash byte of a double-byte character stands for one.
-        if (source_.GetCharacter() != '\\') source_.UngetCharacter();
+  {
+    LineCursor cursor(source_);
+    for (;;) {
+      int byte = cursor.Next();
+      if (byte == '"') break;
+      if (stored >= kStringMax) {
+        cursor.Unget();
+        break;
+      }
+      byte = locale_.StringByte(static_cast<unsigned char>(byte));
+      stringBuffer_[stored++] = static_cast<char>(byte);
+      if (byte == '\\') {
+        // The escaped byte stays as written: no translation, no meaning.
+        stringBuffer_[stored++] = static_cast<char>(cursor.Next());
+      } else if (locale_.IsLeadByte(byte)) {
+        const int second = cursor.Next();
+        stringBuffer_[stored++] = static_cast<char>(second);
+        if (second == '\\') {
+          // A doubled backslash byte of a double-byte character stands for one.
+          if (cursor.Next() != '\\') cursor.Unget();
+        }
+      } else {
+        // The plain bytes that follow, in one go.
+        for (const unsigned char plain :
+             TakeRun(cursor, kStringRun, static_cast<std::size_t>(kStringMax - stored)))
+          stringBuffer_[stored++] = static_cast<char>(locale_.StringByte(plain));
       }
     }
   }
@@ -183,17 +270,18 @@ int Lexer::GetString(int) {
 
 int Lexer::GetLiteral(int) {
   int stored = 0;
+  LineCursor cursor(source_);
   for (;;) {
-    int byte = source_.GetCharacter();
+    int byte = cursor.Next();
     if (byte == '\'') break;
     if (byte == kEndOfInput) {
-      source_.UngetCharacter();
+      cursor.Unget();
       break;
     }
     if (byte == '\n') source_.AdvanceLine();
     if (stored < 4) token_.code[stored++] = static_cast<char>(byte);
     if (locale_.IsLeadByte(byte)) {
-      byte = source_.GetCharacter();
+      byte = cursor.Next();
       if (stored < 4) token_.code[stored++] = static_cast<char>(byte);
     }
   }
@@ -203,59 +291,48 @@ int Lexer::GetLiteral(int) {
 }
 
 int Lexer::GetPunctuation(int byte) {
-  switch (byte) {
-    case '!': token_.eClass = TOK_BANG; break;
-    case '(': token_.eClass = TOK_LPAREN; break;
-    case ')': token_.eClass = TOK_RPAREN; break;
-    case '*': token_.eClass = TOK_STAR; break;
-    case '+': token_.eClass = TOK_PLUS; break;
-    case ',': token_.eClass = TOK_COMMA; break;
-    case '-': token_.eClass = TOK_MINUS; break;
-    case ':': token_.eClass = TOK_COLON; break;
-    case ';': token_.eClass = TOK_SEMICOLON; break;
-    case '<': token_.eClass = TOK_LESS; break;
-    case '>': token_.eClass = TOK_GREATER; break;
-    case '{': token_.eClass = TOK_LBRACE; break;
-    case '}': token_.eClass = TOK_RBRACE; break;
-    default: token_.eClass = TOK_BAR; break;
-  }
+  token_.eClass = kPunctuationClass[byte];
   return kTokenDone;
 }
 
 /// Passes over a block comment; a lead byte takes its second byte along.
 void Lexer::SkipBlockComment() {
-  int byte = source_.GetCharacter();
+  LineCursor cursor(source_);
+  int byte = cursor.Next();
   for (;;) {
     if (byte == kEndOfInput) {
-      source_.UngetCharacter();
+      cursor.Unget();
       return;
     }
     if (byte == '\n') source_.AdvanceLine();
     if (locale_.IsLeadByte(byte)) {
-      source_.GetCharacter();
-      byte = source_.GetCharacter();
+      cursor.Next();
+      byte = cursor.Next();
     } else if (byte == '*') {
-      byte = source_.GetCharacter();
+      byte = cursor.Next();
       if (byte == '/') return;
     } else {
-      byte = source_.GetCharacter();
+      TakeRun(cursor, kBlockCommentRun);
+      byte = cursor.Next();
     }
   }
 }
 
 /// Passes over a line comment through its line feed or carriage return.
 void Lexer::SkipLineComment() {
+  LineCursor cursor(source_);
   for (;;) {
-    const int byte = source_.GetCharacter();
+    const int byte = cursor.Next();
     if (byte == kEndOfInput) {
-      source_.UngetCharacter();
+      cursor.Unget();
       return;
     }
     if (byte == '\n' || byte == '\r') {
       source_.AdvanceLine();
       return;
     }
-    if (locale_.IsLeadByte(byte)) source_.GetCharacter();
+    if (locale_.IsLeadByte(byte)) cursor.Next();
+    else TakeRun(cursor, kLineCommentRun);
   }
 }
 

@@ -2,13 +2,15 @@
 //
 // A lexer owns what reading one run's input takes: the language's predicates,
 // the current character source, the macro table whose names it replaces, the
-// Token and its buffers. Every byte value selects a handler; a handler either
-// completes the current token or hands back the next byte to dispatch, so
-// white space, comments, $ lines and runs of # are passed over in the one
-// dispatch loop of GetToken, never by recursion.
+// Token and its buffers. Every byte value selects a handler, or none for
+// white space; a handler either completes the current token or hands back the
+// next byte to dispatch, so white space, comments, $ lines and runs of # are
+// passed over in the one dispatch loop of GetToken, never by recursion.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
+#include <span>
 
 #include "base/locale.h"
 #include "source/char_source.h"
@@ -85,7 +87,6 @@ class Lexer {
     return (lexer.*handler)(byte);
   }
 
-  int SkipWhiteSpace(int byte);
   int VORL_GetKeywordOrLabel(int byte);
   int GetNumber(int byte);
   int SetEndOfFile(int byte);
@@ -113,10 +114,27 @@ class Lexer {
   void ScanFormatConstruct();
   int32_t GetIntegerOrLong();
 
+  /// Bytes that the loops over words, strings and comments take in runs,
+  /// with nothing to do for each but keep or pass it (bits of runClass_).
+  enum RunClass : unsigned char {
+    kWordRun = 1,          ///< continues a word; not a lead byte
+    kStringRun = 2,        ///< stored as translated; ends nothing, escapes nothing
+    kLineCommentRun = 4,   ///< not a line end, end marker or lead byte
+    kBlockCommentRun = 8,  ///< not a line feed, *, end marker or lead byte
+  };
+  /// Passes over the bytes of the line buffer in `cursor` that are of
+  /// `runClass`, at most `most` of them, and returns them.
+  std::span<const unsigned char> TakeRun(LineCursor& cursor, unsigned char runClass,
+                                         std::size_t most = kLineBufferSize) const {
+    return cursor.TakeWhile([&](unsigned char byte) { return runClass_[byte] & runClass; }, most);
+  }
+
   SourceReader source_;
   Token token_;
   bool tokenPushedBack_ = false;
+  /// The handler of each byte that starts a token or a comment; null for white space.
   Handler charClass_[256];
+  unsigned char runClass_[256];
   Locale locale_;
   MacroTable macros_;
   char identBuffer_[kIdentMax + 2] = {};

@@ -5,15 +5,16 @@
 
 void Lexer::SkipToCharacter(int c) {
   tokenPushedBack_ = false;
+  LineCursor cursor(source_);
   for (;;) {
-    const int byte = source_.GetCharacter();
+    const int byte = cursor.Next();
     if (byte == '\n') source_.AdvanceLine();
     if (byte == kEndOfInput) {
-      source_.UngetCharacter();
+      cursor.Unget();
       return;
     }
     if (locale_.IsLeadByte(byte)) {
-      source_.GetCharacter();
+      cursor.Next();
     } else if (byte == c) {
       return;
     }

@@ -1,14 +1,21 @@
 // The macro table.
 #include "source/macros.h"
 
+#include <cstring>
+
 Macro* MacroTable::LookupMacro(const char* name) {
-  if (table_.empty()) return nullptr;
-  const auto found = table_.find(std::string_view(name));
+  const std::size_t length = std::strlen(name);
+  if (!MayBeName(name, length)) return nullptr;
+  const auto found = table_.find(std::string_view(name, length));
   return found == table_.end() ? nullptr : &found->second;
 }
 
 Macro* MacroTable::AddMacro(const char* name) {
-  Macro& macro = table_[std::string(name)];
+  const std::size_t length = std::strlen(name);
+  const auto first = static_cast<unsigned char>(name[0]);
+  firstBytes_[first >> 6] |= std::uint64_t{1} << (first & 63);
+  lengths_ |= std::uint64_t{1} << (length < 63 ? length : 63);
+  Macro& macro = table_[std::string(name, length)];
   macro = Macro{};
   return &macro;
 }

@@ -33,5 +33,16 @@ class MacroTable {
       return std::hash<std::string_view>{}(text);
     }
   };
+  /// Whether some macro's name begins with the byte, and some has the
+  /// length (from 63 up, all count as 63): most words are no macro, and one
+  /// look here says so without hashing the word.
+  bool MayBeName(const char* name, std::size_t length) const {
+    const auto first = static_cast<unsigned char>(name[0]);
+    return (firstBytes_[first >> 6] >> (first & 63) & 1) != 0 &&
+           (lengths_ >> (length < 63 ? length : 63) & 1) != 0;
+  }
+
   std::unordered_map<std::string, Macro, NameHash, std::equal_to<>> table_;
+  std::uint64_t firstBytes_[4] = {};
+  std::uint64_t lengths_ = 0;
 };

@@ -85,5 +85,9 @@ void DecodeLStrEscapes(char* element, const Locale& locale) {
     const auto settled = static_cast<unsigned char>(element[pos]);
     ++pos;
     if (locale.IsLeadByte(settled) && pos < length) ++pos;
+    // The bytes that are neither a backslash nor a lead byte, in one go.
+    while (pos < length && element[pos] != '\\' &&
+           !locale.IsLeadByte(static_cast<unsigned char>(element[pos])))
+      ++pos;
   }
 }

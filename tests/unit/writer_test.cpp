@@ -1,6 +1,7 @@
 // The writer's placeholders and its refusal to lose a write.
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <cstdio>
 #include <string>
 
@@ -22,15 +23,61 @@ TEST(Writer, PreludeThenPatchedPlaceholdersKeepTheirWidth) {
   const Placeholder outer = out.WritePlaceholder("%3ld", 0);
   out.WriteFormatted(")\n");
   const Placeholder inner = out.WritePlaceholder("%4ld", 0);
-  // Enough text after the placeholders to pass the flush threshold.
-  for (int i = 0; i < 20000; ++i) out.WriteFormatted("%d,", i % 10);
+  // Enough text after the placeholders to pass the flush threshold, and to
+  // make the buffer grow while they are open.
+  for (int i = 0; i < 100000; ++i) out.WriteFormatted("%d,", i % 10);
   out.PatchPlaceholder(inner, "%4ld", 1234);
   out.PatchPlaceholder(outer, "%3ld", 42);
   out.Finish();
   const std::string text = ReadFile(path);
   ASSERT_EQ(text.substr(0, std::string(kPrelude).size()), kPrelude);
   EXPECT_EQ(text.substr(std::string(kPrelude).size(), 16), "RSCS32( 42)\n1234");
-  EXPECT_EQ(text.size(), std::string(kPrelude).size() + 16 + 40000);
+  EXPECT_EQ(text.size(), std::string(kPrelude).size() + 16 + 200000);
+}
+
+TEST(Writer, PlaceholderThatReachesTheFlushThresholdStaysInMemory) {
+  const std::string path = WriteSourceFile("threshold.rc", "");
+  ScriptWriter out;
+  ASSERT_TRUE(out.OpenOutput(path.c_str()));
+  // The placeholder's own text takes the buffer past 64 KiB.
+  const std::string filler((1 << 16) - 1 - std::string(kPrelude).size(), '.');
+  out.WriteText(filler.data(), filler.size());
+  const Placeholder count = out.WritePlaceholder("%3ld", 0);
+  out.PatchPlaceholder(count, "%3ld", 7);
+  out.Finish();
+  EXPECT_EQ(ReadFile(path).substr((1 << 16) - 1), "  7");
+}
+
+TEST(Writer, ConversionsAreLaidOutAsPrintfDoes) {
+  // The writer lays numbers out itself; every form the script uses must come
+  // out as the C library writes it.
+  const std::string path = WriteSourceFile("conversions.rc", "");
+  ScriptWriter out;
+  ASSERT_TRUE(out.OpenOutput(path.c_str()));
+  std::string expected = kPrelude;
+  char text[128];
+  auto expect = [&](int length) { expected.append(text, static_cast<std::size_t>(length)); };
+  for (const int value : {0, 7, -7, 255, 4096, -32768, 65535, INT_MAX, INT_MIN}) {
+    for (const char* format : {"%d|", "%4d|", "%04d|", "%hd|", "%02X|", "%x|", "%04hx|", "%c|"}) {
+      out.WriteFormatted(format, value);
+      expect(std::snprintf(text, sizeof text, format, value));
+    }
+  }
+  for (const long value : {0L, 42L, -42L, 999L, 12345L, LONG_MAX, LONG_MIN}) {
+    for (const char* format : {"\t%ldL, \n", "%3ld", "%4ld", "%lX"}) {
+      out.WriteFormatted(format, value);
+      expect(std::snprintf(text, sizeof text, format, value));
+    }
+  }
+  out.WriteFormatted("%s|%5s|%3c|%%|%d  %s  DISCARDABLE\n", "Vorl", "ab", 'x', 16000, "TzAv");
+  expect(std::snprintf(text, sizeof text, "%s|%5s|%3c|%%|%d  %s  DISCARDABLE\n", "Vorl", "ab", 'x',
+                       16000, "TzAv"));
+  // Conversions the program never uses stand as written; an empty format writes nothing.
+  const char* unused[] = {"%q|", "%-3d|", "", "%3"};
+  for (const char* format : unused) out.WriteFormatted(format, 1);
+  expected += "%q|%-3d|%3";
+  out.Finish();
+  EXPECT_EQ(ReadFile(path), expected);
 }
 
 TEST(Writer, LongTextArrivesWholeAndAWideValueNeverWidensItsPlaceholder) {
