@@ -3,8 +3,6 @@
 # changes in its own objects, so two runs never share state. clang-tidy checks
 # every source file of src/ that the given build compiles, with that build's
 # compile commands (configure it with -DCMAKE_EXPORT_COMPILE_COMMANDS=ON).
-# The one exception is marked where it stands: the platform layer's failing
-# disk for tests, one per thread, which the program never sets.
 #
 #   tidy_check.sh <build folder>
 set -euo pipefail

@@ -7,10 +7,6 @@ namespace platform {
 
 namespace {
 
-/// The calling thread's disk: sound, unless a test made it fail.
-// NOLINTNEXTLINE(cppcoreguidelines-avoid-non-const-global-variables): the test seam, one per thread
-thread_local DiskFaults tDiskFaults;
-
 /// How many of `size` bytes the disk moves now out of what `budget` leaves;
 /// 0 when the disk fails.
 std::size_t WithinBudget(std::size_t budget, std::size_t size) {
@@ -22,9 +18,10 @@ void Spend(std::size_t& budget, std::size_t moved) {
   if (budget != DiskFaults::kUnlimited) budget -= moved;
 }
 
-}  // namespace
+/// Whether closing a file fails on this disk.
+bool CloseFails(const DiskFaults* faults) { return faults != nullptr && faults->failClose; }
 
-void SetDiskFaultsForTesting(const DiskFaults& faults) { tDiskFaults = faults; }
+}  // namespace
 
 }  // namespace platform
 
@@ -75,9 +72,10 @@ std::wstring WidePath(const char* path) {
   return L"\\\\?\\" + full;
 }
 
-/// ReadFile on the calling thread's disk.
-bool ReadFromDisk(HANDLE handle, void* buffer, DWORD size, DWORD& read) {
-  std::size_t& budget = tDiskFaults.readableBytes;
+/// ReadFile on the file's disk: a sound one without `faults`.
+bool ReadFromDisk(HANDLE handle, void* buffer, DWORD size, DWORD& read, DiskFaults* faults) {
+  std::size_t sound = DiskFaults::kUnlimited;
+  std::size_t& budget = faults != nullptr ? faults->readableBytes : sound;
   read = 0;
   size = static_cast<DWORD>(WithinBudget(budget, size));
   if (size == 0) {
@@ -89,9 +87,11 @@ bool ReadFromDisk(HANDLE handle, void* buffer, DWORD size, DWORD& read) {
   return true;
 }
 
-/// WriteFile on the calling thread's disk.
-bool WriteToDisk(HANDLE handle, const void* bytes, DWORD size, DWORD& written) {
-  std::size_t& budget = tDiskFaults.writableBytes;
+/// WriteFile on the file's disk: a sound one without `faults`.
+bool WriteToDisk(HANDLE handle, const void* bytes, DWORD size, DWORD& written,
+                 DiskFaults* faults) {
+  std::size_t sound = DiskFaults::kUnlimited;
+  std::size_t& budget = faults != nullptr ? faults->writableBytes : sound;
   written = 0;
   size = static_cast<DWORD>(WithinBudget(budget, size));
   if (size == 0) {
@@ -132,7 +132,8 @@ bool IsDiskFile(HANDLE handle, BY_HANDLE_FILE_INFORMATION& info) {
 
 }  // namespace
 
-std::unique_ptr<InputFile> InputFile::Open(const char* path, InputRule rule) {
+std::unique_ptr<InputFile> InputFile::Open(const char* path, InputRule rule,
+                                           DiskFaults* faults) {
   // Opening does not wait on Windows (not even for a pipe or the console), so
   // the rule is checked on the open handle. A directory does not open without
   // FILE_FLAG_BACKUP_SEMANTICS.
@@ -145,7 +146,7 @@ std::unique_ptr<InputFile> InputFile::Open(const char* path, InputRule rule) {
     CloseHandle(handle);
     return nullptr;
   }
-  return std::unique_ptr<InputFile>(new InputFile(Native(handle)));
+  return std::unique_ptr<InputFile>(new InputFile(Native(handle), faults));
 }
 
 InputFile::~InputFile() { CloseHandle(Win(handle_)); }
@@ -154,7 +155,8 @@ bool InputFile::Fill() {
   if (ended_) return false;
   DWORD n = 0;
   // A pipe whose writer has gone reports an error: that too is the end.
-  if (!ReadFromDisk(Win(handle_), buffer_.get(), static_cast<DWORD>(kBufferSize), n) || n == 0) {
+  if (!ReadFromDisk(Win(handle_), buffer_.get(), static_cast<DWORD>(kBufferSize), n, faults_) ||
+      n == 0) {
     ended_ = true;
     return false;
   }
@@ -178,11 +180,11 @@ bool InputFile::IsSameFileAs(const char* path) const {
   return same;
 }
 
-std::unique_ptr<OutputFile> OutputFile::Create(const char* path) {
+std::unique_ptr<OutputFile> OutputFile::Create(const char* path, DiskFaults* faults) {
   const HANDLE handle =
       OpenPath(path, GENERIC_WRITE, FILE_SHARE_READ, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL);
   if (handle == INVALID_HANDLE_VALUE) return nullptr;
-  return std::unique_ptr<OutputFile>(new OutputFile(Native(handle)));
+  return std::unique_ptr<OutputFile>(new OutputFile(Native(handle), faults));
 }
 
 OutputFile::~OutputFile() {
@@ -194,7 +196,7 @@ bool OutputFile::Write(const void* data, std::size_t size) {
   while (size > 0) {
     const DWORD piece = size < (1u << 30) ? static_cast<DWORD>(size) : (1u << 30);
     DWORD n = 0;
-    if (!WriteToDisk(Win(handle_), bytes, piece, n) || n == 0) return false;
+    if (!WriteToDisk(Win(handle_), bytes, piece, n, faults_) || n == 0) return false;
     bytes += n;
     size -= n;
   }
@@ -204,7 +206,7 @@ bool OutputFile::Write(const void* data, std::size_t size) {
 bool OutputFile::Close() {
   if (!open_) return true;
   open_ = false;
-  return CloseHandle(Win(handle_)) != 0 && !tDiskFaults.failClose;
+  return CloseHandle(Win(handle_)) != 0 && !CloseFails(faults_);
 }
 
 bool IsRegularFileItself(const char* path) {
@@ -247,9 +249,10 @@ namespace {
 
 int Descriptor(NativeHandle handle) { return static_cast<int>(handle); }
 
-/// read(2) on the calling thread's disk.
-ssize_t ReadFromDisk(int fd, void* buffer, std::size_t size) {
-  std::size_t& budget = tDiskFaults.readableBytes;
+/// read(2) on the file's disk: a sound one without `faults`.
+ssize_t ReadFromDisk(int fd, void* buffer, std::size_t size, DiskFaults* faults) {
+  std::size_t sound = DiskFaults::kUnlimited;
+  std::size_t& budget = faults != nullptr ? faults->readableBytes : sound;
   size = WithinBudget(budget, size);
   if (size == 0) {
     errno = EIO;
@@ -260,9 +263,10 @@ ssize_t ReadFromDisk(int fd, void* buffer, std::size_t size) {
   return n;
 }
 
-/// write(2) on the calling thread's disk.
-ssize_t WriteToDisk(int fd, const void* bytes, std::size_t size) {
-  std::size_t& budget = tDiskFaults.writableBytes;
+/// write(2) on the file's disk: a sound one without `faults`.
+ssize_t WriteToDisk(int fd, const void* bytes, std::size_t size, DiskFaults* faults) {
+  std::size_t sound = DiskFaults::kUnlimited;
+  std::size_t& budget = faults != nullptr ? faults->writableBytes : sound;
   size = WithinBudget(budget, size);
   if (size == 0) {
     errno = ENOSPC;
@@ -275,7 +279,8 @@ ssize_t WriteToDisk(int fd, const void* bytes, std::size_t size) {
 
 }  // namespace
 
-std::unique_ptr<InputFile> InputFile::Open(const char* path, InputRule rule) {
+std::unique_ptr<InputFile> InputFile::Open(const char* path, InputRule rule,
+                                           DiskFaults* faults) {
   struct stat info;
   // A pipe is refused before it is opened: opening it would wait for a writer.
   if (rule == InputRule::kRegularFile && (stat(path, &info) != 0 || !S_ISREG(info.st_mode)))
@@ -288,7 +293,7 @@ std::unique_ptr<InputFile> InputFile::Open(const char* path, InputRule rule) {
     close(fd);
     return nullptr;
   }
-  return std::unique_ptr<InputFile>(new InputFile(fd));
+  return std::unique_ptr<InputFile>(new InputFile(fd, faults));
 }
 
 InputFile::~InputFile() { close(Descriptor(handle_)); }
@@ -296,7 +301,7 @@ InputFile::~InputFile() { close(Descriptor(handle_)); }
 bool InputFile::Fill() {
   if (ended_) return false;
   for (;;) {
-    const ssize_t n = ReadFromDisk(Descriptor(handle_), buffer_.get(), kBufferSize);
+    const ssize_t n = ReadFromDisk(Descriptor(handle_), buffer_.get(), kBufferSize, faults_);
     if (n < 0 && errno == EINTR) continue;  // GCOVR_EXCL_BR_LINE: a signal mid-call, which no test can time
     if (n <= 0) {
       ended_ = true;
@@ -314,10 +319,10 @@ bool InputFile::IsSameFileAs(const char* path) const {
   return other.st_dev == self.st_dev && other.st_ino == self.st_ino;
 }
 
-std::unique_ptr<OutputFile> OutputFile::Create(const char* path) {
+std::unique_ptr<OutputFile> OutputFile::Create(const char* path, DiskFaults* faults) {
   const int fd = open(path, O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
   if (fd < 0) return nullptr;
-  return std::unique_ptr<OutputFile>(new OutputFile(fd));
+  return std::unique_ptr<OutputFile>(new OutputFile(fd, faults));
 }
 
 OutputFile::~OutputFile() {
@@ -327,7 +332,7 @@ OutputFile::~OutputFile() {
 bool OutputFile::Write(const void* data, std::size_t size) {
   const auto* bytes = static_cast<const unsigned char*>(data);
   while (size > 0) {
-    const ssize_t n = WriteToDisk(Descriptor(handle_), bytes, size);
+    const ssize_t n = WriteToDisk(Descriptor(handle_), bytes, size, faults_);
     if (n < 0 && errno == EINTR) continue;  // GCOVR_EXCL_BR_LINE: a signal mid-call, which no test can time
     if (n <= 0) return false;
     bytes += n;
@@ -339,7 +344,7 @@ bool OutputFile::Write(const void* data, std::size_t size) {
 bool OutputFile::Close() {
   if (!open_) return true;
   open_ = false;
-  return close(Descriptor(handle_)) == 0 && !tDiskFaults.failClose;
+  return close(Descriptor(handle_)) == 0 && !CloseFails(faults_);
 }
 
 bool IsRegularFileItself(const char* path) {

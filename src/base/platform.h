@@ -25,12 +25,31 @@ enum class InputRule {
   kRegularFile,   ///< an included file: a regular file only (a pipe could block the run)
 };
 
+/// For tests only: a disk that fails on demand, so that a test reaches every
+/// error path of reading and writing. The program never makes one; a test
+/// hands one to the files of a run, which share its budgets, so runs that are
+/// not given one meet a sound disk.
+struct DiskFaults {
+  static constexpr std::size_t kUnlimited = SIZE_MAX;
+  /// Bytes that output files still take: a write that reaches past them puts
+  /// what fits and then fails, as on a full disk.
+  std::size_t writableBytes = kUnlimited;
+  /// Bytes that input files still give: a read past them fails, as on a
+  /// damaged disk.
+  std::size_t readableBytes = kUnlimited;
+  /// Whether closing an output file fails, as where a lost write is reported
+  /// only when the file is closed.
+  bool failClose = false;
+};
+
 /// A file opened for reading, read in large pieces and handed out as runs of
 /// the bytes read, without any locking.
 class InputFile {
  public:
   /// Null when the path cannot be opened for reading or breaks the rule.
-  static std::unique_ptr<InputFile> Open(const char* path, InputRule rule);
+  /// Reads go to `faults` when a test gives one.
+  static std::unique_ptr<InputFile> Open(const char* path, InputRule rule,
+                                         DiskFaults* faults = nullptr);
   ~InputFile();
   InputFile(const InputFile&) = delete;
   InputFile& operator=(const InputFile&) = delete;
@@ -49,12 +68,13 @@ class InputFile {
   bool IsSameFileAs(const char* path) const;
 
  private:
-  explicit InputFile(NativeHandle handle) : handle_(handle) {}
+  InputFile(NativeHandle handle, DiskFaults* faults) : handle_(handle), faults_(faults) {}
   /// Reads the next piece; false at the end of the file or on an error.
   bool Fill();
 
   static constexpr std::size_t kBufferSize = 1 << 16;
   NativeHandle handle_;
+  DiskFaults* faults_;
   std::size_t next_ = 0;
   std::size_t end_ = 0;
   bool ended_ = false;
@@ -65,8 +85,9 @@ class InputFile {
 /// straight to the system, so an error is seen by the write that causes it.
 class OutputFile {
  public:
-  /// Null when the file cannot be created.
-  static std::unique_ptr<OutputFile> Create(const char* path);
+  /// Null when the file cannot be created. Writes go to `faults` when a test
+  /// gives one.
+  static std::unique_ptr<OutputFile> Create(const char* path, DiskFaults* faults = nullptr);
   /// Closes the file if Close was not called; errors are then ignored.
   ~OutputFile();
   OutputFile(const OutputFile&) = delete;
@@ -78,8 +99,9 @@ class OutputFile {
   bool Close();
 
  private:
-  explicit OutputFile(NativeHandle handle) : handle_(handle) {}
+  OutputFile(NativeHandle handle, DiskFaults* faults) : handle_(handle), faults_(faults) {}
   NativeHandle handle_;
+  DiskFaults* faults_;
   bool open_ = true;
 };
 
@@ -93,26 +115,5 @@ bool RemoveFile(const char* path);
 /// Makes standard output and standard error write their bytes unchanged (no
 /// line-end translation), so messages read the same on every platform.
 void UseBinaryStandardStreams();
-
-/// For tests only: a disk that fails on demand, so that a test reaches every
-/// error path of reading and writing. The program never sets one; a test sets
-/// it for the files that its own thread reads and writes, so runs on other
-/// threads meet a sound disk.
-struct DiskFaults {
-  static constexpr std::size_t kUnlimited = SIZE_MAX;
-  /// Bytes that output files still take: a write that reaches past them puts
-  /// what fits and then fails, as on a full disk.
-  std::size_t writableBytes = kUnlimited;
-  /// Bytes that input files still give: a read past them fails, as on a
-  /// damaged disk.
-  std::size_t readableBytes = kUnlimited;
-  /// Whether closing an output file fails, as where a lost write is reported
-  /// only when the file is closed.
-  bool failClose = false;
-};
-
-/// Gives the calling thread's files `faults` from now on (DiskFaults() is a
-/// sound disk again).
-void SetDiskFaultsForTesting(const DiskFaults& faults);
 
 }  // namespace platform

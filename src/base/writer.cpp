@@ -14,8 +14,8 @@
 
 #include "base/diagnostics.h"
 
-bool ScriptWriter::OpenOutput(const char* path) {
-  file_ = platform::OutputFile::Create(path);
+bool ScriptWriter::OpenOutput(const char* path, platform::DiskFaults* faults) {
+  file_ = platform::OutputFile::Create(path, faults);
   if (!file_) {
     PrintStdout("Unable to open output file %s\n", path);
     return false;

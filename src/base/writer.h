@@ -31,7 +31,7 @@ class ScriptWriter {
   /// Creates the script (existing content discarded), records its path for
   /// Discard and writes the macro prelude. When it cannot be created:
   /// "Unable to open output file %s\n" on standard output and false.
-  bool OpenOutput(const char* path);
+  bool OpenOutput(const char* path, platform::DiskFaults* faults = nullptr);
 
   /// Formatted text, as printf writes it, for the conversions the script's
   /// lines are made of: %d, %x, %X, %c, %s and %%, with the flag 0, a width,

@@ -74,7 +74,8 @@ Run::Run(std::string_view text, int language)
 
 void Run::OpenInput() {
   if (readsText_) return;
-  mainInput_ = platform::InputFile::Open(inputPath_.c_str(), platform::InputRule::kNotDirectory);
+  mainInput_ = platform::InputFile::Open(inputPath_.c_str(), platform::InputRule::kNotDirectory,
+                                         diskFaults_);
   if (!mainInput_) FatalErrorFormatted("Unable to open input file: %s\n", inputPath_.c_str());
   lexer_.StartSource(SourceReader(mainInput_.get()));
 }
@@ -100,7 +101,7 @@ int Run::Convert(const char* outputPath) {
     PrintStdout("Output file is the input file: %s\n", outputPath);
     return 1;
   }
-  if (!script_.OpenOutput(outputPath)) return 1;
+  if (!script_.OpenOutput(outputPath, diskFaults_)) return 1;
   return Attempt([&] {
     ParseStatements();
     script_.Finish();

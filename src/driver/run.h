@@ -51,6 +51,10 @@ class Run {
   /// read (a directory neither). A run over text has its source from the start.
   void OpenInput();
 
+  /// For tests: the files the run opens from now on read and write through
+  /// `faults`, a disk that fails on demand (the test keeps it alive).
+  void SetDiskFaultsForTesting(platform::DiskFaults* faults) { diskFaults_ = faults; }
+
   /// The lexer, for whoever drives the source on its own (tests, benchmarks).
   Lexer& lexer() { return lexer_; }
 
@@ -82,4 +86,6 @@ class Run {
   /// Included files open below the main file.
   int includeDepth_ = 0;
   Dependencies dependencies_;
+  /// A failing disk that a test gave the run; none in the program.
+  platform::DiskFaults* diskFaults_ = nullptr;
 };

@@ -114,7 +114,7 @@ void Run::IncludeDirective() {
 void Run::IncludeFile(const char* path) {
   // Only a regular file is read: a directory, a pipe or a device is treated
   // like a missing file (a pipe could otherwise block the run).
-  auto file = platform::InputFile::Open(path, platform::InputRule::kRegularFile);
+  auto file = platform::InputFile::Open(path, platform::InputRule::kRegularFile, diskFaults_);
   if (file == nullptr) {
     PrintStdout("Warning:Unable to open include file \"%s\"\n", path);
     return;

@@ -19,17 +19,6 @@
 
 namespace {
 
-/// The calling thread's disk fails as `faults` says while this lives.
-class FailingDisk {
- public:
-  explicit FailingDisk(const platform::DiskFaults& faults) {
-    platform::SetDiskFaultsForTesting(faults);
-  }
-  ~FailingDisk() { platform::SetDiskFaultsForTesting(platform::DiskFaults()); }
-  FailingDisk(const FailingDisk&) = delete;
-  FailingDisk& operator=(const FailingDisk&) = delete;
-};
-
 platform::DiskFaults WritableBytes(std::size_t bytes) {
   platform::DiskFaults faults;
   faults.writableBytes = bytes;
@@ -73,11 +62,9 @@ long WriteFailureLine(const std::string& err, const std::string& output) {
 /// Returns that line.
 long ExpectWriteFailure(::Run& run, const std::string& output, std::size_t writable,
                         const std::string& what) {
-  Conversion failed;
-  {
-    FailingDisk disk(WritableBytes(writable));
-    failed = ConvertWith(run, output);
-  }
+  platform::DiskFaults disk = WritableBytes(writable);
+  run.SetDiskFaultsForTesting(&disk);
+  const Conversion failed = ConvertWith(run, output);
   EXPECT_EQ(failed.status, 1) << what << " at byte " << writable;
   EXPECT_EQ(failed.out, "") << what << " at byte " << writable;
   EXPECT_FALSE(failed.outputExists) << what << " at byte " << writable;
@@ -97,22 +84,18 @@ TEST(FailingDisk, WriteFailsAtEveryByteOfTheExamplesScripts) {
       ExpectWriteFailure(run, output, writable, name);
     }
     // A disk that takes the whole script writes it whole.
-    {
-      FailingDisk disk(WritableBytes(whole.script.size()));
-      ::Run run(ExamplePath(name));
-      const Conversion exact = ConvertWith(run, output);
-      EXPECT_EQ(exact.status, 0) << name;
-      EXPECT_EQ(exact.script, whole.script) << name;
-    }
+    platform::DiskFaults exactDisk = WritableBytes(whole.script.size());
+    ::Run exactRun(ExamplePath(name));
+    exactRun.SetDiskFaultsForTesting(&exactDisk);
+    const Conversion exact = ConvertWith(exactRun, output);
+    EXPECT_EQ(exact.status, 0) << name;
+    EXPECT_EQ(exact.script, whole.script) << name;
     // A disk that reports the lost write only when the file is closed.
     platform::DiskFaults atClose;
     atClose.failClose = true;
-    Conversion closed;
-    {
-      FailingDisk disk(atClose);
-      ::Run run(ExamplePath(name));
-      closed = ConvertWith(run, output);
-    }
+    ::Run closedRun(ExamplePath(name));
+    closedRun.SetDiskFaultsForTesting(&atClose);
+    const Conversion closed = ConvertWith(closedRun, output);
     EXPECT_EQ(closed.status, 1) << name;
     EXPECT_FALSE(closed.outputExists) << name;
     EXPECT_GE(WriteFailureLine(closed.err, output), 0) << name << ": " << closed.err;
@@ -153,12 +136,10 @@ TEST(FailingDisk, WriteFailsInEveryPieceOfALargeScript) {
 /// must read as `expected`, a sound run over the text cut there.
 void ExpectReadsAsCut(const std::string& path, std::size_t readable, const Conversion& expected,
                       const std::string& output) {
-  Conversion cut;
-  {
-    FailingDisk disk(ReadableBytes(readable));
-    ::Run run(path);
-    cut = ConvertWith(run, output);
-  }
+  platform::DiskFaults disk = ReadableBytes(readable);
+  ::Run run(path);
+  run.SetDiskFaultsForTesting(&disk);
+  const Conversion cut = ConvertWith(run, output);
   EXPECT_EQ(cut.status, expected.status) << path << " cut at " << readable;
   EXPECT_EQ(cut.out, expected.out) << path << " cut at " << readable;
   EXPECT_EQ(cut.err, expected.err) << path << " cut at " << readable;
