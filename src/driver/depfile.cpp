@@ -56,18 +56,33 @@ bool IsRunFile(const std::string& path, const std::vector<std::string>& runFiles
   });
 }
 
+/// Writes `text` as the whole content of the file at `path`.
+bool WriteWhole(const std::string& path, const std::string& text) {
+  std::FILE* file = std::fopen(path.c_str(), "wb");
+  if (file == nullptr) return false;
+  const bool written = std::fwrite(text.data(), 1, text.size(), file) == text.size();
+  return std::fclose(file) == 0 && written;
+}
+
 /// Writes `text` as the whole of a new file at `path`, then renames it to
 /// `target`. On any failure the new file is removed again.
 bool WriteAndRename(const std::string& path, const std::string& text, const char* target) {
-  std::FILE* file = std::fopen(path.c_str(), "wb");
-  if (file == nullptr) return false;
-  bool written = std::fwrite(text.data(), 1, text.size(), file) == text.size();
-  written = std::fclose(file) == 0 && written;
+  const bool written = WriteWhole(path, text);
   std::error_code error;
   if (written) fs::rename(path, target, error);
   if (written && !error) return true;
   fs::remove(path, error);
   return false;
+}
+
+/// Whether `path` names a device or a pipe: such a file is written as it
+/// stands, since renaming over it would put a regular file in its place (a
+/// dependency file sent to /dev/null must leave the device a device).
+bool IsDeviceOrPipe(const char* path) {
+  std::error_code error;
+  const fs::file_status status = fs::status(path, error);
+  return !error && fs::exists(status) && !fs::is_regular_file(status) &&
+         !fs::is_directory(status);
 }
 
 }  // namespace
@@ -91,7 +106,9 @@ void Dependencies::WriteDependencyFile(const char* input, const char* output) co
   rule += "\n";
 
   const std::string temporary = std::string(target) + ".tmp";
-  if (IsRunFile(target, runFiles) || IsRunFile(temporary, runFiles) ||
-      !WriteAndRename(temporary, rule, target))
-    FatalErrorFormatted("Unable to write dependency file %s\n", target);
+  const bool written = IsDeviceOrPipe(target)
+                           ? WriteWhole(target, rule)
+                           : !IsRunFile(target, runFiles) && !IsRunFile(temporary, runFiles) &&
+                                 WriteAndRename(temporary, rule, target);
+  if (!written) FatalErrorFormatted("Unable to write dependency file %s\n", target);
 }

@@ -17,9 +17,9 @@ class Dependencies {
 
   /// At the end of a successful run: when VORLTOOL_DEPFILE is set and not
   /// empty, writes the rule there through a temporary file beside it that is
-  /// renamed over it, so a reader never sees part of a file. Any failure fails
-  /// the run with "Unable to write dependency file %s\n"; the temporary file
-  /// is removed.
+  /// renamed over it, so a reader never sees part of a file (a device or a
+  /// pipe is written as it stands). Any failure fails the run with
+  /// "Unable to write dependency file %s\n"; the temporary file is removed.
   void WriteDependencyFile(const char* input, const char* output) const;
 
  private:
