@@ -60,7 +60,9 @@ llvm-readobj --coff-exports "$dll" | grep -q 'Name: PluginMain$' ||
   fail "the DLL does not export PluginMain"
 
 # The reference: the same script compiled by llvm-rc with code page 1252.
-(cd "$scratch" && llvm-rc -C 1252 -fo reference.res "$script")
+# llvm-rc reads an absolute path such as /check/... as its /c option, so it
+# is given the script's name from the script's own folder.
+(cd "$(dirname "$script")" && llvm-rc -C 1252 -fo "$scratch/reference.res" "$(basename "$script")")
 for resource in "VORL 16100" "LSTR 16101"; do
   read -r type id <<<"$resource"
   in_dll=$(llvm-readobj --coff-resources "$dll" |
