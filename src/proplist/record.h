@@ -6,6 +6,8 @@
 #include <cstddef>
 #include <span>
 
+#include "base/script_format.h"
+
 /// A name a property accepts and the bits (or byte) it stands for.
 struct NamedBits {
   const char* name;
@@ -38,8 +40,8 @@ struct RecordShape;
 /// A property whose value is one length-prefixed string: Name, Category, the
 /// host's match name and support address.
 struct LengthPrefixedProperty {
-  const char* parser;   ///< the name its messages begin with
-  const char* keyLine;  ///< key, id and length lines; %d takes the padded length
+  const char* parser;          ///< the name its messages begin with
+  ScriptFormat<int> keyLine;   ///< key, id and length lines; %d takes the padded length
   /// Its row, which says whether the length byte counts the bytes the escapes
   /// stand for (the host's strings) or the characters they are written with
   /// (Name, Category).
@@ -54,7 +56,8 @@ int CountEscapeExtras(const char* text);
 /// escapes appended, and the record's length field.
 constexpr std::size_t kStringFieldSize = 300;
 struct StringField {
-  char text[kStringFieldSize] = {};
+  char text[kStringFieldSize];  ///< terminated at `size`
+  std::size_t size = 0;
   int length = 0;
 };
 
