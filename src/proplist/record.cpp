@@ -88,6 +88,14 @@ StringField BuildZeroTerminatedField(const char* text) {
   return field;
 }
 
+StringField BuildTerminologyField(const char* text) {
+  StringField field = FieldFromText(text);
+  const int escapes = field.size % 2 == 0 ? 4 : 1;
+  field.length = static_cast<int>(field.size) + escapes;
+  AppendZeroEscapes(field, escapes);
+  return field;
+}
+
 void PropertyList::ExpectToken(int tokenClass, const char* parser, const char* what) {
   GetToken();
   if (pToken->eClass != tokenClass) FailIn(parser, what);

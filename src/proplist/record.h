@@ -64,3 +64,8 @@ struct StringField {
 /// Zero-terminated field (entry points): the terminator, then padding to a
 /// whole number of 32-bit words.
 StringField BuildZeroTerminatedField(const char* text);
+
+/// The terminology's string part: the terminator, padded to an even length
+/// (one "\0" when the text's length is odd, four when it is even); its
+/// length is the part's size in bytes.
+StringField BuildTerminologyField(const char* text);
