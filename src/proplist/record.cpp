@@ -11,7 +11,7 @@
 namespace {
 
 /// The bits `name` stands for in `table`; 0 for a name the table does not hold.
-unsigned BitsOfName(std::span<const NamedBits> table, const char* name) {
+unsigned BitsOfName(std::span<const NamedBits> table, std::string_view name) {
   const NamedBits* entry = FindName(table, name);
   return entry ? entry->bits : 0;
 }
@@ -47,9 +47,10 @@ void PadLengthPrefixedField(StringField& field, int byteCount) {
 
 }  // namespace
 
-const NamedBits* FindName(std::span<const NamedBits> table, const char* name) {
+const NamedBits* FindName(std::span<const NamedBits> table, std::string_view name) {
+  // Names of another length are passed over without comparing their text.
   for (const NamedBits& entry : table)
-    if (std::strcmp(entry.name, name) == 0) return &entry;
+    if (entry.name == name) return &entry;
   return nullptr;
 }
 

@@ -5,17 +5,19 @@
 
 #include <cstddef>
 #include <span>
+#include <string_view>
 
 #include "base/script_format.h"
 
-/// A name a property accepts and the bits (or byte) it stands for.
+/// A name a property accepts and the bits (or byte) it stands for. Names are
+/// string literals, so `name.data()` is a C string too.
 struct NamedBits {
-  const char* name;
+  std::string_view name;
   unsigned bits;
 };
 
 /// The entry of `table` whose name is `name`, or null.
-const NamedBits* FindName(std::span<const NamedBits> table, const char* name);
+const NamedBits* FindName(std::span<const NamedBits> table, std::string_view name);
 
 /// How a list of flag names is read: names outside the table set nothing.
 struct FlagList {
