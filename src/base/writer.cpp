@@ -57,7 +57,7 @@ void ScriptWriter::WriteFormattedAtRunTime(const char* format, ...) {
           static_cast<const char*>(std::memchr(p, '%', static_cast<std::size_t>(end - p)));
       const char* const textEnd = percent ? percent : end;
       const auto length = static_cast<std::size_t>(textEnd - p);
-      CopyText(Room(length), p, length);
+      CopyShort(Room(length), p, length);
       used_ += length;
       p = textEnd;
       if (p == end) break;

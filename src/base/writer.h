@@ -12,6 +12,7 @@
 
 #include "base/platform.h"
 #include "base/script_format.h"
+#include "base/short_copy.h"
 
 /// A fixed-width number written now and overwritten later. While a placeholder
 /// is open the writer keeps everything from it on in memory, so patching works
@@ -144,7 +145,7 @@ class ScriptWriter {
 
   /// Each lays out one piece at `out` and returns where it ends.
   static char* LayOutText(char* out, std::string_view text) {
-    if (!text.empty()) CopyText(out, text.data(), text.size());
+    CopyShort(out, text.data(), text.size());
     return out + text.size();
   }
   static char* LayOut(char* out, const FormatConversion& conversion, std::string_view text) {
@@ -186,25 +187,6 @@ class ScriptWriter {
                             bool upper, std::size_t width, char pad);
   /// `length` bytes, padded on the left with spaces to `width`.
   static char* LayOutPadded(char* out, const char* text, std::size_t length, std::size_t width);
-  /// Copies `length` bytes (at least one); short runs, which are most of
-  /// them, by a few fixed-size moves instead of a call.
-  static void CopyText(char* out, const char* text, std::size_t length) {
-    if (length > 16) {
-      std::memcpy(out, text, length);
-    } else if (length >= 8) {
-      // Two moves of eight bytes that overlap in the middle.
-      std::memcpy(out, text, 8);
-      std::memcpy(out + length - 8, text + length - 8, 8);
-    } else if (length >= 4) {
-      std::memcpy(out, text, 4);
-      std::memcpy(out + length - 4, text + length - 4, 4);
-    } else {
-      out[0] = text[0];
-      out[length / 2] = text[length / 2];
-      out[length - 1] = text[length - 1];
-    }
-  }
-
   /// The format read as it is written, on every write.
   void WriteFormattedAtRunTime(const char* format, ...);
   [[noreturn]] void FailWrite() const;

@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "base/diagnostics.h"
+#include "base/short_copy.h"
 
 namespace {
 
@@ -158,38 +159,41 @@ int Lexer::VORL_GetKeywordOrLabel(int byte) {
   // A directive's name and a #define's macro name are never replaced.
   const bool afterDirective = token_.eClass == TOK_DIRECTIVE;
   token_.line = source_.CurrentLine();
-  int stored = 0;
+  constexpr auto kMostBytes = static_cast<std::size_t>(kIdentMax);
+  std::size_t stored = 0;
+  bool doubleByte = false;
   {
     LineCursor cursor(source_);
-    while ((locale_.IsIdentChar(byte) || byte == '_') && stored < kIdentMax) {
+    while ((locale_.IsIdentChar(byte) || byte == '_') && stored < kMostBytes) {
       identBuffer_[stored++] = static_cast<char>(byte);
       if (locale_.IsLeadByte(byte)) {
         identBuffer_[stored++] = static_cast<char>(cursor.Next());
+        doubleByte = true;
       } else {
         // The plain bytes that follow, in one go.
-        const auto run = TakeRun(cursor, kWordRun, static_cast<std::size_t>(kIdentMax - stored));
-        std::memcpy(identBuffer_ + stored, run.data(), run.size());
-        stored += static_cast<int>(run.size());
+        const auto run = TakeRun(cursor, kWordRun, kMostBytes - stored);
+        CopyShort(identBuffer_ + stored, reinterpret_cast<const char*>(run.data()), run.size());
+        stored += run.size();
       }
       byte = cursor.Next();
     }
+    cursor.Unget();
   }
   identBuffer_[stored] = '\0';
-  source_.UngetCharacter();
   token_.name = identBuffer_;
 
   // The second byte of a double-byte character may be a zero byte, which
-  // ends the word as a C string; no keyword holds a byte above 127, so the
-  // word's bytes from there on never make one either way.
-  if (const int32_t keyword = KeywordClass(identBuffer_, static_cast<std::size_t>(stored));
-      keyword != TOK_NONE) {
+  // ends the word as a C string (and so as a macro name); no keyword holds a
+  // byte above 127, so the word's bytes from there on never make one either way.
+  if (const int32_t keyword = KeywordClass(identBuffer_, stored); keyword != TOK_NONE) {
     token_.eClass = keyword;
     if (token_.eClass == TOK_INCLUDE) token_.code[0] = '\0';
     return kTokenDone;
   }
   token_.eClass = TOK_IDENT;
   if (afterDirective) return kTokenDone;
-  if (const Macro* macro = macros_.LookupMacro(identBuffer_)) {
+  const std::size_t nameLength = doubleByte ? std::strlen(identBuffer_) : stored;
+  if (const Macro* macro = macros_.LookupMacro({identBuffer_, nameLength})) {
     if (macro->kind == kMacroString) {
       // The text goes where the latest string lives; the format result holds less.
       const std::size_t room =
