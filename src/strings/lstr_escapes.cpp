@@ -86,6 +86,11 @@ void DecodeLStrEscapes(char* element, const Locale& locale) {
     ++pos;
     if (locale.IsLeadByte(settled) && pos < length) ++pos;
     // The bytes that are neither a backslash nor a lead byte, in one go.
+    if (!locale.HasLeadBytes()) {
+      const auto* backslash =
+          static_cast<const char*>(std::memchr(element + pos, '\\', length - pos));
+      pos = backslash ? static_cast<std::size_t>(backslash - element) : length;
+    }
     while (pos < length && element[pos] != '\\' &&
            !locale.IsLeadByte(static_cast<unsigned char>(element[pos])))
       ++pos;
