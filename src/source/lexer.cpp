@@ -99,7 +99,7 @@ Lexer::Lexer(const Locale& locale) : locale_(locale) {
     const unsigned char stored = locale_.StringByte(static_cast<unsigned char>(byte));
     unsigned char run = 0;
     if ((locale_.IsIdentChar(byte) || byte == '_') && !lead) run |= kWordRun;
-    if (byte != '"' && stored != '\\' && !locale_.IsLeadByte(stored)) run |= kStringRun;
+    if (byte != '"' && byte != '\\' && stored == byte && !lead) run |= kStringRun;
     if (byte != '\n' && byte != '\r' && byte != kEndOfInput && !lead) run |= kLineCommentRun;
     if (byte != '\n' && byte != '*' && byte != kEndOfInput && !lead) run |= kBlockCommentRun;
     runClass_[byte] = run;
@@ -260,9 +260,9 @@ int Lexer::GetString(int) {
         }
       } else {
         // The plain bytes that follow, in one go.
-        for (const unsigned char plain :
-             TakeRun(cursor, kStringRun, static_cast<std::size_t>(kStringMax - stored)))
-          stringBuffer_[stored++] = static_cast<char>(locale_.StringByte(plain));
+        const auto run = TakeRun(cursor, kStringRun, static_cast<std::size_t>(kStringMax - stored));
+        CopyShort(stringBuffer_ + stored, reinterpret_cast<const char*>(run.data()), run.size());
+        stored += static_cast<int>(run.size());
       }
     }
   }
