@@ -6,6 +6,7 @@
 #include "base/writer.h"
 
 #include <algorithm>
+#include <array>
 #include <cstdarg>
 #include <cstddef>
 #include <cstring>
@@ -96,6 +97,28 @@ void ScriptWriter::WriteFormattedAtRunTime(const char* format, ...) {
   FlushWhenFull();
 }
 
+namespace {
+
+/// The two decimal digits of every number below 100.
+constexpr auto kDecimalPairs = [] {
+  std::array<char, 200> pairs{};
+  for (std::size_t n = 0; n < 100; ++n) {
+    pairs[2 * n] = static_cast<char>('0' + n / 10);
+    pairs[2 * n + 1] = static_cast<char>('0' + n % 10);
+  }
+  return pairs;
+}();
+
+/// Lays out `count` copies of `pad`; a short fill, the usual one, as one
+/// move of eight (the number laid out after it takes more room than that).
+char* Fill(char* out, std::size_t count, char pad) {
+  if (count > 8) return std::fill_n(out, count, pad);
+  std::memset(out, pad, 8);
+  return out + count;
+}
+
+}  // namespace
+
 char* ScriptWriter::LayOutNumber(char* out, unsigned long long magnitude, bool negative,
                                  unsigned base, bool upper, std::size_t width, char pad) {
   // The digits (at most 20) are laid out from the last, ending at the middle
@@ -111,18 +134,25 @@ char* ScriptWriter::LayOutNumber(char* out, unsigned long long magnitude, bool n
       magnitude >>= 4;
     } while (magnitude != 0);
   } else {
-    do {
-      *--first = static_cast<char>('0' + magnitude % 10);
-      magnitude /= 10;
-    } while (magnitude != 0);
+    // Two digits at a time.
+    for (; magnitude >= 100; magnitude /= 100) {
+      first -= 2;
+      std::memcpy(first, &kDecimalPairs[2 * (magnitude % 100)], 2);
+    }
+    if (magnitude >= 10) {
+      first -= 2;
+      std::memcpy(first, &kDecimalPairs[2 * magnitude], 2);
+    } else {
+      *--first = static_cast<char>('0' + magnitude);
+    }
   }
   const auto count = static_cast<std::size_t>(last - first);
   const std::size_t length = count + (negative ? 1 : 0);
   const std::size_t fill = width > length ? width - length : 0;
   // Spaces go before the sign, zeros after it.
-  if (pad == ' ') out = std::fill_n(out, fill, ' ');
+  if (pad == ' ') out = Fill(out, fill, ' ');
   if (negative) *out++ = '-';
-  if (pad == '0') out = std::fill_n(out, fill, '0');
+  if (pad == '0') out = Fill(out, fill, '0');
   std::memcpy(out, first, kMostDigits);
   return out + count;
 }
