@@ -97,11 +97,6 @@ StringField BuildTerminologyField(const char* text) {
   return field;
 }
 
-void PropertyList::ExpectToken(int tokenClass, const char* parser, const char* what) {
-  GetToken();
-  if (pToken->eClass != tokenClass) FailIn(parser, what);
-}
-
 void PropertyList::ExpectFourCharLiteral(const char* parser) {
   GetToken();
   if (!lexer_.IsFourCharLiteral()) FailIn(parser, "Type expected!");
