@@ -324,8 +324,12 @@ void Lexer::SkipBlockComment() {
 
 /// Passes over a line comment through its line feed or carriage return.
 void Lexer::SkipLineComment() {
+  // Without double-byte characters, the comment runs on to the next
+  // carriage return in the buffer, or to its last byte.
+  const bool plain = !locale_.HasLeadBytes();
   LineCursor cursor(source_);
   for (;;) {
+    if (plain) cursor.SkipBefore('\r');
     const int byte = cursor.Next();
     if (byte == kEndOfInput) {
       cursor.Unget();
