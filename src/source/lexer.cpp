@@ -152,7 +152,9 @@ void Lexer::UngetToken() {
 }
 
 bool Lexer::IsFourCharLiteral() const {
-  return token_.eClass == TOK_LITERAL && std::strlen(token_.code) == 4;
+  // Four characters before the terminator, none of them a zero byte.
+  const char* code = token_.code;
+  return token_.eClass == TOK_LITERAL && code[0] && code[1] && code[2] && code[3] && !code[4];
 }
 
 int Lexer::VORL_GetKeywordOrLabel(int byte) {
