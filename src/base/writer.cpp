@@ -6,7 +6,6 @@
 #include "base/writer.h"
 
 #include <algorithm>
-#include <array>
 #include <cstdarg>
 #include <cstddef>
 #include <cstring>
@@ -65,7 +64,7 @@ void ScriptWriter::WriteFormattedAtRunTime(const char* format, ...) {
     }
     const char* const percent = p;
     const FormatConversion conversion = ReadConversion(p);
-    char* out = Room(conversion.width + kMostNumberLength);
+    char* out = Room(conversion.width + layout::kMostNumberLength);
     switch (conversion.kind) {
       case 'd':
       case 'x':
@@ -73,14 +72,14 @@ void ScriptWriter::WriteFormattedAtRunTime(const char* format, ...) {
       case 'c':
         // As printf reads it: a long for the size l, an int otherwise.
         if (conversion.size == 'l') {
-          out = LayOut(out, conversion, va_arg(args, long));
+          out = layout::LayOut(out, conversion, va_arg(args, long));
         } else {
-          out = LayOut(out, conversion, va_arg(args, int));
+          out = layout::LayOut(out, conversion, va_arg(args, int));
         }
         break;
       case 's': {
         const std::string_view text = va_arg(args, const char*);
-        out = LayOut(Room(MostLength(conversion, text)), conversion, text);
+        out = layout::LayOut(Room(layout::MostLength(conversion, text)), conversion, text);
         break;
       }
       case '%':
@@ -88,81 +87,13 @@ void ScriptWriter::WriteFormattedAtRunTime(const char* format, ...) {
         break;
       default:
         // Not one the program uses, or the end inside one: it stands as written.
-        out = LayOutPadded(out, percent, static_cast<std::size_t>(p - percent), 0);
+        out = layout::LayOutPadded(out, percent, static_cast<std::size_t>(p - percent), 0);
         break;
     }
     used_ = static_cast<std::size_t>(out - buffer_.get());
   }
   va_end(args);
   FlushWhenFull();
-}
-
-namespace {
-
-/// The two decimal digits of every number below 100.
-constexpr auto kDecimalPairs = [] {
-  std::array<char, 200> pairs{};
-  for (std::size_t n = 0; n < 100; ++n) {
-    pairs[2 * n] = static_cast<char>('0' + n / 10);
-    pairs[2 * n + 1] = static_cast<char>('0' + n % 10);
-  }
-  return pairs;
-}();
-
-/// Lays out `count` copies of `pad`; a short fill, the usual one, as one
-/// move of eight (the number laid out after it takes more room than that).
-char* Fill(char* out, std::size_t count, char pad) {
-  if (count > 8) return std::fill_n(out, count, pad);
-  std::memset(out, pad, 8);
-  return out + count;
-}
-
-}  // namespace
-
-char* ScriptWriter::LayOutNumber(char* out, unsigned long long magnitude, bool negative,
-                                 unsigned base, bool upper, std::size_t width, char pad) {
-  // The digits (at most 20) are laid out from the last, ending at the middle
-  // of `text`; the block copied from the first of them stays within it.
-  constexpr std::size_t kMostDigits = kDigitBlock;
-  char text[2 * kMostDigits];
-  char* const last = text + kMostDigits;
-  char* first = last;
-  if (base == 16) {
-    const char* digits = upper ? "0123456789ABCDEF" : "0123456789abcdef";
-    do {
-      *--first = digits[magnitude & 15];
-      magnitude >>= 4;
-    } while (magnitude != 0);
-  } else {
-    // Two digits at a time.
-    for (; magnitude >= 100; magnitude /= 100) {
-      first -= 2;
-      std::memcpy(first, &kDecimalPairs[2 * (magnitude % 100)], 2);
-    }
-    if (magnitude >= 10) {
-      first -= 2;
-      std::memcpy(first, &kDecimalPairs[2 * magnitude], 2);
-    } else {
-      *--first = static_cast<char>('0' + magnitude);
-    }
-  }
-  const auto count = static_cast<std::size_t>(last - first);
-  const std::size_t length = count + (negative ? 1 : 0);
-  const std::size_t fill = width > length ? width - length : 0;
-  // Spaces go before the sign, zeros after it.
-  if (pad == ' ') out = Fill(out, fill, ' ');
-  if (negative) *out++ = '-';
-  if (pad == '0') out = Fill(out, fill, '0');
-  std::memcpy(out, first, kMostDigits);
-  return out + count;
-}
-
-char* ScriptWriter::LayOutPadded(char* out, const char* text, std::size_t length,
-                                 std::size_t width) {
-  const std::size_t fill = width > length ? width - length : 0;
-  out = std::fill_n(out, fill, ' ');
-  std::memcpy(out, text, length);
-  return out + length;
 }
 
 Placeholder ScriptWriter::WritePlaceholder(const ScriptFormat<long>& format, long value) {

@@ -6,13 +6,12 @@
 #include <cstring>
 #include <memory>
 #include <string>
-#include <string_view>
 #include <type_traits>
 #include <utility>
 
+#include "base/conversion_layout.h"
 #include "base/platform.h"
 #include "base/script_format.h"
-#include "base/short_copy.h"
 
 /// A fixed-width number written now and overwritten later. While a placeholder
 /// is open the writer keeps everything from it on in memory, so patching works
@@ -49,7 +48,7 @@ class ScriptWriter {
       WriteFormattedAtRunTime(format.text(), values...);
       return;
     }
-    WritePieces(format, std::index_sequence_for<Values...>{}, Measured(values)...);
+    WritePieces(format, std::index_sequence_for<Values...>{}, layout::Measured(values)...);
   }
 
   /// The same for a format known only at run time, read on every write; a
@@ -108,85 +107,19 @@ class ScriptWriter {
     if (openPlaceholders_ == 0 && used_ >= kFlushThreshold) FlushPending();
   }
   void FlushPending();
-  /// The digits of a number (at most 20) are moved in one block of this size.
-  static constexpr std::size_t kDigitBlock = 24;
-  /// The most characters a number conversion takes besides its width: its
-  /// sign and its block of digits.
-  static constexpr std::size_t kMostNumberLength = 1 + kDigitBlock;
-
-  /// A value as its conversion takes it: a C string with its length counted
-  /// once, a number as it is.
-  template <class Value>
-  static auto Measured(Value value) {
-    if constexpr (std::is_integral_v<Value>) return value;
-    else return std::string_view(value);
-  }
-  /// The most characters `conversion` lays out for `value`.
-  static std::size_t MostLength(const FormatConversion& conversion, std::string_view text) {
-    return conversion.width > text.size() ? conversion.width : text.size();
-  }
-  template <class Value>
-  static std::size_t MostLength(const FormatConversion& conversion, Value) {
-    return conversion.width + kMostNumberLength;
-  }
-
   /// Lays out the format's text and its values in one room of the buffer.
   template <class Format, std::size_t... Index, class... Values>
   void WritePieces(const Format& format, std::index_sequence<Index...>, Values... values) {
-    char* out = Room(format.textLength() +
-                     (std::size_t{0} + ... + MostLength(format.piece(Index).conversion, values)));
-    ((out = LayOutText(out, format.piece(Index).text),
-      out = LayOut(out, format.piece(Index).conversion, values)),
+    char* out = Room(format.textLength() + (std::size_t{0} + ... +
+                                            layout::MostLength(format.piece(Index).conversion, values)));
+    ((out = layout::LayOutText(out, format.piece(Index).text),
+      out = layout::LayOut(out, format.piece(Index).conversion, values)),
      ...);
-    out = LayOutText(out, format.tail());
+    out = layout::LayOutText(out, format.tail());
     used_ = static_cast<std::size_t>(out - buffer_.get());
     FlushWhenFull();
   }
 
-  /// Each lays out one piece at `out` and returns where it ends.
-  static char* LayOutText(char* out, std::string_view text) {
-    CopyShort(out, text.data(), text.size());
-    return out + text.size();
-  }
-  static char* LayOut(char* out, const FormatConversion& conversion, std::string_view text) {
-    return LayOutPadded(out, text.data(), text.size(), conversion.width);
-  }
-  template <class Value>
-  static char* LayOut(char* out, const FormatConversion& conversion, Value value) {
-    // The value as printf reads it for the conversion's size.
-    const bool isLong = conversion.size == 'l';
-    const bool isShort = conversion.size == 'h';
-    if (conversion.kind == 'd') {
-      const long long number = isLong    ? static_cast<long long>(static_cast<long>(value))
-                               : isShort ? static_cast<short>(static_cast<int>(value))
-                                         : static_cast<int>(value);
-      const auto bits = static_cast<unsigned long long>(number);
-      return LayOutNumber(out, number < 0 ? 0ull - bits : bits, number < 0, 10, false,
-                          conversion.width, conversion.pad);
-    }
-    if (conversion.kind == 'c') {
-      const char c = static_cast<char>(static_cast<int>(value));
-      if (conversion.width <= 1) {
-        *out = c;
-        return out + 1;
-      }
-      return LayOutPadded(out, &c, 1, conversion.width);
-    }
-    const unsigned long long number =
-        isLong    ? static_cast<unsigned long long>(static_cast<unsigned long>(value))
-        : isShort ? static_cast<unsigned short>(static_cast<unsigned>(value))
-                  : static_cast<unsigned>(value);
-    return LayOutNumber(out, number, false, 16, conversion.kind == 'X', conversion.width,
-                        conversion.pad);
-  }
-  /// One number of a conversion: its sign and digits in `base` (lower-case
-  /// digits unless `upper`), padded on the left to `width` with `pad`
-  /// (spaces before the sign, zeros after it). Takes up to kMostNumberLength
-  /// characters past the width, though it ends earlier.
-  static char* LayOutNumber(char* out, unsigned long long magnitude, bool negative, unsigned base,
-                            bool upper, std::size_t width, char pad);
-  /// `length` bytes, padded on the left with spaces to `width`.
-  static char* LayOutPadded(char* out, const char* text, std::size_t length, std::size_t width);
   /// The format read as it is written, on every write.
   void WriteFormattedAtRunTime(const char* format, ...);
   [[noreturn]] void FailWrite() const;
