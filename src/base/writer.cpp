@@ -64,13 +64,14 @@ void ScriptWriter::WriteFormattedAtRunTime(const char* format, ...) {
     }
     const char* const percent = p;
     const FormatConversion conversion = ReadConversion(p);
-    char* out = Room(conversion.width + layout::kMostNumberLength);
+    char* out;
     switch (conversion.kind) {
       case 'd':
       case 'x':
       case 'X':
       case 'c':
         // As printf reads it: a long for the size l, an int otherwise.
+        out = Room(layout::MostLength(conversion, 0));
         if (conversion.size == 'l') {
           out = layout::LayOut(out, conversion, va_arg(args, long));
         } else {
@@ -83,12 +84,15 @@ void ScriptWriter::WriteFormattedAtRunTime(const char* format, ...) {
         break;
       }
       case '%':
+        out = Room(1);
         *out++ = '%';
         break;
-      default:
+      default: {
         // Not one the program uses, or the end inside one: it stands as written.
-        out = layout::LayOutPadded(out, percent, static_cast<std::size_t>(p - percent), 0);
+        const auto length = static_cast<std::size_t>(p - percent);
+        out = layout::LayOutText(Room(length), {percent, length});
         break;
+      }
     }
     used_ = static_cast<std::size_t>(out - buffer_.get());
   }
