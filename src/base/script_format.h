@@ -49,10 +49,9 @@ class ScriptFormat {
     FormatConversion conversion;
   };
 
-  template <std::size_t N>
   // Not explicit: a literal stands where a format is taken.
-  consteval ScriptFormat(const char (&format)[N])
-      : format_(format) {
+  template <std::size_t N>
+  consteval ScriptFormat(const char (&format)[N]) : format_(format) {
     const char* const end = format + N - 1;
     const char* run = format;
     std::size_t count = 0;

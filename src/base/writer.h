@@ -110,8 +110,10 @@ class ScriptWriter {
   /// Lays out the format's text and its values in one room of the buffer.
   template <class Format, std::size_t... Index, class... Values>
   void WritePieces(const Format& format, std::index_sequence<Index...>, Values... values) {
-    char* out = Room(format.textLength() + (std::size_t{0} + ... +
-                                            layout::MostLength(format.piece(Index).conversion, values)));
+    const std::size_t most =
+        format.textLength() +
+        (std::size_t{0} + ... + layout::MostLength(format.piece(Index).conversion, values));
+    char* out = Room(most);
     ((out = layout::LayOutText(out, format.piece(Index).text),
       out = layout::LayOut(out, format.piece(Index).conversion, values)),
      ...);
