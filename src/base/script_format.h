@@ -76,8 +76,8 @@ class ScriptFormat {
       run = p;
     }
     if (count != sizeof...(Values)) throw "fewer conversions than values";
-    tail_ = {run, static_cast<std::size_t>(end - run)};
-    textLength_ += tail_.size();
+    pieces_[count].text = {run, static_cast<std::size_t>(end - run)};
+    textLength_ += pieces_[count].text.size();
     CheckValues(std::index_sequence_for<Values...>{});
   }
 
@@ -88,7 +88,7 @@ class ScriptFormat {
   /// The text before conversion `index`, and the conversion.
   const Piece& piece(std::size_t index) const { return pieces_[index]; }
   /// The text after the last conversion.
-  std::string_view tail() const { return tail_; }
+  std::string_view tail() const { return pieces_[sizeof...(Values)].text; }
   /// All the text that is not a conversion, counted together.
   std::size_t textLength() const { return textLength_; }
 
@@ -120,8 +120,10 @@ class ScriptFormat {
   }
 
   const char* format_;
-  std::array<Piece, sizeof...(Values)> pieces_{};
-  std::string_view tail_;
+  /// One piece for each conversion, and the text after them last (so a
+  /// format without conversions holds no empty array, which clang 14 lays
+  /// out wrongly in a constant).
+  std::array<Piece, sizeof...(Values) + 1> pieces_{};
   std::size_t textLength_ = 0;
   bool readAtRunTime_ = false;
 };

@@ -87,14 +87,15 @@ TEST(Writer, WideFieldsArePaddedWholeFromACompiledOrARunTimeFormat) {
   ASSERT_TRUE(out.OpenOutput(path.c_str()));
   out.WriteFormatted("%12d|%012X|%10s|%9c|\n", -42, 255u, "ab", 'x');
   const char* format = "%12ld|%012hx|\n";
-  out.WriteFormatted(format, -42L, 65535);
+  out.WriteFormatted(format, -42L, 0x12345);
   out.Finish();
   char text[128];
   std::string expected = kPrelude;
   expected.append(text, static_cast<std::size_t>(std::snprintf(
                             text, sizeof text, "%12d|%012X|%10s|%9c|\n", -42, 255u, "ab", 'x')));
   expected.append(text, static_cast<std::size_t>(
-                            std::snprintf(text, sizeof text, "%12ld|%012hx|\n", -42L, 65535)));
+                            std::snprintf(text, sizeof text, "%12ld|%012hx|\n", -42L,
+                                          static_cast<unsigned short>(0x12345))));
   EXPECT_EQ(ReadFile(path), expected);
 }
 
