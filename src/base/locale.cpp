@@ -77,6 +77,7 @@ Locale::Locale(int language) {
   const bool doubleByte =
       language == kLocaleJapanese || language == kLocaleChinese || language == kLocaleKorean;
   const bool keepsStringBytes = language == kLocaleJapanese || language == kLocaleKorean;
+  hasLeadBytes_ = doubleByte;
   for (int byte = 0; byte < 256; ++byte) {
     const bool lead =
         doubleByte && ((byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xEF));

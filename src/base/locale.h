@@ -25,6 +25,8 @@ class Locale {
 
   /// The first byte of a double-byte character (Japanese, Chinese, Korean).
   bool IsLeadByte(int byte) const { return byteClass_[byte & 0xFF] & kLeadByte; }
+  /// Whether the language has double-byte characters at all.
+  bool HasLeadBytes() const { return hasLeadBytes_; }
   /// A byte that begins an identifier: a letter, or a lead byte.
   bool IsIdentStart(int byte) const { return byteClass_[byte & 0xFF] & kIdentStart; }
   /// A byte that continues an identifier: a letter, a digit, or a lead byte.
@@ -39,6 +41,7 @@ class Locale {
 
   unsigned char byteClass_[256];
   unsigned char stringByte_[256];
+  bool hasLeadBytes_ = false;
 };
 
 /// Letters of the Windows code page 1252, and letters or digits.

@@ -45,30 +45,7 @@ void ScriptWriter::FlushPending() {
   used_ = 0;
 }
 
-namespace {
-
-/// Copies `length` bytes (at least one); the short runs of a format, which
-/// are most of them, by a few fixed-size moves instead of a call.
-void CopyText(char* out, const char* text, std::size_t length) {
-  if (length > 16) {
-    std::memcpy(out, text, length);
-  } else if (length >= 8) {
-    // Two moves of eight bytes that overlap in the middle.
-    std::memcpy(out, text, 8);
-    std::memcpy(out + length - 8, text + length - 8, 8);
-  } else if (length >= 4) {
-    std::memcpy(out, text, 4);
-    std::memcpy(out + length - 4, text + length - 4, 4);
-  } else {
-    out[0] = text[0];
-    out[length / 2] = text[length / 2];
-    out[length - 1] = text[length - 1];
-  }
-}
-
-}  // namespace
-
-void ScriptWriter::WriteFormatted(const char* format, ...) {
+void ScriptWriter::WriteFormattedAtRunTime(const char* format, ...) {
   va_list args;
   va_start(args, format);
   const char* p = format;
@@ -80,109 +57,50 @@ void ScriptWriter::WriteFormatted(const char* format, ...) {
           static_cast<const char*>(std::memchr(p, '%', static_cast<std::size_t>(end - p)));
       const char* const textEnd = percent ? percent : end;
       const auto length = static_cast<std::size_t>(textEnd - p);
-      CopyText(Room(length), p, length);
+      CopyShort(Room(length), p, length);
       used_ += length;
       p = textEnd;
       if (p == end) break;
     }
-    // A conversion: % [0] [width] [h or l] conversion.
-    const char* const percent = p++;
-    const char pad = *p == '0' ? '0' : ' ';
-    if (pad == '0') ++p;
-    std::size_t width = 0;
-    for (; *p >= '0' && *p <= '9'; ++p) width = width * 10 + static_cast<std::size_t>(*p - '0');
-    const char size = *p == 'h' || *p == 'l' ? *p++ : '\0';
-    const char conversion = *p;
-    if (conversion == '\0') {
-      // A format that ends inside a conversion: what there is stands.
-      AppendPadded(percent, static_cast<std::size_t>(p - percent), 0);
-      break;
-    }
-    ++p;
-    switch (conversion) {
-      case 'd': {
-        long long value = size == 'l' ? va_arg(args, long) : va_arg(args, int);
-        if (size == 'h') value = static_cast<short>(value);
-        const auto bits = static_cast<unsigned long long>(value);
-        AppendNumber(value < 0 ? 0ull - bits : bits, value < 0, 10, false, width, pad);
-        break;
-      }
+    const char* const percent = p;
+    const FormatConversion conversion = ReadConversion(p);
+    char* out;
+    switch (conversion.kind) {
+      case 'd':
       case 'x':
-      case 'X': {
-        unsigned long long value =
-            size == 'l' ? va_arg(args, unsigned long) : va_arg(args, unsigned);
-        if (size == 'h') value = static_cast<unsigned short>(value);
-        AppendNumber(value, false, 16, conversion == 'X', width, pad);
-        break;
-      }
-      case 'c': {
-        const char c = static_cast<char>(va_arg(args, int));
-        if (width <= 1) {
-          *Room(1) = c;
-          ++used_;
+      case 'X':
+      case 'c':
+        // As printf reads it: a long for the size l, an int otherwise.
+        out = Room(layout::MostLength(conversion, 0));
+        if (conversion.size == 'l') {
+          out = layout::LayOut(out, conversion, va_arg(args, long));
         } else {
-          AppendPadded(&c, 1, width);
+          out = layout::LayOut(out, conversion, va_arg(args, int));
         }
         break;
-      }
       case 's': {
-        const char* text = va_arg(args, const char*);
-        AppendPadded(text, std::strlen(text), width);
+        const std::string_view text = va_arg(args, const char*);
+        out = layout::LayOut(Room(layout::MostLength(conversion, text)), conversion, text);
         break;
       }
       case '%':
-        AppendPadded("%", 1, 0);
+        out = Room(1);
+        *out++ = '%';
         break;
-      default:
-        // Not one the program uses: the conversion stands as written.
-        AppendPadded(percent, static_cast<std::size_t>(p - percent), 0);
+      default: {
+        // Not one the program uses, or the end inside one: it stands as written.
+        const auto length = static_cast<std::size_t>(p - percent);
+        out = layout::LayOutText(Room(length), {percent, length});
         break;
+      }
     }
+    used_ = static_cast<std::size_t>(out - buffer_.get());
   }
   va_end(args);
   FlushWhenFull();
 }
 
-void ScriptWriter::AppendNumber(unsigned long long magnitude, bool negative, unsigned base,
-                                bool upper, std::size_t width, char pad) {
-  // The digits (at most 20) are laid out from the last, ending at the middle
-  // of `text`; the block copied from the first of them stays within it.
-  constexpr std::size_t kMostDigits = 24;
-  char text[2 * kMostDigits];
-  char* const last = text + kMostDigits;
-  char* first = last;
-  if (base == 16) {
-    const char* digits = upper ? "0123456789ABCDEF" : "0123456789abcdef";
-    do {
-      *--first = digits[magnitude & 15];
-      magnitude >>= 4;
-    } while (magnitude != 0);
-  } else {
-    do {
-      *--first = static_cast<char>('0' + magnitude % 10);
-      magnitude /= 10;
-    } while (magnitude != 0);
-  }
-  const auto count = static_cast<std::size_t>(last - first);
-  const std::size_t length = count + (negative ? 1 : 0);
-  const std::size_t fill = width > length ? width - length : 0;
-  char* out = Room(fill + length + kMostDigits);
-  // Spaces go before the sign, zeros after it.
-  if (pad == ' ') out = std::fill_n(out, fill, ' ');
-  if (negative) *out++ = '-';
-  if (pad == '0') out = std::fill_n(out, fill, '0');
-  std::memcpy(out, first, kMostDigits);
-  used_ = static_cast<std::size_t>(out + count - buffer_.get());
-}
-
-void ScriptWriter::AppendPadded(const char* text, std::size_t length, std::size_t width) {
-  const std::size_t fill = width > length ? width - length : 0;
-  char* out = std::fill_n(Room(fill + length), fill, ' ');
-  std::memcpy(out, text, length);
-  used_ = static_cast<std::size_t>(out + length - buffer_.get());
-}
-
-Placeholder ScriptWriter::WritePlaceholder(const char* format, long value) {
+Placeholder ScriptWriter::WritePlaceholder(const ScriptFormat<long>& format, long value) {
   Placeholder where;
   where.offset = flushedBytes_ + used_;
   // Counted open before its text is written: nothing from it on may be flushed.
@@ -192,7 +110,8 @@ Placeholder ScriptWriter::WritePlaceholder(const char* format, long value) {
   return where;
 }
 
-void ScriptWriter::PatchPlaceholder(const Placeholder& where, const char* format, long value) {
+void ScriptWriter::PatchPlaceholder(const Placeholder& where, const ScriptFormat<long>& format,
+                                    long value) {
   // The value is laid out after the buffered text (held in memory like an
   // open placeholder), copied over the placeholder, and taken back.
   const std::size_t end = used_;

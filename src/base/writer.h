@@ -6,9 +6,12 @@
 #include <cstring>
 #include <memory>
 #include <string>
+#include <type_traits>
+#include <utility>
 
+#include "base/conversion_layout.h"
 #include "base/platform.h"
-#include "base/printf_format.h"
+#include "base/script_format.h"
 
 /// A fixed-width number written now and overwritten later. While a placeholder
 /// is open the writer keeps everything from it on in memory, so patching works
@@ -36,9 +39,25 @@ class ScriptWriter {
   /// Formatted text, as printf writes it, for the conversions the script's
   /// lines are made of: %d, %x, %X, %c, %s and %%, with the flag 0, a width,
   /// and the sizes h and l (so "%02X", "%04hx", "%3ld" and the like). The
-  /// writer lays them out itself, straight into its buffer; any other
-  /// conversion is written as it stands.
-  void WriteFormatted(const char* format, ...) VORL_PRINTF_FORMAT(2, 3);
+  /// format was split and checked when the program was compiled; its text
+  /// and values are laid out straight into the buffer, in one piece.
+  template <class... Values>
+  void WriteFormatted(const ScriptFormat<std::type_identity_t<Values>...>& format,
+                      Values... values) {
+    if (format.readAtRunTime()) {
+      WriteFormattedAtRunTime(format.text(), values...);
+      return;
+    }
+    WritePieces(format, std::index_sequence_for<Values...>{}, layout::Measured(values)...);
+  }
+
+  /// The same for a format known only at run time, read on every write; a
+  /// conversion it cannot lay out is written as it stands.
+  template <class Format, class... Values>
+    requires std::is_same_v<Format, const char*> || std::is_same_v<Format, char*>
+  void WriteFormatted(const Format& format, Values... values) {
+    WriteFormattedAtRunTime(format, values...);
+  }
 
   /// Appends `length` bytes of text as they are: the fast way for text a
   /// caller has already laid out.
@@ -60,11 +79,11 @@ class ScriptWriter {
 
   /// Writes value with format (a long conversion, for example "%3ld") and
   /// remembers where.
-  Placeholder WritePlaceholder(const char* format, long value);
+  Placeholder WritePlaceholder(const ScriptFormat<long>& format, long value);
   /// Overwrites the placeholder with value in the same format. The caller
   /// keeps the value within the width; the overwrite never changes the
   /// text's length.
-  void PatchPlaceholder(const Placeholder& where, const char* format, long value);
+  void PatchPlaceholder(const Placeholder& where, const ScriptFormat<long>& format, long value);
 
   /// Flushes and closes the script at the end of a complete run.
   void Finish();
@@ -88,13 +107,23 @@ class ScriptWriter {
     if (openPlaceholders_ == 0 && used_ >= kFlushThreshold) FlushPending();
   }
   void FlushPending();
-  /// Appends one number of a conversion: its sign and digits in `base`
-  /// (lower-case digits unless `upper`), padded on the left to `width` with
-  /// `pad` (spaces before the sign, zeros after it).
-  void AppendNumber(unsigned long long magnitude, bool negative, unsigned base, bool upper,
-                    std::size_t width, char pad);
-  /// Appends `length` bytes, padded on the left with spaces to `width`.
-  void AppendPadded(const char* text, std::size_t length, std::size_t width);
+  /// Lays out the format's text and its values in one room of the buffer.
+  template <class Format, std::size_t... Index, class... Values>
+  void WritePieces(const Format& format, std::index_sequence<Index...>, Values... values) {
+    const std::size_t most =
+        format.textLength() +
+        (std::size_t{0} + ... + layout::MostLength(format.piece(Index).conversion, values));
+    char* out = Room(most);
+    ((out = layout::LayOutText(out, format.piece(Index).text),
+      out = layout::LayOut(out, format.piece(Index).conversion, values)),
+     ...);
+    out = layout::LayOutText(out, format.tail());
+    used_ = static_cast<std::size_t>(out - buffer_.get());
+    FlushWhenFull();
+  }
+
+  /// The format read as it is written, on every write.
+  void WriteFormattedAtRunTime(const char* format, ...);
   [[noreturn]] void FailWrite() const;
 
   std::unique_ptr<platform::OutputFile> file_;

@@ -53,7 +53,7 @@ std::optional<std::string> FlagNames(std::span<const NamedBits> table, std::uint
 
 const char* NameOf(std::span<const NamedBits> table, std::uint32_t value) {
   for (const NamedBits& entry : table) {
-    if (entry.bits == value) return entry.name;
+    if (entry.bits == value) return entry.name.data();
   }
   return nullptr;
 }

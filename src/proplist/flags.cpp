@@ -9,7 +9,7 @@
 /// at; only the closing brace ends the list.
 struct FlagByteProperty {
   FlagList list;
-  const char* keyLine;
+  ScriptFormat<> keyLine;
 };
 
 namespace {
@@ -36,7 +36,7 @@ void PropertyList::ParseFlagByteProperty(const FlagByteProperty& property) {
   ExpectToken(TOK_LBRACE, property.list.parser, "Open Brace Expected!");
   const unsigned flags = ReadNamedFlags(property.list);
   WriteVendorCode();
-  out_.WriteFormatted("%s", property.keyLine);
+  out_.WriteFormatted(property.keyLine);
   out_.WriteFormatted("\t\"\\x%02X\\0\\0\\0\",\n", flags);
 }
 

@@ -7,7 +7,7 @@
 /// A version property of the host: major and minor, with its key block.
 struct HostVersion {
   const char* parser;
-  const char* keyBlock;
+  ScriptFormat<> keyBlock;
 };
 
 namespace {
@@ -40,7 +40,7 @@ void PropertyList::ParseHostVersion(const HostVersion& property) {
   const SignedPair version = ReadSignedPair(property.parser);
   ExpectToken(TOK_RBRACE, property.parser, "CloseBrace Expected");
   WriteVendorCode();
-  out_.WriteFormatted("%s", property.keyBlock);
+  out_.WriteFormatted(property.keyBlock);
   out_.WriteFormatted("\t%d, %d,\n", version.first, version.second);
 }
 

@@ -28,6 +28,12 @@ constexpr LengthPrefixedProperty kCategoryProperty{
     "\t\"gtac\", /* 'catg' PICategoryProperty */\n\tRSCS32(0),\n\tRSCS32(%d),\n",
     &kCategoryShape};
 
+/// The key lines of the two entry points; %d takes the padded length.
+constexpr ScriptFormat<int> kWin64X86KeyLine =
+    "\t\"4668\", /* '8664' PIWin64X86CodeProperty */\n\tRSCS32(0),\n\tRSCS32(%d),\n";
+constexpr ScriptFormat<int> kWin32X86KeyLine =
+    "\t\"68xw\", /* 'wx86' PIWin32X86CodeProperty */\n\tRSCS32(0),\n\tRSCS32(%d),\n";
+
 /// Entry points for other processors are announced and dropped. Without an
 /// open brace there is nothing to skip: the token is left for the body loop.
 void SkipUnsupportedCode(Lexer& lexer, const char* keyword) {
@@ -97,11 +103,7 @@ void PropertyList::ParseCodeWinOSX86(bool is64Bit) {
   WriteVendorCode();
   ExpectToken(TOK_STRING, parser, "String expected!");
   const StringField field = BuildZeroTerminatedField(pToken->text);
-  out_.WriteFormatted(is64Bit ? "\t\"4668\", /* '8664' PIWin64X86CodeProperty */\n"
-                                "\tRSCS32(0),\n\tRSCS32(%d),\n"
-                              : "\t\"68xw\", /* 'wx86' PIWin32X86CodeProperty */\n"
-                                "\tRSCS32(0),\n\tRSCS32(%d),\n",
-                      field.length);
+  out_.WriteFormatted(is64Bit ? kWin64X86KeyLine : kWin32X86KeyLine, field.length);
   out_.WriteFormatted("\t\"%s\", \n", field.text);
   ExpectToken(TOK_RBRACE, parser, "CloseBrace Expected");
 }

@@ -10,7 +10,7 @@
 struct ListProperty {
   const RecordShape* shape;
   const char* parser;
-  const char* keyLine;
+  ScriptFormat<> keyLine;
 };
 
 namespace {
@@ -100,7 +100,7 @@ void PropertyList::ParseListProperty(const ListProperty& list) {
   // between two groups is passed over unchecked.
   ExpectToken(TOK_LBRACE, list.parser, "Open Brace Expected!");
   WriteVendorCode();
-  out_.WriteFormatted("%s", list.keyLine);
+  out_.WriteFormatted(list.keyLine);
   out_.WriteFormatted("RSCS32(");
   const Placeholder where = out_.WritePlaceholder("%3ld", 0);
   out_.WriteFormatted("),\n");

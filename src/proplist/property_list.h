@@ -5,6 +5,7 @@
 
 #include <cstdint>
 
+#include "base/diagnostics.h"
 #include "base/writer.h"
 #include "proplist/record.h"
 #include "source/lexer.h"
@@ -57,7 +58,10 @@ class PropertyList {
   void GetToken() { lexer_.GetToken(); }
   void UngetToken() { lexer_.UngetToken(); }
   /// Reads a token; unless it has class `tokenClass`, fails with "<parser>: <what>".
-  void ExpectToken(int tokenClass, const char* parser, const char* what);
+  void ExpectToken(int tokenClass, const char* parser, const char* what) {
+    GetToken();
+    if (pToken->eClass != tokenClass) FailIn(parser, what);
+  }
   /// Reads a token; unless it is a four-character literal, fails with
   /// "<parser>: Type expected!".
   void ExpectFourCharLiteral(const char* parser);

@@ -1,7 +1,7 @@
 // What every property record shares.
 #include "proplist/record.h"
 
-#include <cstdio>
+#include <algorithm>
 #include <cstring>
 
 #include "base/diagnostics.h"
@@ -11,46 +11,46 @@
 namespace {
 
 /// The bits `name` stands for in `table`; 0 for a name the table does not hold.
-unsigned BitsOfName(std::span<const NamedBits> table, const char* name) {
+unsigned BitsOfName(std::span<const NamedBits> table, std::string_view name) {
   const NamedBits* entry = FindName(table, name);
   return entry ? entry->bits : 0;
 }
 
 /// Appends `count` copies of the escape "\0" to the field's text.
 void AppendZeroEscapes(StringField& field, int count) {
-  std::size_t length = std::strlen(field.text);
-  for (int i = 0; i < count && length + 2 < kStringFieldSize; ++i) {
-    field.text[length++] = '\\';
-    field.text[length++] = '0';
+  for (int i = 0; i < count && field.size + 2 < kStringFieldSize; ++i) {
+    field.text[field.size++] = '\\';
+    field.text[field.size++] = '0';
   }
-  field.text[length] = '\0';
+  field.text[field.size] = '\0';
 }
 
 /// Copies the token text into the field (it always fits: at most 257 bytes).
 StringField FieldFromText(const char* text) {
   StringField field;
-  std::strncpy(field.text, text, kStringFieldSize - 16);
+  field.size = std::min(std::strlen(text), kStringFieldSize - 16);
+  std::memcpy(field.text, text, field.size);
+  field.text[field.size] = '\0';
   return field;
 }
 
-/// Length-prefixed field of `byteCount` bytes: padded so that length byte and
-/// text fill whole 32-bit words.
-StringField BuildLengthPrefixedField(const char* text, int byteCount) {
-  StringField field = FieldFromText(text);
+/// Pads a length-prefixed field of `byteCount` bytes so that length byte and
+/// text fill whole 32-bit words, and sets its length.
+void PadLengthPrefixedField(StringField& field, int byteCount) {
   const int r = (byteCount + 1) % 4;
   field.length = byteCount + 1;
   if (r != 0) {
     AppendZeroEscapes(field, 4 - r);
     field.length += 4 - r;
   }
-  return field;
 }
 
 }  // namespace
 
-const NamedBits* FindName(std::span<const NamedBits> table, const char* name) {
+const NamedBits* FindName(std::span<const NamedBits> table, std::string_view name) {
+  // Names of another length are passed over without comparing their text.
   for (const NamedBits& entry : table)
-    if (std::strcmp(entry.name, name) == 0) return &entry;
+    if (entry.name == name) return &entry;
   return nullptr;
 }
 
@@ -78,7 +78,7 @@ int CountEscapeExtras(const char* text) {
 
 StringField BuildZeroTerminatedField(const char* text) {
   StringField field = FieldFromText(text);
-  const int n = static_cast<int>(std::strlen(field.text));
+  const int n = static_cast<int>(field.size);
   const int r = (n + 1) % 4;
   AppendZeroEscapes(field, 1);
   field.length = n + 1;
@@ -89,9 +89,12 @@ StringField BuildZeroTerminatedField(const char* text) {
   return field;
 }
 
-void PropertyList::ExpectToken(int tokenClass, const char* parser, const char* what) {
-  GetToken();
-  if (pToken->eClass != tokenClass) FailIn(parser, what);
+StringField BuildTerminologyField(const char* text) {
+  StringField field = FieldFromText(text);
+  const int escapes = field.size % 2 == 0 ? 4 : 1;
+  field.length = static_cast<int>(field.size) + escapes;
+  AppendZeroEscapes(field, escapes);
+  return field;
 }
 
 void PropertyList::ExpectFourCharLiteral(const char* parser) {
@@ -138,11 +141,11 @@ void PropertyList::ParseLengthPrefixedProperty(const LengthPrefixedProperty& pro
   ExpectToken(TOK_LBRACE, property.parser, "Open Brace Expected!");
   WriteVendorCode();
   ExpectToken(TOK_STRING, property.parser, "String expected!");
-  const char* text = pToken->text;
-  int byteCount = static_cast<int>(std::strlen(text));
-  if (property.shape->escapesAsBytes) byteCount -= CountEscapeExtras(text);
+  StringField field = FieldFromText(pToken->text);
+  int byteCount = static_cast<int>(field.size);
+  if (property.shape->escapesAsBytes) byteCount -= CountEscapeExtras(field.text);
   if (byteCount > 255) FailIn(property.parser, "String too long");
-  const StringField field = BuildLengthPrefixedField(text, byteCount);
+  PadLengthPrefixedField(field, byteCount);
   out_.WriteFormatted(property.keyLine, field.length);
   out_.WriteFormatted("\t\"\\x%02X%s\", \n", byteCount, field.text);
   ExpectToken(TOK_RBRACE, property.parser, "CloseBrace Expected");

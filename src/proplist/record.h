@@ -5,15 +5,19 @@
 
 #include <cstddef>
 #include <span>
+#include <string_view>
 
-/// A name a property accepts and the bits (or byte) it stands for.
+#include "base/script_format.h"
+
+/// A name a property accepts and the bits (or byte) it stands for. Names are
+/// string literals, so `name.data()` is a C string too.
 struct NamedBits {
-  const char* name;
+  std::string_view name;
   unsigned bits;
 };
 
 /// The entry of `table` whose name is `name`, or null.
-const NamedBits* FindName(std::span<const NamedBits> table, const char* name);
+const NamedBits* FindName(std::span<const NamedBits> table, std::string_view name);
 
 /// How a list of flag names is read: names outside the table set nothing.
 struct FlagList {
@@ -38,8 +42,8 @@ struct RecordShape;
 /// A property whose value is one length-prefixed string: Name, Category, the
 /// host's match name and support address.
 struct LengthPrefixedProperty {
-  const char* parser;   ///< the name its messages begin with
-  const char* keyLine;  ///< key, id and length lines; %d takes the padded length
+  const char* parser;          ///< the name its messages begin with
+  ScriptFormat<int> keyLine;   ///< key, id and length lines; %d takes the padded length
   /// Its row, which says whether the length byte counts the bytes the escapes
   /// stand for (the host's strings) or the characters they are written with
   /// (Name, Category).
@@ -54,10 +58,16 @@ int CountEscapeExtras(const char* text);
 /// escapes appended, and the record's length field.
 constexpr std::size_t kStringFieldSize = 300;
 struct StringField {
-  char text[kStringFieldSize] = {};
+  char text[kStringFieldSize];  ///< terminated at `size`
+  std::size_t size = 0;
   int length = 0;
 };
 
 /// Zero-terminated field (entry points): the terminator, then padding to a
 /// whole number of 32-bit words.
 StringField BuildZeroTerminatedField(const char* text);
+
+/// The terminology's string part: the terminator, padded to an even length
+/// (one "\0" when the text's length is odd, four when it is even); its
+/// length is the part's size in bytes.
+StringField BuildTerminologyField(const char* text);

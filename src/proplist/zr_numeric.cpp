@@ -5,8 +5,8 @@
 #include "source/expression.h"
 
 struct NumericProperty {
-  const char* parser;    ///< the name its messages begin with
-  const char* keyBlock;  ///< key, property id and length lines
+  const char* parser;       ///< the name its messages begin with
+  ScriptFormat<> keyBlock;  ///< key, property id and length lines
 };
 
 namespace {
@@ -33,7 +33,7 @@ constexpr NumericProperty kGlobalFlags2{
 void PropertyList::ParseZRNumeric(const NumericProperty& property) {
   ExpectToken(TOK_LBRACE, property.parser, "Open Brace Expected!");
   WriteVendorCode();
-  out_.WriteFormatted("%s", property.keyBlock);
+  out_.WriteFormatted(property.keyBlock);
   long value = VORL_GetExpression(lexer_);
   out_.WriteFormatted("\t%ldL, \n", value);
   ExpectToken(TOK_RBRACE, property.parser, "CloseBrace Expected");

@@ -42,6 +42,21 @@ template <class Bytes>
 int32_t FillLine(Bytes& bytes, unsigned char* line, SourceReader::StopsAhead& ahead) {
   // A longer physical line goes on in the next buffer, as a line of its own.
   constexpr std::size_t kMostBytes = kLineBufferSize - 1;
+  // Most lines lie whole in the bytes at hand, known to hold no carriage
+  // return or 127: such a line is found and copied in one step.
+  if (const std::span<const unsigned char> piece = bytes.Available(); !piece.empty()) {
+    const auto* lineFeed = static_cast<const unsigned char*>(
+        std::memchr(piece.data(), '\n', std::min(piece.size(), kMostBytes)));
+    const std::size_t length =
+        lineFeed ? static_cast<std::size_t>(lineFeed - piece.data()) + 1 : 0;
+    if (length != 0 && length <= ahead.carriageReturn && length <= ahead.endMarker) {
+      std::memcpy(line, piece.data(), length);
+      bytes.Take(length);
+      ahead.carriageReturn -= length;
+      ahead.endMarker -= length;
+      return static_cast<int32_t>(length);
+    }
+  }
   std::size_t length = 0;
   auto take = [&](std::size_t count) {
     bytes.Take(count);

@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <span>
 #include <string_view>
 
@@ -111,6 +112,16 @@ class LineCursor {
       next_ += 4;
     while (next_ != limit && keep(*next_)) ++next_;
     return {first, next_};
+  }
+  /// Passes over the bytes of this line buffer before the first `stop`
+  /// among them, or before its last byte when there is none, as that many
+  /// Next calls would: for a caller that passes over any byte but `stop`,
+  /// a line end and the end marker, which only a buffer's last byte can be
+  /// (a buffer holds one line). A lone carriage return may stand anywhere.
+  void SkipBefore(unsigned char stop) {
+    if (end_ - next_ < 2) return;
+    const void* found = std::memchr(next_, stop, static_cast<std::size_t>(end_ - 1 - next_));
+    next_ = found ? static_cast<const unsigned char*>(found) : end_ - 1;
   }
   /// Pushes back the byte just read, as UngetCharacter.
   void Unget() {

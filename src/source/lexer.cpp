@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "base/diagnostics.h"
+#include "base/short_copy.h"
 
 namespace {
 
@@ -98,7 +99,7 @@ Lexer::Lexer(const Locale& locale) : locale_(locale) {
     const unsigned char stored = locale_.StringByte(static_cast<unsigned char>(byte));
     unsigned char run = 0;
     if ((locale_.IsIdentChar(byte) || byte == '_') && !lead) run |= kWordRun;
-    if (byte != '"' && stored != '\\' && !locale_.IsLeadByte(stored)) run |= kStringRun;
+    if (byte != '"' && byte != '\\' && stored == byte && !lead) run |= kStringRun;
     if (byte != '\n' && byte != '\r' && byte != kEndOfInput && !lead) run |= kLineCommentRun;
     if (byte != '\n' && byte != '*' && byte != kEndOfInput && !lead) run |= kBlockCommentRun;
     runClass_[byte] = run;
@@ -151,45 +152,50 @@ void Lexer::UngetToken() {
 }
 
 bool Lexer::IsFourCharLiteral() const {
-  return token_.eClass == TOK_LITERAL && std::strlen(token_.code) == 4;
+  // Four characters before the terminator, none of them a zero byte.
+  const char* code = token_.code;
+  return token_.eClass == TOK_LITERAL && code[0] && code[1] && code[2] && code[3] && !code[4];
 }
 
 int Lexer::VORL_GetKeywordOrLabel(int byte) {
   // A directive's name and a #define's macro name are never replaced.
   const bool afterDirective = token_.eClass == TOK_DIRECTIVE;
   token_.line = source_.CurrentLine();
-  int stored = 0;
+  constexpr auto kMostBytes = static_cast<std::size_t>(kIdentMax);
+  std::size_t stored = 0;
+  bool doubleByte = false;
   {
     LineCursor cursor(source_);
-    while ((locale_.IsIdentChar(byte) || byte == '_') && stored < kIdentMax) {
+    while ((locale_.IsIdentChar(byte) || byte == '_') && stored < kMostBytes) {
       identBuffer_[stored++] = static_cast<char>(byte);
       if (locale_.IsLeadByte(byte)) {
         identBuffer_[stored++] = static_cast<char>(cursor.Next());
+        doubleByte = true;
       } else {
         // The plain bytes that follow, in one go.
-        const auto run = TakeRun(cursor, kWordRun, static_cast<std::size_t>(kIdentMax - stored));
-        std::memcpy(identBuffer_ + stored, run.data(), run.size());
-        stored += static_cast<int>(run.size());
+        const auto run = TakeRun(cursor, kWordRun, kMostBytes - stored);
+        CopyShort(identBuffer_ + stored, reinterpret_cast<const char*>(run.data()), run.size());
+        stored += run.size();
       }
       byte = cursor.Next();
     }
+    cursor.Unget();
   }
   identBuffer_[stored] = '\0';
-  source_.UngetCharacter();
   token_.name = identBuffer_;
 
   // The second byte of a double-byte character may be a zero byte, which
-  // ends the word as a C string; no keyword holds a byte above 127, so the
-  // word's bytes from there on never make one either way.
-  if (const int32_t keyword = KeywordClass(identBuffer_, static_cast<std::size_t>(stored));
-      keyword != TOK_NONE) {
+  // ends the word as a C string (and so as a macro name); no keyword holds a
+  // byte above 127, so the word's bytes from there on never make one either way.
+  if (const int32_t keyword = KeywordClass(identBuffer_, stored); keyword != TOK_NONE) {
     token_.eClass = keyword;
     if (token_.eClass == TOK_INCLUDE) token_.code[0] = '\0';
     return kTokenDone;
   }
   token_.eClass = TOK_IDENT;
   if (afterDirective) return kTokenDone;
-  if (const Macro* macro = macros_.LookupMacro(identBuffer_)) {
+  const std::size_t nameLength = doubleByte ? std::strlen(identBuffer_) : stored;
+  if (const Macro* macro = macros_.LookupMacro({identBuffer_, nameLength})) {
     if (macro->kind == kMacroString) {
       // The text goes where the latest string lives; the format result holds less.
       const std::size_t room =
@@ -256,9 +262,9 @@ int Lexer::GetString(int) {
         }
       } else {
         // The plain bytes that follow, in one go.
-        for (const unsigned char plain :
-             TakeRun(cursor, kStringRun, static_cast<std::size_t>(kStringMax - stored)))
-          stringBuffer_[stored++] = static_cast<char>(locale_.StringByte(plain));
+        const auto run = TakeRun(cursor, kStringRun, static_cast<std::size_t>(kStringMax - stored));
+        CopyShort(stringBuffer_ + stored, reinterpret_cast<const char*>(run.data()), run.size());
+        stored += static_cast<int>(run.size());
       }
     }
   }
@@ -320,8 +326,12 @@ void Lexer::SkipBlockComment() {
 
 /// Passes over a line comment through its line feed or carriage return.
 void Lexer::SkipLineComment() {
+  // Without double-byte characters, the comment runs on to the next
+  // carriage return in the buffer, or to its last byte.
+  const bool plain = !locale_.HasLeadBytes();
   LineCursor cursor(source_);
   for (;;) {
+    if (plain) cursor.SkipBefore('\r');
     const int byte = cursor.Next();
     if (byte == kEndOfInput) {
       cursor.Unget();

@@ -118,7 +118,7 @@ class Lexer {
   /// with nothing to do for each but keep or pass it (bits of runClass_).
   enum RunClass : unsigned char {
     kWordRun = 1,          ///< continues a word; not a lead byte
-    kStringRun = 2,        ///< stored as translated; ends nothing, escapes nothing
+    kStringRun = 2,        ///< stored as it stands; ends nothing, escapes nothing
     kLineCommentRun = 4,   ///< not a line end, end marker or lead byte
     kBlockCommentRun = 8,  ///< not a line feed, *, end marker or lead byte
   };

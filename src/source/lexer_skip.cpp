@@ -5,8 +5,12 @@
 
 void Lexer::SkipToCharacter(int c) {
   tokenPushedBack_ = false;
+  // Without double-byte characters, every byte before the next c in the
+  // buffer is passed over as it is.
+  const bool plain = !locale_.HasLeadBytes();
   LineCursor cursor(source_);
   for (;;) {
+    if (plain) cursor.SkipBefore(static_cast<unsigned char>(c));
     const int byte = cursor.Next();
     if (byte == '\n') source_.AdvanceLine();
     if (byte == kEndOfInput) {

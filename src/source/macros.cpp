@@ -3,10 +3,9 @@
 
 #include <cstring>
 
-Macro* MacroTable::LookupMacro(const char* name) {
-  const std::size_t length = std::strlen(name);
-  if (!MayBeName(name, length)) return nullptr;
-  const auto found = table_.find(std::string_view(name, length));
+Macro* MacroTable::LookupMacro(std::string_view name) {
+  if (!MayBeName(name)) return nullptr;
+  const auto found = table_.find(name);
   return found == table_.end() ? nullptr : &found->second;
 }
 

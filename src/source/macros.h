@@ -21,7 +21,7 @@ struct Macro {
 class MacroTable {
  public:
   /// The newest macro of exactly that name, or null.
-  Macro* LookupMacro(const char* name);
+  Macro* LookupMacro(std::string_view name);
   /// Adds a value-less macro (value 1) that shadows any older one of the
   /// name, and returns it so its value can be filled in.
   Macro* AddMacro(const char* name);
@@ -36,8 +36,9 @@ class MacroTable {
   /// Whether some macro's name begins with the byte, and some has the
   /// length (from 63 up, all count as 63): most words are no macro, and one
   /// look here says so without hashing the word.
-  bool MayBeName(const char* name, std::size_t length) const {
-    const auto first = static_cast<unsigned char>(name[0]);
+  bool MayBeName(std::string_view name) const {
+    const std::size_t length = name.size();
+    const auto first = static_cast<unsigned char>(name.empty() ? '\0' : name[0]);
     return (firstBytes_[first >> 6] >> (first & 63) & 1) != 0 &&
            (lengths_ >> (length < 63 ? length : 63) & 1) != 0;
   }

@@ -66,28 +66,43 @@ Decoded DecodeEscape(const char* element, std::size_t pos, std::size_t length) {
   return {'\\', 0};
 }
 
+/// Where the next backslash from `pos` on is, or `length`: plain bytes are
+/// passed over, and double-byte characters whole, so the second byte of one
+/// is never taken for a backslash.
+std::size_t NextBackslash(const char* element, std::size_t pos, std::size_t length,
+                          const Locale& locale) {
+  if (!locale.HasLeadBytes()) {
+    const auto* backslash =
+        static_cast<const char*>(std::memchr(element + pos, '\\', length - pos));
+    return backslash ? static_cast<std::size_t>(backslash - element) : length;
+  }
+  while (pos < length) {
+    const auto c = static_cast<unsigned char>(element[pos]);
+    if (c == '\\') break;
+    pos += locale.IsLeadByte(c) && pos + 1 < length ? 2 : 1;
+  }
+  return pos;
+}
+
 }  // namespace
 
 void DecodeLStrEscapes(char* element, const Locale& locale) {
   std::size_t length = std::strlen(element);
   std::size_t pos = 0;
-  while (pos < length) {
-    if (element[pos] == '\\') {
-      const Decoded decoded = DecodeEscape(element, pos, length);
-      if (decoded.removed > 0) {
-        element[pos] = decoded.byte;
-        std::memmove(element + pos + 1, element + pos + 1 + decoded.removed,
-                     length - pos - decoded.removed);
-        length -= decoded.removed;
-      }
-      if (element[pos] == '\0') return;  // a decoded zero ends the element
+  for (;;) {
+    pos = NextBackslash(element, pos, length, locale);
+    if (pos == length) return;
+    const Decoded decoded = DecodeEscape(element, pos, length);
+    if (decoded.removed > 0) {
+      element[pos] = decoded.byte;
+      std::memmove(element + pos + 1, element + pos + 1 + decoded.removed,
+                   length - pos - decoded.removed);
+      length -= decoded.removed;
     }
+    if (element[pos] == '\0') return;  // a decoded zero ends the element
+    // The byte the escape left; a lead byte takes the byte after it along.
     const auto settled = static_cast<unsigned char>(element[pos]);
     ++pos;
     if (locale.IsLeadByte(settled) && pos < length) ++pos;
-    // The bytes that are neither a backslash nor a lead byte, in one go.
-    while (pos < length && element[pos] != '\\' &&
-           !locale.IsLeadByte(static_cast<unsigned char>(element[pos])))
-      ++pos;
   }
 }

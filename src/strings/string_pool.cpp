@@ -13,6 +13,8 @@ namespace {
 
 /// Words on a line of the block.
 constexpr std::size_t kWordsPerLine = 8;
+/// Words laid out in one piece of the writer's buffer (a few kilobytes).
+constexpr std::size_t kWordsPerPiece = 64 * kWordsPerLine;
 
 /// The two lower-case hexadecimal digits of every byte.
 constexpr auto kHexDigits = [] {
@@ -26,7 +28,8 @@ constexpr auto kHexDigits = [] {
 
 void StringPool::ResetStringPool() {
   if (!pool_) {
-    pool_.reset(new (std::nothrow) unsigned char[kStringPoolSize]);
+    // One byte more than the pool holds: the zero that completes an odd last word.
+    pool_.reset(new (std::nothrow) unsigned char[kStringPoolSize + 1]);
     if (!pool_) FatalError("Unable to allocate the LStr string pool");
   }
   end_ = 0;
@@ -38,32 +41,37 @@ void StringPool::AppendPoolString(const char* element) {
   if (length >= kStringPoolSize - end_) FatalError("LStr resource too large");
   std::memcpy(pool_.get() + end_, element, length + 1);
   end_ += length + 1;
+  pool_[end_] = 0;
 }
 
 void StringPool::WritePoolWords(ScriptWriter& out) const {
-  // The count word already stands on the first line.
-  std::size_t wordsOnLine = 1;
-  std::size_t i = 0;
-  while (i < end_) {
-    // The rest of the line at once: "0x%04x, " of second * 256 + first for
-    // each word, laid out by hand, and the line end when the line is full.
-    const std::size_t words = std::min(kWordsPerLine - wordsOnLine, (end_ - i + 1) / 2);
-    const bool lineEnds = wordsOnLine + words == kWordsPerLine;
-    out.WriteLaidOut(words * 8 + (lineEnds ? 2 : 0), [&](char* text) {
-      for (std::size_t w = 0; w < words; ++w, i += 2, text += 8) {
-        const unsigned second = i + 1 < end_ ? pool_[i + 1] : 0;
+  // "0x%04x, " of second * 256 + first for each word, laid out by hand a
+  // piece at a time, with the line end after every eighth word of a line;
+  // the count word already stands on the first line.
+  const unsigned char* const pool = pool_.get();
+  const std::size_t words = (end_ + 1) / 2;
+  std::size_t onLine = 1;
+  for (std::size_t first = 0; first < words;) {
+    const std::size_t count = std::min(words - first, kWordsPerPiece);
+    const std::size_t lineEnds = (onLine + count) / kWordsPerLine;
+    out.WriteLaidOut(count * 8 + lineEnds * 2, [&](char* text) {
+      for (const unsigned char* word = pool + 2 * first; word != pool + 2 * (first + count);
+           word += 2) {
         text[0] = '0';
         text[1] = 'x';
-        std::memcpy(text + 2, kHexDigits[second].data(), 2);
-        std::memcpy(text + 4, kHexDigits[pool_[i]].data(), 2);
+        std::memcpy(text + 2, kHexDigits[word[1]].data(), 2);
+        std::memcpy(text + 4, kHexDigits[word[0]].data(), 2);
         text[6] = ',';
         text[7] = ' ';
-      }
-      if (lineEnds) {
-        text[0] = '\n';
-        text[1] = '\t';
+        text += 8;
+        if (++onLine == kWordsPerLine) {
+          text[0] = '\n';
+          text[1] = '\t';
+          text += 2;
+          onLine = 0;
+        }
       }
     });
-    wordsOnLine = lineEnds ? 0 : wordsOnLine + words;
+    first += count;
   }
 }

@@ -80,6 +80,25 @@ TEST(Writer, ConversionsAreLaidOutAsPrintfDoes) {
   EXPECT_EQ(ReadFile(path), expected);
 }
 
+TEST(Writer, WideFieldsArePaddedWholeFromACompiledOrARunTimeFormat) {
+  // Fills longer than the short one the writer lays out in one move.
+  const std::string path = WriteSourceFile("wide.rc", "");
+  ScriptWriter out;
+  ASSERT_TRUE(out.OpenOutput(path.c_str()));
+  out.WriteFormatted("%12d|%012X|%10s|%9c|\n", -42, 255u, "ab", 'x');
+  const char* format = "%12ld|%012hx|\n";
+  out.WriteFormatted(format, -42L, 0x12345);
+  out.Finish();
+  char text[128];
+  std::string expected = kPrelude;
+  expected.append(text, static_cast<std::size_t>(std::snprintf(
+                            text, sizeof text, "%12d|%012X|%10s|%9c|\n", -42, 255u, "ab", 'x')));
+  expected.append(text, static_cast<std::size_t>(
+                            std::snprintf(text, sizeof text, "%12ld|%012hx|\n", -42L,
+                                          static_cast<unsigned short>(0x12345))));
+  EXPECT_EQ(ReadFile(path), expected);
+}
+
 TEST(Writer, LongTextArrivesWholeAndAWideValueNeverWidensItsPlaceholder) {
   const std::string path = WriteSourceFile("long.rc", "");
   const std::string longText(2000, 'w');
