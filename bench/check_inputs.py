@@ -1,12 +1,13 @@
 #!/usr/bin/env python3
 """Checks that the benchmark's generated inputs are what the benchmark needs.
 
-    check_inputs.py VorlTool keywords.def scratch-folder
+    check_inputs.py VorlTool keywords.def scratch-folder [emulator...]
 
 For two seeds, in English and in Japanese: the generated file converts with
 status 0 and nothing on standard error, every property-list and string-list
 statement becomes a block, and every property keyword of the keyword table
-is used. The same seed gives the same bytes twice. Run by ctest; it takes a
+is used. The same seed gives the same bytes twice. A cross build names the
+program that runs VorlTool (wine, for the Windows build) after the folder. Run by ctest; it takes a
 fraction of a second.
 """
 
@@ -25,6 +26,7 @@ SIZE = 32 << 10  # holds the first eight plug-ins, so every property
 
 def main():
     tool, keywords, scratch = sys.argv[1:4]
+    run_tool = sys.argv[4:] + [tool]
     os.makedirs(scratch, exist_ok=True)
     with open(keywords) as table:
         properties = re.findall(r"^PROPERTY\((\w+),", table.read(), re.M)
@@ -38,7 +40,7 @@ def main():
             with open(source, "wb") as out:
                 out.write(text.getvalue())
             script = source[:-2] + ".rc"
-            result = subprocess.run([tool, source, script], capture_output=True)
+            result = subprocess.run(run_tool + [source, script], capture_output=True)
             if result.returncode != 0 or result.stderr:
                 failures.append("%s: status %d, %s" % (name, result.returncode,
                                                         result.stderr.decode("latin-1")))
