@@ -4,14 +4,15 @@
 #include "driver/depfile.h"
 
 #include <algorithm>
-#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <memory>
 #include <string>
 #include <system_error>
 #include <vector>
 
 #include "base/diagnostics.h"
+#include "base/platform.h"
 
 namespace fs = std::filesystem;
 
@@ -56,18 +57,19 @@ bool IsRunFile(const std::string& path, const std::vector<std::string>& runFiles
   });
 }
 
-/// Writes `text` as the whole content of the file at `path`.
-bool WriteWhole(const std::string& path, const std::string& text) {
-  std::FILE* file = std::fopen(path.c_str(), "wb");
-  if (file == nullptr) return false;
-  const bool written = std::fwrite(text.data(), 1, text.size(), file) == text.size();
-  return std::fclose(file) == 0 && written;
+/// Writes `text` as the whole content of the file at `path`, created as the
+/// script is (binary, long paths too), on the run's disk.
+bool WriteWhole(const std::string& path, const std::string& text, platform::DiskFaults* faults) {
+  const std::unique_ptr<platform::OutputFile> file =
+      platform::OutputFile::Create(path.c_str(), faults);
+  return file && file->Write(text.data(), text.size()) && file->Close();
 }
 
 /// Writes `text` as the whole of a new file at `path`, then renames it to
 /// `target`. On any failure the new file is removed again.
-bool WriteAndRename(const std::string& path, const std::string& text, const char* target) {
-  const bool written = WriteWhole(path, text);
+bool WriteAndRename(const std::string& path, const std::string& text, const char* target,
+                    platform::DiskFaults* faults) {
+  const bool written = WriteWhole(path, text, faults);
   std::error_code error;
   if (written) fs::rename(path, target, error);
   if (written && !error) return true;
@@ -93,7 +95,8 @@ void Dependencies::NoteIncludedFile(const char* path) {
     included_.push_back(std::move(absolute));
 }
 
-void Dependencies::WriteDependencyFile(const char* input, const char* output) const {
+void Dependencies::WriteDependencyFile(const char* input, const char* output,
+                                       platform::DiskFaults* faults) const {
   const char* target = std::getenv(kVariable);
   if (target == nullptr || *target == '\0') return;
 
@@ -107,8 +110,8 @@ void Dependencies::WriteDependencyFile(const char* input, const char* output) co
 
   const std::string temporary = std::string(target) + ".tmp";
   const bool written = IsDeviceOrPipe(target)
-                           ? WriteWhole(target, rule)
+                           ? WriteWhole(target, rule, faults)
                            : !IsRunFile(target, runFiles) && !IsRunFile(temporary, runFiles) &&
-                                 WriteAndRename(temporary, rule, target);
+                                 WriteAndRename(temporary, rule, target, faults);
   if (!written) FatalErrorFormatted("Unable to write dependency file %s\n", target);
 }

@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "base/platform.h"
+
 /// The files one run read besides its input.
 class Dependencies {
  public:
@@ -20,7 +22,9 @@ class Dependencies {
   /// renamed over it, so a reader never sees part of a file (a device or a
   /// pipe is written as it stands). Any failure fails the run with
   /// "Unable to write dependency file %s\n"; the temporary file is removed.
-  void WriteDependencyFile(const char* input, const char* output) const;
+  /// The file is written on the disk `faults` stands for when a test gives one.
+  void WriteDependencyFile(const char* input, const char* output,
+                           platform::DiskFaults* faults = nullptr) const;
 
  private:
   /// Absolute paths of the included files that were opened, each once, in

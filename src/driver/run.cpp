@@ -2,7 +2,6 @@
 #include "driver/run.h"
 
 #include <cstdio>
-#include <cstring>
 #include <vector>
 
 #include "base/diagnostics.h"
@@ -106,6 +105,7 @@ int Run::Convert(const char* outputPath) {
     ParseStatements();
     script_.Finish();
     // A run over text has no files to name.
-    if (!readsText_) dependencies_.WriteDependencyFile(inputPath_.c_str(), outputPath);
+    if (!readsText_)
+      dependencies_.WriteDependencyFile(inputPath_.c_str(), outputPath, diskFaults_);
   });
 }

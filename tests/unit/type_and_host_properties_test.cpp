@@ -1,6 +1,5 @@
 // Type lists and host strings: the escape count behind the host's length
-// bytes, the three-digit list length at its bound and on a pipe, and a
-// dependency file sent to a pipe.
+// bytes, and the three-digit list length at its bound and on a pipe.
 #include <gtest/gtest.h>
 #ifndef _WIN32
 #include <fcntl.h>
@@ -92,30 +91,6 @@ TEST(ListLength, IsPatchedOnOutputThatCannotSeek) {
   EXPECT_NE(received.find("\tRSCS32(0),\n\tRSCS32( 24),\n"), std::string::npos);
   EXPECT_NE(received.find("\tRSCS32(0),\n\tRSCS32( 12),\n\t\"TIF \", \n"), std::string::npos);
   EXPECT_NE(received.find("\tRSCS32(  1), /* Property Count */\n"), std::string::npos);
-}
-
-// A dependency file sent to a pipe (or a device such as /dev/null) is written
-// into it: renaming a file over it would put a regular file in its place.
-TEST(DependencyFile, IsWrittenIntoAPipeThatStaysAPipe) {
-  const std::string fifo = TempPath("deps.d");
-  std::filesystem::remove(fifo);
-  ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
-  std::string received;
-  std::thread reader([&] { received = ReadFile(fifo); });
-  setenv("VORLTOOL_DEPFILE", fifo.c_str(), 1);
-  const std::string input = TempPath("deps.r");
-  std::ofstream(input, std::ios::binary) << "resource 'Vorl' (1) { { } };\n";
-  ::Run run(input);
-  const Conversion converted = ConvertWith(run, TempPath("deps.rc"));
-  unsetenv("VORLTOOL_DEPFILE");
-  // Should the run have ended before opening the pipe, release the reader.
-  const int release = open(fifo.c_str(), O_WRONLY | O_NONBLOCK);
-  if (release >= 0) close(release);
-  reader.join();
-  EXPECT_TRUE(std::filesystem::is_fifo(fifo));
-  std::filesystem::remove(fifo);
-  EXPECT_EQ(converted.status, 0) << converted.err;
-  EXPECT_NE(received.find("deps.rc: \\\n"), std::string::npos) << received;
 }
 #endif
 
