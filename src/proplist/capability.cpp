@@ -8,19 +8,14 @@ namespace {
 /// The length field of FormatMaxChannels is a four-digit placeholder.
 constexpr long kMaxChannelsLength = 9999;
 
+/// Width and height, in braces of their own.
+constexpr PairProperty kFormatMaxSize{
+    "ParseFormatMaxSize",
+    "\t\"zsxm\", /* 'mxsz' PIFmtMaxSizeProperty */\n\tRSCS32(0),\n\tRSCS32(4),\n", true};
+
 }  // namespace
 
-void PropertyList::ParseFormatMaxSize() {
-  const char* parser = "ParseFormatMaxSize";
-  ExpectToken(TOK_LBRACE, parser, "Open Brace Expected!");
-  ExpectToken(TOK_LBRACE, parser, "Open Brace Expected!");
-  const SignedPair size = ReadSignedPair(parser);
-  ExpectToken(TOK_RBRACE, parser, "CloseBrace Expected");
-  ExpectToken(TOK_RBRACE, parser, "CloseBrace Expected");
-  WriteVendorCode();
-  out_.WriteFormatted("\t\"zsxm\", /* 'mxsz' PIFmtMaxSizeProperty */\n\tRSCS32(0),\n\tRSCS32(4),\n");
-  out_.WriteFormatted("\t%d, %d,\n", size.first, size.second);
-}
+void PropertyList::ParseFormatMaxSize() { ParsePairProperty(kFormatMaxSize); }
 
 void PropertyList::ParseFormatMaxChannels() {
   const char* parser = "ParseFormatMaxChannels";

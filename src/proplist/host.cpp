@@ -4,12 +4,6 @@
 #include "proplist/property_list.h"
 #include "proplist/record_shapes.h"
 
-/// A version property of the host: major and minor, with its key block.
-struct HostVersion {
-  const char* parser;
-  ScriptFormat<> keyBlock;
-};
-
 namespace {
 
 constexpr LengthPrefixedProperty kMatchName{
@@ -20,12 +14,12 @@ constexpr LengthPrefixedProperty kSupportURL{
     &kSupportURLShape};
 
 // Both comments name 'eSVR': the list version's block reads as it always has.
-constexpr HostVersion kSpecVersion{
+constexpr PairProperty kSpecVersion{
     "ParseZRSpecVers",
-    "\t\"RVSe\", /* 'eSVR' PIFmtMaxSizeProperty */\n\tRSCS32(0),\n\tRSCS32(4),\n"};
-constexpr HostVersion kVorlVersion{
+    "\t\"RVSe\", /* 'eSVR' PIFmtMaxSizeProperty */\n\tRSCS32(0),\n\tRSCS32(4),\n", false};
+constexpr PairProperty kVorlVersion{
     "ParseZRVorlVers",
-    "\t\"RVPe\", /* 'eSVR' PIFmtMaxSizeProperty */\n\tRSCS32(0),\n\tRSCS32(4),\n"};
+    "\t\"RVPe\", /* 'eSVR' PIFmtMaxSizeProperty */\n\tRSCS32(0),\n\tRSCS32(4),\n", false};
 
 /// The list ends at a close brace, or after the eleventh name and its comma.
 /// Its comma messages are those of the image modes' list.
@@ -34,20 +28,21 @@ constexpr FlagList kFormatFlagList{kFormatExtensionShape.names, "ParseZRFormatEx
 
 }  // namespace
 
-/// Major and minor, both read before anything is written.
-void PropertyList::ParseHostVersion(const HostVersion& property) {
-  ExpectToken(TOK_LBRACE, property.parser, "Open Brace Expected!");
-  const SignedPair version = ReadSignedPair(property.parser);
-  ExpectToken(TOK_RBRACE, property.parser, "CloseBrace Expected");
+/// Both items, and the braces around them, read before anything is written.
+void PropertyList::ParsePairProperty(const PairProperty& property) {
+  const int braces = property.nested ? 2 : 1;
+  for (int i = 0; i < braces; ++i) ExpectToken(TOK_LBRACE, property.parser, "Open Brace Expected!");
+  const SignedPair pair = ReadSignedPair(property.parser);
+  for (int i = 0; i < braces; ++i) ExpectToken(TOK_RBRACE, property.parser, "CloseBrace Expected");
   WriteVendorCode();
   out_.WriteFormatted(property.keyBlock);
-  out_.WriteFormatted("\t%d, %d,\n", version.first, version.second);
+  out_.WriteFormatted("\t%d, %d,\n", pair.first, pair.second);
 }
 
 void PropertyList::ParseZRMatchName() { ParseLengthPrefixedProperty(kMatchName); }
 void PropertyList::ParseSupportURL() { ParseLengthPrefixedProperty(kSupportURL); }
-void PropertyList::ParseZRSpecVers() { ParseHostVersion(kSpecVersion); }
-void PropertyList::ParseZRVorlVers() { ParseHostVersion(kVorlVersion); }
+void PropertyList::ParseZRSpecVers() { ParsePairProperty(kSpecVersion); }
+void PropertyList::ParseZRVorlVers() { ParsePairProperty(kVorlVersion); }
 
 void PropertyList::ParseZRFormatExtension() {
   const char* parser = "ParseZRFormatExtension";

@@ -28,6 +28,9 @@ constexpr LengthPrefixedProperty kCategoryProperty{
     "\t\"gtac\", /* 'catg' PICategoryProperty */\n\tRSCS32(0),\n\tRSCS32(%d),\n",
     &kCategoryShape};
 
+constexpr NumericProperty kPriority{
+    "ParsePriority", "\t0x70727479L, /* 'prty' PIPriorityProperty */\n\t0L,\n\t4L\n"};
+
 /// The key lines of the two entry points; %d takes the padded length.
 constexpr ScriptFormat<int> kWin64X86KeyLine =
     "\t\"4668\", /* '8664' PIWin64X86CodeProperty */\n\tRSCS32(0),\n\tRSCS32(%d),\n";
@@ -74,14 +77,7 @@ void PropertyList::ParseVersionProperty() {
   ExpectToken(TOK_RBRACE, parser, "CloseBrace Expected");
 }
 
-void PropertyList::ParsePriority() {
-  const char* parser = "ParsePriority";
-  ExpectToken(TOK_LBRACE, parser, "Open Brace Expected!");
-  WriteVendorCode();
-  out_.WriteFormatted("\t0x70727479L, /* 'prty' PIPriorityProperty */\n\t0L,\n\t4L\n");
-  out_.WriteFormatted("\t%ldL, \n", static_cast<long>(VORL_GetExpression(lexer_)));
-  ExpectToken(TOK_RBRACE, parser, "CloseBrace Expected");
-}
+void PropertyList::ParsePriority() { ParseNumericProperty(kPriority); }
 
 void PropertyList::ParseRequiredHost() {
   const char* parser = "ParseRequiredHost";

@@ -13,9 +13,7 @@
 
 // The rows of the families whose routine one file holds.
 struct FlagByteProperty;
-struct HostVersion;
 struct ListProperty;
-struct NumericProperty;
 
 /// The converter of one property-list statement. It pulls the statement's
 /// tokens from the lexer and writes one resource block to the script as it
@@ -43,16 +41,13 @@ class PropertyList {
 #include "source/keywords.def"
   /// The two entry-point properties share one parser; true selects CodeWin64X86.
   void ParseCodeWinOSX86(bool is64Bit);
-  /// The two global-flags properties share one parser; true selects
-  /// ZR_Effect_Global_OutFlags_2.
-  void ParseZRGlobalFlags(bool secondForm);
 
   // The routines of the table-driven families, one row per member.
   void ParseLengthPrefixedProperty(const LengthPrefixedProperty& property);  // record.cpp
   void ParseFlagByteProperty(const FlagByteProperty& property);              // flags.cpp
-  void ParseHostVersion(const HostVersion& property);                        // host.cpp
+  void ParsePairProperty(const PairProperty& property);                      // host.cpp
   void ParseListProperty(const ListProperty& list);                          // lists.cpp
-  void ParseZRNumeric(const NumericProperty& property);                      // zr_numeric.cpp
+  void ParseNumericProperty(const NumericProperty& property);                // zr_numeric.cpp
 
   // What every record shares (record.cpp).
   void GetToken() { lexer_.GetToken(); }

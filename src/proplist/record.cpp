@@ -34,9 +34,10 @@ StringField FieldFromText(const char* text) {
   return field;
 }
 
-/// Pads a length-prefixed field of `byteCount` bytes so that length byte and
-/// text fill whole 32-bit words, and sets its length.
-void PadLengthPrefixedField(StringField& field, int byteCount) {
+/// Pads a field whose data is `byteCount` bytes and one byte more (a length
+/// byte before them, or a terminator after them) to whole 32-bit words, and
+/// sets its length.
+void PadToWords(StringField& field, int byteCount) {
   const int r = (byteCount + 1) % 4;
   field.length = byteCount + 1;
   if (r != 0) {
@@ -78,14 +79,9 @@ int CountEscapeExtras(const char* text) {
 
 StringField BuildZeroTerminatedField(const char* text) {
   StringField field = FieldFromText(text);
-  const int n = static_cast<int>(field.size);
-  const int r = (n + 1) % 4;
+  const int byteCount = static_cast<int>(field.size);
   AppendZeroEscapes(field, 1);
-  field.length = n + 1;
-  if (r != 0) {
-    AppendZeroEscapes(field, 4 - r);
-    field.length += 4 - r;
-  }
+  PadToWords(field, byteCount);
   return field;
 }
 
@@ -145,7 +141,7 @@ void PropertyList::ParseLengthPrefixedProperty(const LengthPrefixedProperty& pro
   int byteCount = static_cast<int>(field.size);
   if (property.shape->escapesAsBytes) byteCount -= CountEscapeExtras(field.text);
   if (byteCount > 255) FailIn(property.parser, "String too long");
-  PadLengthPrefixedField(field, byteCount);
+  PadToWords(field, byteCount);
   out_.WriteFormatted(property.keyLine, field.length);
   out_.WriteFormatted("\t\"\\x%02X%s\", \n", byteCount, field.text);
   ExpectToken(TOK_RBRACE, property.parser, "CloseBrace Expected");

@@ -50,6 +50,21 @@ struct LengthPrefixedProperty {
   const RecordShape* shape;
 };
 
+/// A property whose value is one 32-bit number, read as an expression:
+/// Priority and the host's single numbers.
+struct NumericProperty {
+  const char* parser;       ///< the name its messages begin with
+  ScriptFormat<> keyBlock;  ///< key, property id and length lines
+};
+
+/// A property whose value is a pair "a, b" of signed words: FormatMaxSize
+/// (the pair in a second pair of braces) and the host's two versions.
+struct PairProperty {
+  const char* parser;       ///< the name its messages begin with
+  ScriptFormat<> keyBlock;  ///< key, property id and length lines
+  bool nested;              ///< the pair stands in braces of its own
+};
+
 /// How many characters longer the text is than the bytes its escapes stand
 /// for. Never counts past the end of the text.
 int CountEscapeExtras(const char* text);

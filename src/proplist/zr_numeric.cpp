@@ -1,13 +1,9 @@
-// The host family's single-number properties: effect version, info flags,
-// the reserved pair and both global-flags forms. Each is a key block and one
-// 32-bit value read as an expression; they differ only in their row.
+// The single-number properties: the host family's effect version, info
+// flags, the reserved pair and both global-flags forms here, Priority with the
+// identity. Each is a key block and one 32-bit value read as an expression;
+// they differ only in their row.
 #include "proplist/property_list.h"
 #include "source/expression.h"
-
-struct NumericProperty {
-  const char* parser;       ///< the name its messages begin with
-  ScriptFormat<> keyBlock;  ///< key, property id and length lines
-};
 
 namespace {
 
@@ -30,7 +26,7 @@ constexpr NumericProperty kGlobalFlags2{
 }  // namespace
 
 /// The expression leaves its closing brace unread for the last check.
-void PropertyList::ParseZRNumeric(const NumericProperty& property) {
+void PropertyList::ParseNumericProperty(const NumericProperty& property) {
   ExpectToken(TOK_LBRACE, property.parser, "Open Brace Expected!");
   WriteVendorCode();
   out_.WriteFormatted(property.keyBlock);
@@ -39,12 +35,9 @@ void PropertyList::ParseZRNumeric(const NumericProperty& property) {
   ExpectToken(TOK_RBRACE, property.parser, "CloseBrace Expected");
 }
 
-void PropertyList::ParseZRInfoFlags() { ParseZRNumeric(kInfoFlags); }
-void PropertyList::ParseZREffectVersion() { ParseZRNumeric(kEffectVersion); }
-void PropertyList::ParseZRReserved() { ParseZRNumeric(kReserved); }
-void PropertyList::ParseZRReservedInfo() { ParseZRNumeric(kReservedInfo); }
-void PropertyList::ParseZRGlobalFlags(bool secondForm) {
-  ParseZRNumeric(secondForm ? kGlobalFlags2 : kGlobalFlags);
-}
-void PropertyList::ParseZRGlobalFlags1() { ParseZRGlobalFlags(false); }
-void PropertyList::ParseZRGlobalFlags2() { ParseZRGlobalFlags(true); }
+void PropertyList::ParseZRInfoFlags() { ParseNumericProperty(kInfoFlags); }
+void PropertyList::ParseZREffectVersion() { ParseNumericProperty(kEffectVersion); }
+void PropertyList::ParseZRReserved() { ParseNumericProperty(kReserved); }
+void PropertyList::ParseZRReservedInfo() { ParseNumericProperty(kReservedInfo); }
+void PropertyList::ParseZRGlobalFlags1() { ParseNumericProperty(kGlobalFlags); }
+void PropertyList::ParseZRGlobalFlags2() { ParseNumericProperty(kGlobalFlags2); }
