@@ -22,7 +22,7 @@ std::string FirstCaseFlag(std::uint8_t flags) {
   const std::uint8_t high = flags & 0xFC;
   if (high == 0) return "doesNotFilterLayerMasks";
   if (high == 4) return "filtersLayerMasks";
-  return Hex("0x%02X", high);
+  return FormatNumber("0x%02X", high);
 }
 
 /// How many numbers or codes stand on one line of a long list.

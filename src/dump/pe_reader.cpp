@@ -24,7 +24,6 @@ constexpr std::uint16_t kShownNameLength = 64;
 
 struct Section {
   std::uint32_t virtualAddress;
-  std::uint32_t virtualSize;
   std::uint32_t rawSize;
   std::uint32_t rawOffset;
 };
@@ -79,7 +78,7 @@ class PeImage {
     file_.Require(table, std::uint64_t{sectionCount} * 40, "section table");
     for (std::uint16_t i = 0; i < sectionCount; ++i) {
       const std::uint64_t at = table + std::uint64_t{i} * 40;
-      sections_.push_back({file_.U32(at + 12, "section header"), file_.U32(at + 8, "section header"),
+      sections_.push_back({file_.U32(at + 12, "section header"),
                            file_.U32(at + 16, "section header"),
                            file_.U32(at + 20, "section header")});
     }
@@ -137,11 +136,12 @@ class PeImage {
     const std::uint64_t offset = root_ + (nameField & ~kHighBit);
     const std::uint16_t length = file_.U16(offset, "resource directory string");
     file_.Require(offset + 2, std::uint64_t{length} * 2, "resource directory string");
+    const std::uint16_t shown = length < keep ? length : keep;
+    const std::span<const std::uint8_t> units =
+        file_.Range(offset + 2, std::uint64_t{shown} * 2, "resource directory string");
     std::u16string text;
-    for (std::uint16_t i = 0; i < length && i < keep; ++i) {
-      text += static_cast<char16_t>(LoadU16(file_.Range(offset + 2 + 2 * std::uint64_t{i}, 2,
-                                                        "resource directory string").data()));
-    }
+    for (std::uint16_t i = 0; i < shown; ++i)
+      text += static_cast<char16_t>(LoadU16(units.data() + 2 * std::size_t{i}));
     if (length > keep) text += u"...";
     return text;
   }

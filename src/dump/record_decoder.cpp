@@ -14,8 +14,6 @@ namespace {
 /// First word (0x0001), list version (0), property count.
 constexpr std::size_t kListHeaderSize = 10;
 
-ListItem Comment(std::string text) { return {false, std::move(text)}; }
-
 /// "key 'abcd', length 6" with the vendor and property id where they are not
 /// the converter's.
 std::string RecordIdentity(std::uint32_t vendor, std::uint32_t key, std::uint32_t id,
@@ -34,7 +32,7 @@ std::string CodeForComment(std::uint32_t code) {
   for (int shift = 24; shift >= 0; shift -= 8) {
     const auto c = static_cast<char>((code >> shift) & 0xFF);
     // Nothing that could end the comment or the line.
-    if (c < 0x20 || c >= 0x7F || c == '*' || c == '/') return Hex("0x%08X", code);
+    if (c < 0x20 || c >= 0x7F || c == '*' || c == '/') return FormatNumber("0x%08X", code);
     text += c;
   }
   return text + "'";
@@ -47,7 +45,7 @@ std::string HexComment(const std::string& what, std::span<const std::uint8_t> by
   text += bytes.size() > kPerLine ? "\n  " : "";
   for (std::size_t i = 0; i < bytes.size(); ++i) {
     if (i > 0 && i % kPerLine == 0) text += "\n  ";
-    text += Hex(" %02X", bytes[i]);
+    text += FormatNumber(" %02X", bytes[i]);
   }
   return text + " */";
 }
@@ -64,7 +62,7 @@ std::vector<ListItem> DecodePropertyList(std::span<const std::uint8_t> block,
   const std::uint16_t firstWord = LoadU16(block.data());
   const std::uint32_t version = LoadU32(block.data() + 2);
   const std::uint32_t count = LoadU32(block.data() + 6);
-  if (firstWord != 1) items.push_back(Comment("/* first word " + Hex("0x%04X", firstWord) + ", not 0x0001 */"));
+  if (firstWord != 1) items.push_back(Comment("/* first word " + FormatNumber("0x%04X", firstWord) + ", not 0x0001 */"));
   if (version != 0) items.push_back(Comment("/* list version " + std::to_string(version) + ", not 0 */"));
 
   std::uint32_t records = 0;
@@ -101,11 +99,13 @@ std::vector<ListItem> DecodePropertyList(std::span<const std::uint8_t> block,
     items.push_back(Comment(HexComment(what, record.rest.first(length))));
     offset += kRecordHeaderSize + length;
   }
-  if (records != count) {
-    items.push_back(Comment("/* the list header's count is " + std::to_string(count) +
-                            ", the list holds " + std::to_string(records) + " records */"));
-  }
+  if (records != count) items.push_back(CountComment(count, records, "records"));
   return items;
+}
+
+ListItem CountComment(std::size_t count, std::size_t held, const char* things) {
+  return Comment("/* the list header's count is " + std::to_string(count) + ", the list holds " +
+                 std::to_string(held) + " " + things + " */");
 }
 
 }  // namespace dump

@@ -2,9 +2,11 @@
 // each record back into the property it was converted from.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <span>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "dump/string_text.h"
@@ -26,6 +28,13 @@ struct ListItem {
 /// record.
 std::vector<ListItem> DecodePropertyList(std::span<const std::uint8_t> block,
                                          const TextRules& rules);
+
+/// A comment among the elements.
+inline ListItem Comment(std::string text) { return {false, std::move(text)}; }
+
+/// The comment on a list whose header counts `count` entries where it holds
+/// `held` `things` ("records", "strings").
+ListItem CountComment(std::size_t count, std::size_t held, const char* things);
 
 /// "/* <what>: 01 02 ... */": bytes in hex, sixteen to a line.
 std::string HexComment(const std::string& what, std::span<const std::uint8_t> bytes);

@@ -6,7 +6,7 @@
 
 namespace dump {
 
-std::string Hex(const char* format, std::uint32_t value) {
+std::string FormatNumber(const char* format, std::uint32_t value) {
   char text[16];
   std::snprintf(text, sizeof text, format, static_cast<unsigned>(value));
   return text;
@@ -15,7 +15,7 @@ std::string Hex(const char* format, std::uint32_t value) {
 std::string Number32(std::uint32_t value, NumberStyle style) {
   const auto signedValue = static_cast<std::int32_t>(value);
   if (value == 0) return "0";
-  if (style == NumberStyle::kHex) return Hex("0x%08X", value);
+  if (style == NumberStyle::kHex) return FormatNumber("0x%08X", value);
   if (signedValue > 0) return std::to_string(signedValue);
   // The reader negates what follows a minus; the smallest value has no
   // positive counterpart and is written in hex.

@@ -30,7 +30,8 @@ std::optional<std::string> FlagNames(std::span<const NamedBits> table, std::uint
 /// The name of `table` for `value`, or null.
 const char* NameOf(std::span<const NamedBits> table, std::uint32_t value);
 
-/// "0x1F" and the like.
-std::string Hex(const char* format, std::uint32_t value);
+/// One unsigned number in a printf format of its own: "0x%02X", "\\%03o"
+/// and the like.
+std::string FormatNumber(const char* format, std::uint32_t value);
 
 }  // namespace dump

@@ -134,12 +134,9 @@ class StringDecoder {
     if (record_.length != Padded(lengthByte + 1)) return std::nullopt;
     const std::size_t zeros = record_.length - lengthByte - 1;
     std::vector<Reading> readings;
-    if (row_.escapesAsBytes) {
-      // Written as counted, or shorter where octal escapes count less.
-      AddReadings(readings, 1, lengthByte, zeros, 3);
-    } else {
-      AddReadings(readings, 1, lengthByte, zeros, 4);
-    }
+    // Where escapes count as their bytes, the text is as counted, or shorter
+    // where octal escapes count less.
+    AddReadings(readings, 1, lengthByte, zeros, row_.escapesAsBytes ? 3 : 4);
     const auto picked = Pick(readings, row_.escapesAsBytes ? CountRule::kEscapesAsBytes
                                                            : CountRule::kCharacters);
     if (!picked) return std::nullopt;

@@ -7,12 +7,6 @@
 
 namespace dump {
 
-namespace {
-
-ListItem Comment(std::string text) { return {false, std::move(text)}; }
-
-}  // namespace
-
 std::vector<ListItem> DecodeStringList(std::span<const std::uint8_t> block,
                                        const TextRules& rules) {
   std::vector<ListItem> items;
@@ -23,7 +17,7 @@ std::vector<ListItem> DecodeStringList(std::span<const std::uint8_t> block,
     return items;
   }
   if (block[0] != 0 || block[1] != 0) {
-    items.push_back(Comment("/* first word " + Hex("0x%04X", block[0] | (block[1] << 8)) +
+    items.push_back(Comment("/* first word " + FormatNumber("0x%04X", block[0] | (block[1] << 8)) +
                             ", not 0 */"));
   }
   const std::size_t count = (std::size_t{block[2]} << 8) | block[3];
@@ -50,10 +44,7 @@ std::vector<ListItem> DecodeStringList(std::span<const std::uint8_t> block,
   if (!tail.empty()) {
     items.push_back(Comment(HexComment("bytes after the last string, without a terminator", tail)));
   }
-  if (shown != count) {
-    items.push_back(Comment("/* the list header's count is " + std::to_string(count) +
-                            ", the list holds " + std::to_string(shown) + " strings */"));
-  }
+  if (shown != count) items.push_back(CountComment(count, shown, "strings"));
   return items;
 }
 

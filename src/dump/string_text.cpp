@@ -3,8 +3,9 @@
 
 #include <array>
 #include <bitset>
-#include <cstdio>
 #include <vector>
+
+#include "dump/record_text.h"
 
 
 namespace dump {
@@ -78,12 +79,6 @@ FirstChar ClassOf(int c) {
   return kOther;
 }
 
-std::string Formatted(const char* format, unsigned value) {
-  char text[8];
-  std::snprintf(text, sizeof text, format, value);
-  return text;
-}
-
 /// Every spelling of the bytes at `at`, most readable first.
 std::vector<Spelling> SpellingsAt(std::span<const std::uint8_t> bytes, std::size_t at,
                                   CountRule rule, const TextRules& rules) {
@@ -124,13 +119,13 @@ std::vector<Spelling> SpellingsAt(std::span<const std::uint8_t> bytes, std::size
     if (named.byte == byte) add(std::string{'\\', named.letter}, 1, any);
   }
   if (byte == 0) add("\\0", 1, kNoOctalAfter);
-  add(Formatted("\\x%02X", byte), 3, any);
-  add(Formatted("\\%03o", byte), 1, any);
+  add(FormatNumber("\\x%02X", byte), 3, any);
+  add(FormatNumber("\\%03o", byte), 1, any);
   // The converter's count of "\xH" swallows the character after it, so the
   // host strings never use it.
-  if (byte < 0x10 && countChars) add(Formatted("\\x%X", byte), 3, kNoHexAfter);
-  if (byte < 0100) add(Formatted("\\%02o", byte), 1, kNoOctalAfter);
-  if (byte < 010 && byte != 0) add(Formatted("\\%o", byte), 1, kNoOctalAfter);
+  if (byte < 0x10 && countChars) add(FormatNumber("\\x%X", byte), 3, kNoHexAfter);
+  if (byte < 0100) add(FormatNumber("\\%02o", byte), 1, kNoOctalAfter);
+  if (byte < 010 && byte != 0) add(FormatNumber("\\%o", byte), 1, kNoOctalAfter);
   return spellings;
 }
 
@@ -236,7 +231,7 @@ std::vector<std::string> ElementPieces(std::span<const std::uint8_t> bytes,
     } else if (plain >= 0) {
       pieces.push_back(std::string(1, static_cast<char>(plain)));
     } else {
-      pieces.push_back(Formatted("\\0x%02X", byte));
+      pieces.push_back(FormatNumber("\\0x%02X", byte));
       afterHexEscape = true;
     }
   }
