@@ -27,6 +27,15 @@ fail() {
   exit 1
 }
 
+# The bytes, in hex, of the resource of type $1 and id $2 in what llvm-readobj
+# shows with the arguments after them (a .res file, or --coff-resources and a
+# DLL); fails when it holds none.
+resource_bytes() {
+  local type=$1 id=$2
+  shift 2
+  llvm-readobj "$@" | awk -v type="$type" -v id="$id" -f "$ci/resource_bytes.awk"
+}
+
 echo "-- install into $prefix"
 rm -rf "$prefix"
 cmake --install "$tool_build" --prefix "$prefix" >/dev/null
@@ -63,16 +72,15 @@ llvm-readobj --coff-exports "$dll" | grep -q 'Name: PluginMain$' ||
 # llvm-rc reads an absolute path such as /check/... as its /c option, so it
 # is given the script's name from the script's own folder.
 (cd "$(dirname "$script")" && llvm-rc -C 1252 -fo "$scratch/reference.res" "$(basename "$script")")
+declare -A reference
 for resource in "VORL 16100" "LSTR 16101"; do
   read -r type id <<<"$resource"
-  in_dll=$(llvm-readobj --coff-resources "$dll" |
-           awk -v type="$type" -v id="$id" -f "$ci/resource_bytes.awk") ||
+  in_dll=$(resource_bytes "$type" "$id" --coff-resources "$dll") ||
     fail "the DLL holds no resource of type $type, id $id"
-  reference=$(llvm-readobj "$scratch/reference.res" |
-              awk -v type="$type" -v id="$id" -f "$ci/resource_bytes.awk") ||
+  reference[$resource]=$(resource_bytes "$type" "$id" "$scratch/reference.res") ||
     fail "llvm-rc made no resource of type $type, id $id"
-  [ "$in_dll" = "$reference" ] ||
-    fail "$type $id differs from llvm-rc -C 1252:"$'\n'"  DLL:    $in_dll"$'\n'"  llvm-rc: $reference"
+  [ "$in_dll" = "${reference[$resource]}" ] ||
+    fail "$type $id differs from llvm-rc -C 1252:"$'\n'"  DLL:    $in_dll"$'\n'"  llvm-rc: ${reference[$resource]}"
   echo "$type $id: $(( ${#in_dll} / 2 )) bytes, the same as llvm-rc -C 1252 gives"
 done
 
@@ -85,13 +93,10 @@ mkdir -p "$back"
   llvm-rc -C 1252 -fo demo_plugin.res demo_plugin.rc)
 for resource in "VORL 16100" "LSTR 16101"; do
   read -r type id <<<"$resource"
-  again=$(llvm-readobj "$back/demo_plugin.res" |
-          awk -v type="$type" -v id="$id" -f "$ci/resource_bytes.awk") ||
+  again=$(resource_bytes "$type" "$id" "$back/demo_plugin.res") ||
     fail "the dump of the DLL converts to no resource of type $type, id $id"
-  reference=$(llvm-readobj "$scratch/reference.res" |
-              awk -v type="$type" -v id="$id" -f "$ci/resource_bytes.awk")
-  [ "$again" = "$reference" ] ||
-    fail "$type $id read back by VorlDump converts to other bytes:"$'\n'"  again:   $again"$'\n'"  llvm-rc: $reference"
+  [ "$again" = "${reference[$resource]}" ] ||
+    fail "$type $id read back by VorlDump converts to other bytes:"$'\n'"  again:   $again"$'\n'"  llvm-rc: ${reference[$resource]}"
 done
 echo "the DLL's resources, read back by VorlDump and converted again, are the same"
 
