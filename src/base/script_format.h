@@ -38,8 +38,9 @@ constexpr FormatConversion ReadConversion(const char*& at) {
 /// A format of the resource script that takes values of the types `Values`,
 /// in order: %d, %x, %X, %c and %s with the flag 0, a width and the sizes h
 /// and l, as printf lays them out. It is made from a string literal when the
-/// program is compiled; a conversion the writer does not lay out, or a value
-/// whose type does not fit its conversion, does not compile.
+/// program is compiled; a conversion the writer does not lay out (%% too: no
+/// line of the script holds a percent sign), or a value whose type does not
+/// fit its conversion, does not compile.
 template <class... Values>
 class ScriptFormat {
  public:
@@ -51,7 +52,7 @@ class ScriptFormat {
 
   // Not explicit: a literal stands where a format is taken.
   template <std::size_t N>
-  consteval ScriptFormat(const char (&format)[N]) : format_(format) {
+  consteval ScriptFormat(const char (&format)[N]) {
     const char* const end = format + N - 1;
     const char* run = format;
     std::size_t count = 0;
@@ -62,11 +63,6 @@ class ScriptFormat {
       }
       const char* const percent = p;
       const FormatConversion conversion = ReadConversion(p);
-      if (conversion.kind == '%') {
-        // A percent sign written as %% makes the whole format read on each write.
-        readAtRunTime_ = true;
-        continue;
-      }
       if (!IsLaidOut(conversion.kind)) throw "a conversion the writer does not lay out";
       if (count == sizeof...(Values)) throw "more conversions than values";
       pieces_[count].text = {run, static_cast<std::size_t>(percent - run)};
@@ -81,10 +77,6 @@ class ScriptFormat {
     CheckValues(std::index_sequence_for<Values...>{});
   }
 
-  /// The format as written.
-  const char* text() const { return format_; }
-  /// True for a format the writer reads on every write instead (one with %%).
-  bool readAtRunTime() const { return readAtRunTime_; }
   /// The text before conversion `index`, and the conversion.
   const Piece& piece(std::size_t index) const { return pieces_[index]; }
   /// The text after the last conversion.
@@ -119,11 +111,9 @@ class ScriptFormat {
       throw "a value whose type does not fit its conversion";
   }
 
-  const char* format_;
   /// One piece for each conversion, and the text after them last (so a
   /// format without conversions holds no empty array, which clang 14 lays
   /// out wrongly in a constant).
   std::array<Piece, sizeof...(Values) + 1> pieces_{};
   std::size_t textLength_ = 0;
-  bool readAtRunTime_ = false;
 };

@@ -6,10 +6,8 @@
 #include "base/writer.h"
 
 #include <algorithm>
-#include <cstdarg>
 #include <cstddef>
 #include <cstring>
-#include <iterator>
 #include <utility>
 
 #include "base/diagnostics.h"
@@ -43,61 +41,6 @@ void ScriptWriter::FlushPending() {
   if (!file_->Write(buffer_.get(), used_)) FailWrite();
   flushedBytes_ += used_;
   used_ = 0;
-}
-
-void ScriptWriter::WriteFormattedAtRunTime(const char* format, ...) {
-  va_list args;
-  va_start(args, format);
-  const char* p = format;
-  const char* const end = format + std::strlen(format);
-  while (p != end) {
-    if (*p != '%') {
-      // The text up to the next conversion or the end, as it stands.
-      const auto* percent =
-          static_cast<const char*>(std::memchr(p, '%', static_cast<std::size_t>(end - p)));
-      const char* const textEnd = percent ? percent : end;
-      const auto length = static_cast<std::size_t>(textEnd - p);
-      CopyShort(Room(length), p, length);
-      used_ += length;
-      p = textEnd;
-      if (p == end) break;
-    }
-    const char* const percent = p;
-    const FormatConversion conversion = ReadConversion(p);
-    char* out;
-    switch (conversion.kind) {
-      case 'd':
-      case 'x':
-      case 'X':
-      case 'c':
-        // As printf reads it: a long for the size l, an int otherwise.
-        out = Room(layout::MostLength(conversion, 0));
-        if (conversion.size == 'l') {
-          out = layout::LayOut(out, conversion, va_arg(args, long));
-        } else {
-          out = layout::LayOut(out, conversion, va_arg(args, int));
-        }
-        break;
-      case 's': {
-        const std::string_view text = va_arg(args, const char*);
-        out = layout::LayOut(Room(layout::MostLength(conversion, text)), conversion, text);
-        break;
-      }
-      case '%':
-        out = Room(1);
-        *out++ = '%';
-        break;
-      default: {
-        // Not one the program uses, or the end inside one: it stands as written.
-        const auto length = static_cast<std::size_t>(p - percent);
-        out = layout::LayOutText(Room(length), {percent, length});
-        break;
-      }
-    }
-    used_ = static_cast<std::size_t>(out - buffer_.get());
-  }
-  va_end(args);
-  FlushWhenFull();
 }
 
 Placeholder ScriptWriter::WritePlaceholder(const ScriptFormat<long>& format, long value) {

@@ -37,26 +37,14 @@ class ScriptWriter {
   bool OpenOutput(const char* path, platform::DiskFaults* faults = nullptr);
 
   /// Formatted text, as printf writes it, for the conversions the script's
-  /// lines are made of: %d, %x, %X, %c, %s and %%, with the flag 0, a width,
-  /// and the sizes h and l (so "%02X", "%04hx", "%3ld" and the like). The
-  /// format was split and checked when the program was compiled; its text
-  /// and values are laid out straight into the buffer, in one piece.
+  /// lines are made of: %d, %x, %X, %c and %s, with the flag 0, a width, and
+  /// the sizes h and l (so "%02X", "%04hx", "%3ld" and the like). The format
+  /// was split and checked when the program was compiled; its text and values
+  /// are laid out straight into the buffer, in one piece.
   template <class... Values>
   void WriteFormatted(const ScriptFormat<std::type_identity_t<Values>...>& format,
                       Values... values) {
-    if (format.readAtRunTime()) {
-      WriteFormattedAtRunTime(format.text(), values...);
-      return;
-    }
     WritePieces(format, std::index_sequence_for<Values...>{}, layout::Measured(values)...);
-  }
-
-  /// The same for a format known only at run time, read on every write; a
-  /// conversion it cannot lay out is written as it stands.
-  template <class Format, class... Values>
-    requires std::is_same_v<Format, const char*> || std::is_same_v<Format, char*>
-  void WriteFormatted(const Format& format, Values... values) {
-    WriteFormattedAtRunTime(format, values...);
   }
 
   /// Appends `length` bytes of text as they are: the fast way for text a
@@ -122,8 +110,6 @@ class ScriptWriter {
     FlushWhenFull();
   }
 
-  /// The format read as it is written, on every write.
-  void WriteFormattedAtRunTime(const char* format, ...);
   [[noreturn]] void FailWrite() const;
 
   std::unique_ptr<platform::OutputFile> file_;
