@@ -16,6 +16,7 @@
 #include "dump/layouts.h"
 #include "proplist/record_shapes.h"
 #include "dump/record_text.h"
+#include "source/tokens.h"
 
 namespace dump {
 
@@ -40,7 +41,7 @@ std::size_t Padded(std::size_t size) { return (size + 3) & ~std::size_t{3}; }
 /// The longest text a string literal holds (256 characters, and one more
 /// when an escape begins at the 256th); a record that says more cannot have
 /// come from one.
-constexpr std::size_t kLongestText = 257;
+constexpr std::size_t kLongestText = kStringMax + 1;
 
 /// The readings of `written` characters whose text of `count` bytes the
 /// resource compiler may have made shorter (down to a quarter: \x41 is four

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "dump/record_text.h"
+#include "source/tokens.h"
 
 
 namespace dump {
@@ -27,7 +28,7 @@ namespace {
 /// The longest string literal the lexer takes in one piece; one more when an
 /// escape of two characters begins at the last place (the lexer stores the
 /// escaped character after it).
-constexpr int kLiteralMax = 256;
+constexpr int kLiteralMax = kStringMax;
 
 /// The character the text holds for `byte` written as itself, or -1 when the
 /// byte cannot stand for itself in a string literal (quotes, backslashes,
