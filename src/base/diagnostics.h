@@ -18,9 +18,18 @@ class Failure {
  public:
   explicit Failure(const char* message) : message_(message) {}
   const char* message() const { return message_.c_str(); }
+  /// The included file being read when the run failed; empty when it was
+  /// the main input, or when the report does not name files.
+  const std::string& file() const { return file_; }
+  /// Names the file the failure happened in, unless one is named already
+  /// (the innermost include is the one that counts).
+  void NameFile(const char* path) {
+    if (file_.empty()) file_ = path;
+  }
 
  private:
   std::string message_;
+  std::string file_;
 };
 
 /// Ends the run with `message`; the report adds ", line <n>". Never returns.

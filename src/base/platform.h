@@ -109,6 +109,24 @@ class OutputFile {
 /// pipe, nor a link (whatever it points to).
 bool IsRegularFileItself(const char* path);
 
+/// Whether `c` separates the folders of a path on this system.
+constexpr bool IsPathSeparator(char c) {
+#ifdef _WIN32
+  return c == '/' || c == '\\';
+#else
+  return c == '/';
+#endif
+}
+
+/// Whether `path` names its file from the root (or, on Windows, from a
+/// drive), not from the working folder.
+constexpr bool IsAbsolutePath(const char* path) {
+#ifdef _WIN32
+  if (path[0] != '\0' && path[1] == ':') return true;
+#endif
+  return IsPathSeparator(path[0]);
+}
+
 /// Removes the file at `path`; false when it cannot be removed.
 bool RemoveFile(const char* path);
 

@@ -6,6 +6,7 @@
 
 #include "base/diagnostics.h"
 #include "base/locale.h"
+#include "source/preprocessor.h"
 
 namespace {
 
@@ -49,7 +50,9 @@ std::vector<std::string> SplitArguments(int argc, char** argv) {
 
 int RunVorlTool(int argc, char** argv) {
   int status = 0;
-  if (const auto entries = SplitArguments(argc, argv); entries.size() < 3) {
+  if (argc >= 2 && IsOption(argv[1])) {
+    status = RunWithOptions(argc, argv);
+  } else if (const auto entries = SplitArguments(argc, argv); entries.size() < 3) {
     PrintStdout("%s", kUsage);
   } else {
     status = Run(entries[1]).Convert(entries[2].c_str());
@@ -58,17 +61,33 @@ int RunVorlTool(int argc, char** argv) {
   return status;
 }
 
-Run::Run(const std::string& inputPath)
+Run::Run(const std::string& inputPath, const Preprocessing& preprocessing)
     : inputPath_(inputPath),
       lexer_(Locale(DetectLocale(inputPath.c_str()))),
-      pToken(lexer_.pToken) {}
+      pToken(lexer_.pToken) {
+  StartPreprocessing(preprocessing);
+}
 
-Run::Run(std::string_view text, int language)
+Run::Run(std::string_view text, int language, const Preprocessing& preprocessing)
     : readsText_(true),
       text_(text),
       lexer_(Locale(language)),
       pToken(lexer_.pToken) {
   lexer_.StartSource(SourceReader(text_));
+  StartPreprocessing(preprocessing);
+}
+
+void Run::StartPreprocessing(const Preprocessing& preprocessing) {
+  openFiles_.push_back(inputPath_);
+  if (!preprocessing.on) return;
+  lexer_.SetPreprocessing(true);
+  includeFolders_ = preprocessing.includeFolders;
+  for (const PredefinedMacro& macro : kPredefinedMacros)
+    DefineMacroText(lexer_, macro.name, macro.text);
+  for (const Preprocessing::MacroOption& macro : preprocessing.macros) {
+    if (macro.undefine) lexer_.macros().RemoveMacro(macro.name);
+    else DefineMacroText(lexer_, macro.name.c_str(), macro.text.c_str());
+  }
 }
 
 void Run::OpenInput() {
@@ -87,7 +106,11 @@ int Run::Attempt(const std::function<void()>& step) {
     // The line of the last word read, after everything already written on
     // standard output.
     std::fflush(stdout);
-    std::fprintf(stderr, "%s, line %ld\n", failure.message(), static_cast<long>(pToken->line));
+    if (failure.file().empty())
+      std::fprintf(stderr, "%s, line %ld\n", failure.message(), static_cast<long>(pToken->line));
+    else
+      std::fprintf(stderr, "%s, line %ld in %s\n", failure.message(),
+                   static_cast<long>(pToken->line), failure.file().c_str());
     std::fflush(stderr);
     script_.Discard();
     return 1;

@@ -5,10 +5,12 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "base/platform.h"
 #include "base/writer.h"
 #include "driver/depfile.h"
+#include "driver/options.h"
 #include "source/lexer.h"
 #include "strings/string_pool.h"
 
@@ -27,10 +29,10 @@ class Run {
  public:
   /// A run over the file at `inputPath`, which Convert opens; the path's
   /// name suffix selects the language.
-  explicit Run(const std::string& inputPath);
+  explicit Run(const std::string& inputPath, const Preprocessing& preprocessing = {});
   /// A run over `text` in memory, in `language` (kLocaleEnglish and the
   /// others). The text is copied; the run reads it from the start.
-  Run(std::string_view text, int language);
+  Run(std::string_view text, int language, const Preprocessing& preprocessing = {});
   Run(const Run&) = delete;
   Run& operator=(const Run&) = delete;
 
@@ -60,10 +62,11 @@ class Run {
 
   /// With a TOK_DIRECTIVE current (its name in pToken->name): #define adds a
   /// macro, #include reads the file; every other directive is passed over
-  /// with its line.
+  /// with its line. In preprocessing mode also #undef, and #warning prints
+  /// its text (the lexer carries out the conditionals and #error).
   void HandleDirective();
   /// Reads an included file through its own statement loop; a file that
-  /// cannot be read is only warned about.
+  /// cannot be read is only warned about (in preprocessing mode, a failure).
   void IncludeFile(const char* path);
 
  private:
@@ -74,6 +77,16 @@ class Run {
   /// The loop over an included file; returns at that file's end of input.
   void ParseIncludedStatements();
   void IncludeDirective();
+  /// Preprocessing mode's #include "file" and #include <file>, found in the
+  /// include folders.
+  void IncludeSearched();
+  /// Where an included file of that name is found: for "file", as named
+  /// (from the working folder, as a plain run has it), in the including
+  /// file's folder, then in the include folders; for <file>, in the include
+  /// folders only. Empty when it is nowhere.
+  std::string FindIncludeFile(const std::string& name, bool angled) const;
+  /// Sets up preprocessing mode: the predefined macros, then the options'.
+  void StartPreprocessing(const Preprocessing& preprocessing);
 
   std::string inputPath_;
   bool readsText_ = false;
@@ -85,6 +98,10 @@ class Run {
   StringPool stringPool_;
   /// Included files open below the main file.
   int includeDepth_ = 0;
+  /// Preprocessing mode's include folders.
+  std::vector<std::string> includeFolders_;
+  /// The paths of the files being read, the main input first.
+  std::vector<std::string> openFiles_;
   Dependencies dependencies_;
   /// A failing disk that a test gave the run; none in the program.
   platform::DiskFaults* diskFaults_ = nullptr;

@@ -9,6 +9,7 @@
 #include "base/diagnostics.h"
 #include "driver/run.h"
 #include "proplist/property_list.h"
+#include "source/directives.h"
 #include "source/preprocessor.h"
 #include "strings/lstr.h"
 
@@ -91,13 +92,38 @@ void Run::ParseIncludedStatements() {
 }
 
 void Run::HandleDirective() {
-  const char* name = pToken->name != nullptr ? pToken->name : "";
-  if (std::strcmp(name, "define") == 0) {
-    DefineMacro(lexer_);
-  } else if (std::strcmp(name, "include") == 0) {
-    IncludeDirective();
-  } else {
-    lexer_.SkipToCharacter('\n');
+  const Directive directive = lexer_.preprocessing()
+                                  ? lexer_.directive()
+                                  : LookupDirective(pToken->name != nullptr ? pToken->name : "");
+  const bool preprocessing = lexer_.preprocessing();
+  switch (directive) {
+    case Directive::kDefine:
+      if (preprocessing) DefineTextMacro(lexer_);
+      else DefineMacro(lexer_);
+      break;
+    case Directive::kInclude:
+      if (preprocessing) IncludeSearched();
+      else IncludeDirective();
+      break;
+    case Directive::kUndef:
+      if (preprocessing) {
+        UndefineMacro(lexer_);
+        break;
+      }
+      lexer_.SkipToCharacter('\n');
+      break;
+    case Directive::kWarning:
+      if (preprocessing) {
+        PrintStdout("Warning:%s\n", lexer_.ReadDirectiveText(false).c_str());
+        break;
+      }
+      lexer_.SkipToCharacter('\n');
+      break;
+    default:
+      // #pragma, #line and every other name, with their line. (In a plain
+      // run the conditionals too: both sides of them are read.)
+      lexer_.SkipToCharacter('\n');
+      break;
   }
 }
 
@@ -111,16 +137,66 @@ void Run::IncludeDirective() {
   lexer_.SkipToCharacter('\n');
 }
 
+void Run::IncludeSearched() {
+  const std::string text = lexer_.ReadDirectiveText(false);
+  const bool angled = !text.empty() && text[0] == '<';
+  const std::size_t close = text.find(angled ? '>' : '"', 1);
+  if (text.empty() || (!angled && text[0] != '"') || close == std::string::npos)
+    FatalError("#include expects \"file\" or <file>");
+  const std::string name = text.substr(1, close - 1);
+  const std::string path = FindIncludeFile(name, angled);
+  if (path.empty()) FatalErrorFormatted("Unable to open include file \"%s\"", name.c_str());
+  IncludeFile(path.c_str());
+}
+
+std::string Run::FindIncludeFile(const std::string& name, bool angled) const {
+  const auto readable = [](const std::string& path) {
+    return platform::InputFile::Open(path.c_str(), platform::InputRule::kRegularFile) != nullptr;
+  };
+  if (name.empty()) return {};
+  if (platform::IsAbsolutePath(name.c_str())) return readable(name) ? name : std::string();
+  if (!angled) {
+    if (readable(name)) return name;
+    const std::string& including = openFiles_.back();
+    std::size_t folderEnd = including.size();
+    while (folderEnd > 0 && !platform::IsPathSeparator(including[folderEnd - 1])) --folderEnd;
+    if (folderEnd > 0) {
+      const std::string beside = including.substr(0, folderEnd) + name;
+      if (readable(beside)) return beside;
+    }
+  }
+  for (const std::string& folder : includeFolders_) {
+    const bool separated = folder.empty() || platform::IsPathSeparator(folder.back());
+    const std::string path = folder + (separated ? "" : "/") + name;
+    if (readable(path)) return path;
+  }
+  return {};
+}
+
 void Run::IncludeFile(const char* path) {
   // Only a regular file is read: a directory, a pipe or a device is treated
   // like a missing file (a pipe could otherwise block the run).
   auto file = platform::InputFile::Open(path, platform::InputRule::kRegularFile, diskFaults_);
   if (file == nullptr) {
+    if (lexer_.preprocessing()) FatalErrorFormatted("Unable to open include file \"%s\"", path);
     PrintStdout("Warning:Unable to open include file \"%s\"\n", path);
     return;
   }
   NestingGuard level(includeDepth_, kMaxIncludeDepth, "Include nesting too deep");
   dependencies_.NoteIncludedFile(path);
   Lexer::IncludedSource source(lexer_, SourceReader(file.get()));
-  ParseIncludedStatements();
+  if (!lexer_.preprocessing()) {
+    ParseIncludedStatements();
+    return;
+  }
+  // A failure inside names the file it happened in.
+  openFiles_.emplace_back(path);
+  try {
+    ParseIncludedStatements();
+  } catch (Failure& failure) {
+    failure.NameFile(path);
+    openFiles_.pop_back();
+    throw;
+  }
+  openFiles_.pop_back();
 }

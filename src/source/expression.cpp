@@ -4,6 +4,7 @@
 #include "source/expression.h"
 
 #include <cstdint>
+#include <optional>
 
 #include "base/diagnostics.h"
 #include "source/lexer.h"
@@ -39,14 +40,15 @@ int32_t Combine(int32_t left, int32_t op, int32_t right) {
   }
 }
 
-/// The macro named by the most recent word, or null. A macro without a
+/// The value of the macro named by the most recent word, or none. A macro without a
 /// numeric value there is an undefined symbol: "Line #n " goes to standard
 /// output before the failure.
-const Macro* NumericMacroOfName(Lexer& lexer, bool withLineEnd) {
+std::optional<int32_t> NumericMacroOfName(Lexer& lexer, bool withLineEnd) {
   const Token* pToken = lexer.pToken;
-  if (pToken->name == nullptr) return nullptr;
-  const Macro* macro = lexer.macros().LookupMacro(pToken->name);
-  if (macro == nullptr || macro->kind == kMacroNumber) return macro;
+  if (pToken->name == nullptr) return std::nullopt;
+  MacroValue macro;
+  if (!lexer.FindMacroValue(pToken->name, macro)) return std::nullopt;
+  if (macro.kind == kMacroNumber) return macro.number;
   PrintStdout("Line #%d ", pToken->line);
   if (withLineEnd) FatalErrorFormatted("Undefined Symbol %s\n", pToken->name);
   FatalErrorFormatted("Undefined Symbol %s", pToken->name);
@@ -64,9 +66,9 @@ int32_t GetExpression(Lexer& lexer, int depth) {
         accumulator = pToken->value;
         break;
       case TOK_IDENT: {
-        const Macro* macro = NumericMacroOfName(lexer, true);
-        if (macro == nullptr) return accumulator;
-        accumulator = macro->numValue;
+        const std::optional<int32_t> macro = NumericMacroOfName(lexer, true);
+        if (!macro) return accumulator;
+        accumulator = *macro;
         break;
       }
       case TOK_PLUS:
@@ -101,7 +103,7 @@ int32_t GetExpression(Lexer& lexer, int depth) {
   return accumulator;
 }
 
-int32_t MacroValue(Lexer& lexer, int depth) {
+int32_t ValueOfDefinition(Lexer& lexer, int depth) {
   CheckDepth(depth);
   const Token* pToken = lexer.pToken;
   int32_t accumulator = 0;
@@ -125,7 +127,7 @@ int32_t MacroValue(Lexer& lexer, int depth) {
       case TOK_SLASH:
       case TOK_BAR:
         lexer.GetToken();
-        accumulator = Combine(accumulator, cls, MacroValue(lexer, depth + 1));
+        accumulator = Combine(accumulator, cls, ValueOfDefinition(lexer, depth + 1));
         // The right operand is the whole rest of the value: where it stopped
         // at a comma or a closing parenthesis, so does this operator, and the
         // token stays current for the one who opened the parenthesis.
@@ -133,13 +135,13 @@ int32_t MacroValue(Lexer& lexer, int depth) {
         break;
       case TOK_LPAREN:
         lexer.GetToken();
-        accumulator = MacroValue(lexer, depth + 1);
+        accumulator = ValueOfDefinition(lexer, depth + 1);
         if (pToken->eClass != TOK_RPAREN) FatalError("Matching parantheses expected");
         break;
       default:
         // Any other token stands for the most recent word: a numeric macro
         // of that name sets the value, an unknown name adds nothing.
-        if (const Macro* macro = NumericMacroOfName(lexer, false)) accumulator = macro->numValue;
+        if (const std::optional<int32_t> macro = NumericMacroOfName(lexer, false)) accumulator = *macro;
         break;
     }
     lexer.GetToken();
@@ -152,4 +154,4 @@ int32_t MacroValue(Lexer& lexer, int depth) {
 
 int32_t VORL_GetExpression(Lexer& lexer) { return GetExpression(lexer, 0); }
 
-int32_t EvaluateMacroValue(Lexer& lexer) { return MacroValue(lexer, 0); }
+int32_t EvaluateMacroValue(Lexer& lexer) { return ValueOfDefinition(lexer, 0); }

@@ -124,6 +124,13 @@ void Lexer::GetToken() {
     tokenPushedBack_ = false;
     return;
   }
+  // In preprocessing mode a conditional is carried out where it stands, and
+  // the token after it (or after the group it passes over) is read instead.
+  while (ReadToken() && preprocessing_ && CarryOutDirective()) {
+  }
+}
+
+bool Lexer::ReadToken() {
   bool directive = false;
   int byte = ReadCountedByte();
   for (;;) {
@@ -138,12 +145,16 @@ void Lexer::GetToken() {
     if (next == kDirectivePending) {
       // The directive's name is read as the next token, the class set after it.
       directive = true;
+      readingDirectiveName_ = preprocessing_;
+      directive_ = Directive::kUnknown;
       byte = ReadCountedByte();
     } else {
       byte = next;
     }
   }
   if (directive) token_.eClass = TOK_DIRECTIVE;
+  readingDirectiveName_ = false;
+  return directive;
 }
 
 void Lexer::UngetToken() {
@@ -159,7 +170,7 @@ bool Lexer::IsFourCharLiteral() const {
 
 int Lexer::VORL_GetKeywordOrLabel(int byte) {
   // A directive's name and a #define's macro name are never replaced.
-  const bool afterDirective = token_.eClass == TOK_DIRECTIVE;
+  const bool afterDirective = token_.eClass == TOK_DIRECTIVE || readingDirectiveName_;
   token_.line = source_.CurrentLine();
   constexpr auto kMostBytes = static_cast<std::size_t>(kIdentMax);
   std::size_t stored = 0;
@@ -187,6 +198,7 @@ int Lexer::VORL_GetKeywordOrLabel(int byte) {
   // The second byte of a double-byte character may be a zero byte, which
   // ends the word as a C string (and so as a macro name); no keyword holds a
   // byte above 127, so the word's bytes from there on never make one either way.
+  if (readingDirectiveName_) directive_ = LookupDirective({identBuffer_, stored});
   if (const int32_t keyword = KeywordClass(identBuffer_, stored); keyword != TOK_NONE) {
     token_.eClass = keyword;
     if (token_.eClass == TOK_INCLUDE) token_.code[0] = '\0';
@@ -195,20 +207,7 @@ int Lexer::VORL_GetKeywordOrLabel(int byte) {
   token_.eClass = TOK_IDENT;
   if (afterDirective) return kTokenDone;
   const std::size_t nameLength = doubleByte ? std::strlen(identBuffer_) : stored;
-  if (const Macro* macro = macros_.LookupMacro({identBuffer_, nameLength})) {
-    if (macro->kind == kMacroString) {
-      // The text goes where the latest string lives; the format result holds less.
-      const std::size_t room =
-          token_.text == formatResult_ ? kFormatResultSize : sizeof stringBuffer_;
-      if (!token_.text) token_.text = stringBuffer_;
-      std::strncpy(token_.text, macro->stringValue.c_str(), room - 1);
-      token_.text[room - 1] = '\0';
-      token_.eClass = TOK_STRING;
-    } else {
-      token_.value = macro->numValue;
-      token_.eClass = TOK_NUMBER;
-    }
-  }
+  if (Macro* macro = macros_.LookupMacro({identBuffer_, nameLength})) ReplaceMacro(*macro);
   return kTokenDone;
 }
 
@@ -219,6 +218,7 @@ int Lexer::GetNumber(int byte) {
 }
 
 int Lexer::SetEndOfFile(int) {
+  if (preprocessing_) CheckGroupsClosed();
   token_.eClass = TOK_EOF;
   return kTokenDone;
 }

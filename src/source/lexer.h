@@ -11,9 +11,13 @@
 #include <cstddef>
 #include <cstdint>
 #include <span>
+#include <string>
+#include <string_view>
+#include <vector>
 
 #include "base/locale.h"
 #include "source/char_source.h"
+#include "source/directives.h"
 #include "source/macros.h"
 #include "source/tokens.h"
 
@@ -50,16 +54,20 @@ class Lexer {
 
   /// While it lives, the lexer reads an included source. On the way out,
   /// also when a failure unwinds, the including source goes on at the byte
-  /// where it stopped, and a token pushed back meanwhile is forgotten.
+  /// where it stopped, and a token pushed back meanwhile is forgotten. The
+  /// conditional groups of preprocessing mode open and close within it.
   class IncludedSource {
    public:
     IncludedSource(Lexer& lexer, const SourceReader& included)
-        : lexer_(lexer), saved_(lexer.source_) {
+        : lexer_(lexer), saved_(lexer.source_), savedGroupBase_(lexer.groupBase_) {
       lexer.source_ = included;
+      lexer.groupBase_ = lexer.groups_.size();
     }
     ~IncludedSource() {
       lexer_.source_ = saved_;
       lexer_.tokenPushedBack_ = false;
+      lexer_.groups_.resize(lexer_.groupBase_);
+      lexer_.groupBase_ = savedGroupBase_;
     }
     IncludedSource(const IncludedSource&) = delete;
     IncludedSource& operator=(const IncludedSource&) = delete;
@@ -67,7 +75,31 @@ class Lexer {
    private:
     Lexer& lexer_;
     SourceReader saved_;
+    std::size_t savedGroupBase_;
   };
+
+  /// Preprocessing mode, as a C preprocessor reads: conditional groups are
+  /// carried out wherever they stand (a group not taken is never read), so
+  /// is #error, and macros hold their replacement text, read where they are
+  /// used. Off, the reading is the plain one.
+  void SetPreprocessing(bool on) { preprocessing_ = on; }
+  bool preprocessing() const { return preprocessing_; }
+  /// In preprocessing mode, the directive of the current TOK_DIRECTIVE (kUnknown
+  /// when no word follows the #).
+  Directive directive() const { return directive_; }
+
+  /// Reads the rest of the current line, through its line end, as the text
+  /// of a directive: comments become a blank (a block comment may go on to
+  /// later lines), a backslash at the line end joins the next line, quoted
+  /// text is kept as it stands. With `joinAfterOperator`, a text whose last
+  /// character is an operator or an opening parenthesis goes on over the
+  /// next line, as a plain #define's value does. Blanks around it are cut.
+  std::string ReadDirectiveText(bool joinAfterOperator);
+
+  /// What the macro `name` stands for where it is used, as a plain run would
+  /// have it: a text macro's text is read here, by the reading of a plain
+  /// #define's value. False when no macro has that name.
+  bool FindMacroValue(std::string_view name, MacroValue& value);
 
   SourceReader& source() { return source_; }
   const Locale& locale() const { return locale_; }
@@ -87,7 +119,14 @@ class Lexer {
     return (lexer.*handler)(byte);
   }
 
+  /// Reads one token; true when it is a directive (its name read as the token).
+  bool ReadToken();
   int VORL_GetKeywordOrLabel(int byte);
+  /// Replaces the word just read by the value of `macro`, as the Token's
+  /// number or string.
+  void ReplaceMacro(Macro& macro);
+  /// A text macro's value: its text read as a plain #define's value.
+  MacroValue ReadMacroText(Macro& macro);
   int GetNumber(int byte);
   int SetEndOfFile(int byte);
   int GetDirective(int byte);
@@ -113,6 +152,26 @@ class Lexer {
   /// leaves a string token whose text is the formatted number.
   void ScanFormatConstruct();
   int32_t GetIntegerOrLong();
+
+  /// Preprocessing mode, with a directive current: carries out a
+  /// conditional or #error and returns true; false for the directives the
+  /// statement loops carry out (lexer_directives.cpp).
+  bool CarryOutDirective();
+  /// Whether the #if, #ifdef, #elif... whose text follows holds.
+  bool ConditionHolds(Directive directive);
+  /// Passes over a group not taken, up to the #else, #elif or #endif that
+  /// ends it at this level; with `branchTaken`, only the #endif ends it.
+  void SkipGroup(bool branchTaken);
+  /// In a group not taken: passes over text up to the next directive and
+  /// returns it (its name read, the line left); kEndOfInput's end gives false.
+  bool FindSkippedDirective(Directive& directive);
+  void SkipStringLiteral();
+  void SkipCharacterLiteral();
+  /// The innermost open group of this source; fails when there is none.
+  struct Group;
+  Group& CurrentGroup(const char* directive);
+  /// Fails at the end of a source that leaves a group open.
+  void CheckGroupsClosed();
 
   /// Bytes that the loops over words, strings and comments take in runs,
   /// with nothing to do for each but keep or pass it (bits of runClass_).
@@ -142,4 +201,26 @@ class Lexer {
   char formatResult_[kFormatResultSize] = {};
   /// Format constructs under way at once (a construct's text or number may be one).
   int formatNesting_ = 0;
+
+  /// Preprocessing mode, and what it keeps.
+  bool preprocessing_ = false;
+  Directive directive_ = Directive::kUnknown;
+  /// The word after a # is being read: it names a directive and is never a macro.
+  bool readingDirectiveName_ = false;
+  /// A macro's text is being read as the source: directives there are no directives.
+  bool readingMacroText_ = false;
+  /// Macro texts read inside one another at once.
+  int macroNesting_ = 0;
+  /// An open conditional group: the line and the name of its #if, #ifdef or
+  /// #ifndef, and whether its #else was met.
+  struct Group {
+    int32_t line;
+    const char* opener;
+    bool sawElse;
+  };
+  std::vector<Group> groups_;
+  /// Groups opened in the sources around the current one.
+  std::size_t groupBase_ = 0;
+  /// Stands for a text macro inside its own text: a macro without a value.
+  Macro valueless_;
 };

@@ -1,0 +1,106 @@
+// The command line's options.
+#include "driver/options.h"
+
+#include <cstdio>
+#include <cstring>
+#include <string_view>
+
+#include "driver/run.h"
+
+#ifndef VORLTOOL_VERSION_TEXT
+#define VORLTOOL_VERSION_TEXT "0.0.0"
+#define VORLTOOL_VERSION_NUMBER "0"
+#endif
+
+const PredefinedMacro kPredefinedMacros[3] = {
+    {"_WIN32", "1"},
+    {"RC_INVOKED", "1"},
+    {"VORLTOOL_VERSION", VORLTOOL_VERSION_NUMBER},
+};
+
+namespace {
+
+constexpr const char* kHelp =
+    "Usage: VorlTool [options] sourcefile destinationfile\n"
+    "Converts a resource description (.r) into a Windows resource script (.rc).\n"
+    "\n"
+    "Any of these options reads the source as a C preprocessor does (#if, #ifdef,\n"
+    "#elif, #else, #endif, #undef, #error; macros evaluated where they are used;\n"
+    "include folders); without options the source is read as it always was.\n"
+    "  -D NAME, -DNAME        define NAME as 1\n"
+    "  -D NAME=TEXT           define NAME as TEXT\n"
+    "  -U NAME, -UNAME        remove NAME (a predefined macro too)\n"
+    "  -I FOLDER, -IFOLDER    search FOLDER for included files, after the others\n"
+    "  --preprocess           read as a C preprocessor does, defining nothing more\n"
+    "  --                     end of the options\n"
+    "  --help                 show this text\n"
+    "  --version              show the version\n"
+    "\n"
+    "Predefined: _WIN32 and RC_INVOKED as 1, VORLTOOL_VERSION as "
+    VORLTOOL_VERSION_NUMBER ".\n";
+
+/// Whether `name` can name a macro: a letter or _, then letters, digits, _.
+bool IsMacroName(std::string_view name) {
+  if (name.empty()) return false;
+  for (std::size_t i = 0; i < name.size(); ++i) {
+    const char c = name[i];
+    const bool letter = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '_';
+    if (!letter && (i == 0 || c < '0' || c > '9')) return false;
+  }
+  return true;
+}
+
+/// Refuses the command line: "VorlTool: <reason><what>" on standard error.
+int Refuse(const char* reason, const char* what) {
+  std::fprintf(stderr, "VorlTool: %s%s\n", reason, what);
+  return 1;
+}
+
+}  // namespace
+
+int RunWithOptions(int argc, char** argv) {
+  Preprocessing preprocessing;
+  preprocessing.on = true;
+  int next = 1;
+  while (next < argc && IsOption(argv[next])) {
+    const char* option = argv[next++];
+    if (std::strcmp(option, "--") == 0) break;
+    if (std::strcmp(option, "--help") == 0) {
+      std::fputs(kHelp, stdout);
+      return 0;
+    }
+    if (std::strcmp(option, "--version") == 0) {
+      std::fputs("VorlTool " VORLTOOL_VERSION_TEXT "\n", stdout);
+      return 0;
+    }
+    if (std::strcmp(option, "--preprocess") == 0) continue;
+    const char letter = option[1];
+    if (option[0] != '-' || (letter != 'D' && letter != 'U' && letter != 'I'))
+      return Refuse("unknown option ", option);
+    // The value joined to the letter, or the next argument.
+    const char* value = option + 2;
+    if (*value == '\0') {
+      if (next == argc) return Refuse("a value must follow ", option);
+      value = argv[next++];
+    }
+    if (letter == 'I') {
+      preprocessing.includeFolders.emplace_back(value);
+      continue;
+    }
+    const std::string_view text = value;
+    const std::size_t equals = letter == 'D' ? text.find('=') : std::string_view::npos;
+    Preprocessing::MacroOption macro;
+    macro.name = text.substr(0, equals);
+    macro.text = equals == std::string_view::npos ? "1" : text.substr(equals + 1);
+    macro.undefine = letter == 'U';
+    if (!IsMacroName(macro.name)) return Refuse("not a macro name: ", value);
+    preprocessing.macros.push_back(std::move(macro));
+  }
+  // The two paths are taken whole: a blank or a byte from 128 up is part of
+  // the path.
+  if (argc - next != 2) {
+    std::fputs("Usage: VorlTool [options] sourcefile destinationfile\n", stderr);
+    return 1;
+  }
+  return Run(argv[next], preprocessing).Convert(argv[next + 1]);
+}

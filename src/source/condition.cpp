@@ -1,0 +1,462 @@
+// The #if and #elif conditions of preprocessing mode.
+#include "source/condition.h"
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "base/diagnostics.h"
+#include "source/macros.h"
+
+namespace {
+
+/// Macro texts that may be read inside one another, and operators and
+/// parentheses that may nest, in one condition: a longer chain fails cleanly
+/// instead of exhausting the stack.
+constexpr int kMaxNesting = 256;
+
+/// A value as C's preprocessor holds it: the bits of an intmax_t or a
+/// uintmax_t, and which of the two it is.
+struct Value {
+  std::uint64_t bits = 0;
+  bool isUnsigned = false;
+
+  std::int64_t Signed() const { return static_cast<std::int64_t>(bits); }
+  bool IsTrue() const { return bits != 0; }
+  static Value Int(std::int64_t v) { return {static_cast<std::uint64_t>(v), false}; }
+};
+
+enum class Kind { kEnd, kNumber, kName, kOperator };
+
+/// Operators of two characters have codes of their own.
+enum : int {
+  kShiftLeft = 256,
+  kShiftRight,
+  kLessEqual,
+  kGreaterEqual,
+  kEqual,
+  kNotEqual,
+  kAndAnd,
+  kOrOr,
+};
+
+struct Piece {
+  Kind kind = Kind::kEnd;
+  Value value;
+  std::string_view name;
+  int op = 0;
+};
+
+bool IsNameStart(unsigned char c) {
+  return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '_' || c == '$' || c >= 128;
+}
+bool IsNameChar(unsigned char c) { return IsNameStart(c) || (c >= '0' && c <= '9'); }
+int DigitValue(unsigned char c) {
+  if (c >= '0' && c <= '9') return c - '0';
+  if (c >= 'a' && c <= 'z') return c - 'a' + 10;
+  if (c >= 'A' && c <= 'Z') return c - 'A' + 10;
+  return 99;
+}
+
+/// Reads a condition: its pieces, with macro names replaced by their texts
+/// (each text read in its turn, a macro never inside its own text), and the
+/// expression over them.
+class ConditionReader {
+ public:
+  ConditionReader(MacroTable& macros, const char* directive)
+      : macros_(macros), directive_(directive) {}
+  ConditionReader(const ConditionReader&) = delete;
+  ConditionReader& operator=(const ConditionReader&) = delete;
+  ~ConditionReader() {
+    // Also when a failure unwinds: every macro stands for its text again.
+    for (const Frame& frame : frames_)
+      if (frame.macro) frame.macro->expanding = false;
+  }
+
+  bool Evaluate(std::string_view text) {
+    frames_.push_back({text, 0, nullptr});
+    Next();
+    if (piece_.kind == Kind::kEnd) FatalErrorFormatted("Empty expression in #%s", directive_);
+    const Value result = Conditional(true, 0);
+    if (piece_.kind != Kind::kEnd) Malformed();
+    return result.IsTrue();
+  }
+
+ private:
+  struct Frame {
+    std::string_view text;
+    std::size_t pos;
+    Macro* macro;  ///< whose text this is; null for the condition itself
+  };
+
+  [[noreturn]] void Malformed() const {
+    FatalErrorFormatted("Malformed expression in #%s", directive_);
+  }
+
+  /// The next byte to read, -1 at the end of every text.
+  int PeekByte() {
+    for (;;) {
+      Frame& frame = frames_.back();
+      if (frame.pos < frame.text.size()) return static_cast<unsigned char>(frame.text[frame.pos]);
+      if (frames_.size() == 1) return -1;
+      // A macro's text is read whole: it stands for itself again.
+      if (frame.macro) frame.macro->expanding = false;
+      frames_.pop_back();
+    }
+  }
+
+  /// Reads the next piece into piece_, replacing macro names by their texts.
+  /// `defined` and its operand are read as they stand.
+  void Next() {
+    for (;;) {
+      ReadPiece();
+      if (piece_.kind != Kind::kName) return;
+      if (piece_.name == "defined") {
+        ReadDefined();
+        return;
+      }
+      Macro* macro = macros_.LookupMacro(piece_.name);
+      if (macro == nullptr || macro->expanding) {
+        piece_ = {Kind::kNumber, Value::Int(0), {}, 0};
+        return;
+      }
+      if (macro->functionLike) {
+        FatalErrorFormatted("Macro %.*s takes arguments, which #%s does not expand",
+                            static_cast<int>(piece_.name.size() < 64 ? piece_.name.size() : 64),
+                            piece_.name.data(), directive_);
+      }
+      if (frames_.size() >= kMaxNesting) FatalErrorFormatted("Macros nested too deeply in #%s", directive_);
+      macro->expanding = true;
+      frames_.push_back({macro->text, 0, macro});
+    }
+  }
+
+  void ReadDefined() {
+    ReadPiece();
+    const bool parenthesised = piece_.kind == Kind::kOperator && piece_.op == '(';
+    if (parenthesised) ReadPiece();
+    if (piece_.kind != Kind::kName) Malformed();
+    const bool defined = macros_.LookupMacro(piece_.name) != nullptr;
+    if (parenthesised) {
+      ReadPiece();
+      if (piece_.kind != Kind::kOperator || piece_.op != ')') Malformed();
+    }
+    piece_ = {Kind::kNumber, Value::Int(defined ? 1 : 0), {}, 0};
+  }
+
+  void ReadPiece() {
+    int c = PeekByte();
+    while (c == ' ' || c == '\t' || c == '\f' || c == '\v' || c == '\r') {
+      ++frames_.back().pos;
+      c = PeekByte();
+    }
+    if (c < 0) {
+      piece_ = {};
+      return;
+    }
+    Frame& frame = frames_.back();
+    const std::string_view rest = frame.text.substr(frame.pos);
+    const auto byte = static_cast<unsigned char>(c);
+    std::size_t length = 1;
+    if (byte >= '0' && byte <= '9') {
+      length = NumberLength(rest);
+      piece_ = {Kind::kNumber, ParseNumber(rest.substr(0, length)), {}, 0};
+    } else if (byte == '\'') {
+      piece_ = {Kind::kNumber, ParseCharacter(rest, length), {}, 0};
+    } else if ((byte == 'L' || byte == 'u' || byte == 'U') && rest.size() > 1 && rest[1] == '\'') {
+      // A wide character constant: its value is not that of a char, so no sign.
+      Value value = ParseCharacter(rest.substr(1), length);
+      ++length;
+      value.bits &= 0xFFFFFFFFu;
+      piece_ = {Kind::kNumber, value, {}, 0};
+    } else if (IsNameStart(byte)) {
+      while (length < rest.size() && IsNameChar(static_cast<unsigned char>(rest[length]))) ++length;
+      piece_ = {Kind::kName, {}, rest.substr(0, length), 0};
+    } else {
+      piece_ = {Kind::kOperator, {}, {}, ReadOperator(rest, length)};
+    }
+    frame.pos += length;
+  }
+
+  int ReadOperator(std::string_view rest, std::size_t& length) const {
+    static constexpr struct {
+      char first, second;
+      int op;
+    } kPairs[] = {{'<', '<', kShiftLeft}, {'>', '>', kShiftRight}, {'<', '=', kLessEqual},
+                  {'>', '=', kGreaterEqual}, {'=', '=', kEqual}, {'!', '=', kNotEqual},
+                  {'&', '&', kAndAnd}, {'|', '|', kOrOr}};
+    if (rest.size() > 1) {
+      for (const auto& pair : kPairs) {
+        if (rest[0] == pair.first && rest[1] == pair.second) {
+          length = 2;
+          return pair.op;
+        }
+      }
+    }
+    static constexpr std::string_view kSingles = "+-*/%<>&^|!~?:()";
+    if (kSingles.find(rest[0]) == std::string_view::npos) Malformed();
+    return static_cast<unsigned char>(rest[0]);
+  }
+
+  /// The length of a preprocessing number: digits, letters, _, . and an
+  /// exponent's sign.
+  static std::size_t NumberLength(std::string_view rest) {
+    std::size_t length = 1;
+    while (length < rest.size()) {
+      const char c = rest[length];
+      const char before = rest[length - 1];
+      const bool exponentSign = (c == '+' || c == '-') &&
+                                (before == 'e' || before == 'E' || before == 'p' || before == 'P');
+      if (!IsNameChar(static_cast<unsigned char>(c)) && c != '.' && !exponentSign) break;
+      ++length;
+    }
+    return length;
+  }
+
+  /// A C integer literal: 0x, 0b, a leading 0 for octal, decimal; suffixes
+  /// u and l (ll) in any order. Larger than intmax_t makes it unsigned.
+  Value ParseNumber(std::string_view text) const {
+    std::size_t pos = 0;
+    int base = 10;
+    if (text.size() > 1 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X')) {
+      base = 16;
+      pos = 2;
+    } else if (text.size() > 1 && text[0] == '0' && (text[1] == 'b' || text[1] == 'B')) {
+      base = 2;
+      pos = 2;
+    } else if (text[0] == '0') {
+      base = 8;
+    }
+    const std::size_t firstDigit = pos;
+    std::uint64_t value = 0;
+    for (; pos < text.size(); ++pos) {
+      const int digit = DigitValue(static_cast<unsigned char>(text[pos]));
+      if (digit >= base) break;
+      if (value > (UINT64_MAX - static_cast<std::uint64_t>(digit)) / static_cast<std::uint64_t>(base))
+        FatalErrorFormatted("Integer constant too large in #%s", directive_);
+      value = value * static_cast<std::uint64_t>(base) + static_cast<std::uint64_t>(digit);
+    }
+    if (pos == firstDigit && base != 8) Malformed();
+    bool isUnsigned = value > static_cast<std::uint64_t>(INT64_MAX);
+    int longs = 0;
+    bool sawU = false;
+    while (pos < text.size()) {
+      const char c = text[pos];
+      if ((c == 'u' || c == 'U') && !sawU) {
+        sawU = isUnsigned = true;
+        ++pos;
+      } else if ((c == 'l' || c == 'L') && longs == 0) {
+        longs = 1;
+        ++pos;
+        if (pos < text.size() && text[pos] == c) ++pos;
+      } else {
+        Malformed();
+      }
+    }
+    return {value, isUnsigned};
+  }
+
+  /// A character constant from its opening quote; `length` is set to its
+  /// length with both quotes. Several characters make one int, the first
+  /// highest; one character is a char (signed, as on the systems we build on).
+  Value ParseCharacter(std::string_view rest, std::size_t& length) const {
+    std::size_t pos = 1;
+    std::uint32_t value = 0;
+    int count = 0;
+    while (pos < rest.size() && rest[pos] != '\'') {
+      std::uint32_t c = static_cast<unsigned char>(rest[pos++]);
+      if (c == '\\') c = ParseEscape(rest, pos);
+      value = (value << 8) | (c & 0xFFu);
+      ++count;
+    }
+    if (pos >= rest.size() || count == 0) Malformed();
+    length = pos + 1;
+    if (count == 1) return Value::Int(static_cast<signed char>(static_cast<unsigned char>(value)));
+    return Value::Int(static_cast<std::int32_t>(value));
+  }
+
+  std::uint32_t ParseEscape(std::string_view rest, std::size_t& pos) const {
+    if (pos >= rest.size()) Malformed();
+    const char c = rest[pos++];
+    switch (c) {
+      case 'n': return '\n';
+      case 't': return '\t';
+      case 'r': return '\r';
+      case 'a': return '\a';
+      case 'b': return '\b';
+      case 'f': return '\f';
+      case 'v': return '\v';
+      case 'e': return 27;
+      case 'x': {
+        std::uint32_t value = 0;
+        const std::size_t start = pos;
+        while (pos < rest.size() && DigitValue(static_cast<unsigned char>(rest[pos])) < 16)
+          value = (value << 4) | static_cast<std::uint32_t>(DigitValue(static_cast<unsigned char>(rest[pos++])));
+        if (pos == start) Malformed();
+        return value;
+      }
+      default:
+        if (c >= '0' && c <= '7') {
+          std::uint32_t value = static_cast<std::uint32_t>(c - '0');
+          for (int i = 0; i < 2 && pos < rest.size() && rest[pos] >= '0' && rest[pos] <= '7'; ++i)
+            value = value * 8 + static_cast<std::uint32_t>(rest[pos++] - '0');
+          return value;
+        }
+        return static_cast<unsigned char>(c);
+    }
+  }
+
+  bool IsOperator(int op) const { return piece_.kind == Kind::kOperator && piece_.op == op; }
+
+  /// cond ? a : b, right to left; only the chosen side is evaluated.
+  Value Conditional(bool evaluate, int depth) {
+    if (depth >= kMaxNesting) FatalErrorFormatted("Expression nested too deeply in #%s", directive_);
+    const Value condition = Binary(evaluate, 1, depth);
+    if (!IsOperator('?')) return condition;
+    Next();
+    const Value whenTrue = Conditional(evaluate && condition.IsTrue(), depth + 1);
+    if (!IsOperator(':')) Malformed();
+    Next();
+    const Value whenFalse = Conditional(evaluate && !condition.IsTrue(), depth + 1);
+    Value result = condition.IsTrue() ? whenTrue : whenFalse;
+    result.isUnsigned = whenTrue.isUnsigned || whenFalse.isUnsigned;
+    return result;
+  }
+
+  /// The binding strength of the current piece as a binary operator, 0 when
+  /// it is none: || 1, && 2, | 3, ^ 4, & 5, == != 6, < > <= >= 7, << >> 8,
+  /// + - 9, * / % 10.
+  int Precedence() const {
+    if (piece_.kind != Kind::kOperator) return 0;
+    switch (piece_.op) {
+      case kOrOr: return 1;
+      case kAndAnd: return 2;
+      case '|': return 3;
+      case '^': return 4;
+      case '&': return 5;
+      case kEqual: case kNotEqual: return 6;
+      case '<': case '>': case kLessEqual: case kGreaterEqual: return 7;
+      case kShiftLeft: case kShiftRight: return 8;
+      case '+': case '-': return 9;
+      case '*': case '/': case '%': return 10;
+      default: return 0;
+    }
+  }
+
+  /// Binary operators of strength `least` and above, left to right.
+  Value Binary(bool evaluate, int least, int depth) {
+    Value left = Unary(evaluate, depth + 1);
+    for (int strength = Precedence(); strength >= least; strength = Precedence()) {
+      const int op = piece_.op;
+      Next();
+      // The right side of && and || is evaluated only where it decides.
+      bool evaluateRight = evaluate;
+      if (op == kAndAnd) evaluateRight = evaluate && left.IsTrue();
+      if (op == kOrOr) evaluateRight = evaluate && !left.IsTrue();
+      const Value right = Binary(evaluateRight, strength + 1, depth + 1);
+      left = Apply(op, left, right, evaluate);
+    }
+    return left;
+  }
+
+  Value Unary(bool evaluate, int depth) {
+    if (depth >= kMaxNesting) FatalErrorFormatted("Expression nested too deeply in #%s", directive_);
+    if (piece_.kind == Kind::kNumber) {
+      const Value value = piece_.value;
+      Next();
+      return value;
+    }
+    if (piece_.kind != Kind::kOperator) Malformed();
+    const int op = piece_.op;
+    if (op == '(') {
+      Next();
+      const Value value = Conditional(evaluate, depth + 1);
+      if (!IsOperator(')')) Malformed();
+      Next();
+      return value;
+    }
+    if (op != '+' && op != '-' && op != '~' && op != '!') Malformed();
+    Next();
+    Value operand = Unary(evaluate, depth + 1);
+    switch (op) {
+      case '-': operand.bits = 0 - operand.bits; break;
+      case '~': operand.bits = ~operand.bits; break;
+      case '!': operand = Value::Int(operand.IsTrue() ? 0 : 1); break;
+      default: break;
+    }
+    return operand;
+  }
+
+  static Value Shift(Value value, std::int64_t count, bool left) {
+    if (count < 0) {
+      // A negative count shifts the other way, as C preprocessors do it.
+      left = !left;
+      count = count == INT64_MIN ? INT64_MAX : -count;
+    }
+    if (left) {
+      value.bits = count >= 64 ? 0 : value.bits << count;
+    } else if (!value.isUnsigned && value.Signed() < 0) {
+      value.bits = count >= 64 ? UINT64_MAX : static_cast<std::uint64_t>(value.Signed() >> count);
+    } else {
+      value.bits = count >= 64 ? 0 : value.bits >> count;
+    }
+    return value;
+  }
+
+  Value Apply(int op, Value left, Value right, bool evaluate) const {
+    const bool isUnsigned = left.isUnsigned || right.isUnsigned;
+    const std::uint64_t l = left.bits;
+    const std::uint64_t r = right.bits;
+    const auto less = [&](Value a, Value b) {
+      return isUnsigned ? a.bits < b.bits : a.Signed() < b.Signed();
+    };
+    switch (op) {
+      case kOrOr: return Value::Int(left.IsTrue() || right.IsTrue());
+      case kAndAnd: return Value::Int(left.IsTrue() && right.IsTrue());
+      case kEqual: return Value::Int(l == r);
+      case kNotEqual: return Value::Int(l != r);
+      case '<': return Value::Int(less(left, right));
+      case '>': return Value::Int(less(right, left));
+      case kLessEqual: return Value::Int(!less(right, left));
+      case kGreaterEqual: return Value::Int(!less(left, right));
+      case kShiftLeft:
+      case kShiftRight: {
+        // The right operand counts: its own type decides how it is read.
+        const std::int64_t count =
+            right.isUnsigned && r > static_cast<std::uint64_t>(INT64_MAX) ? INT64_MAX : right.Signed();
+        return Shift(left, count, op == kShiftLeft);
+      }
+      case '/':
+      case '%': {
+        if (r == 0) {
+          // An operand that is not evaluated may divide by zero.
+          if (!evaluate) return {0, isUnsigned};
+          FatalErrorFormatted("Division by zero in #%s", directive_);
+        }
+        if (isUnsigned) return {op == '/' ? l / r : l % r, true};
+        // The one quotient an intmax_t cannot hold wraps around.
+        if (left.Signed() == INT64_MIN && right.Signed() == -1) return op == '/' ? left : Value::Int(0);
+        return Value::Int(op == '/' ? left.Signed() / right.Signed() : left.Signed() % right.Signed());
+      }
+      case '*': return {l * r, isUnsigned};
+      case '+': return {l + r, isUnsigned};
+      case '-': return {l - r, isUnsigned};
+      case '&': return {l & r, isUnsigned};
+      case '^': return {l ^ r, isUnsigned};
+      default: return {l | r, isUnsigned};
+    }
+  }
+
+  MacroTable& macros_;
+  const char* directive_;
+  std::vector<Frame> frames_;
+  Piece piece_;
+};
+
+}  // namespace
+
+bool EvaluateCondition(std::string_view text, MacroTable& macros, const char* directive) {
+  ConditionReader reader(macros, directive);
+  return reader.Evaluate(text);
+}

@@ -1,0 +1,114 @@
+// Macro replacement: a word that names a macro becomes the macro's number or
+// string. A plain run's macros hold their value from their #define; in
+// preprocessing mode a macro holds its text, which is read where the macro
+// is used, by the reading of a plain #define's value, so a value comes out
+// as a plain run gives it.
+#include <cstring>
+#include <string>
+
+#include "base/diagnostics.h"
+#include "source/expression.h"
+#include "source/lexer.h"
+
+namespace {
+
+/// Macro texts that may be read inside one another at once.
+constexpr int kMaxMacroNesting = 200;
+
+}  // namespace
+
+void Lexer::ReplaceMacro(Macro& macro) {
+  const MacroValue value = macro.kind == kMacroText
+                               ? ReadMacroText(macro)
+                               : MacroValue{macro.kind, macro.numValue, &macro.stringValue};
+  if (value.kind == kMacroString) {
+    // The text goes where the latest string lives; the format result holds less.
+    const std::size_t room = token_.text == formatResult_ ? kFormatResultSize : sizeof stringBuffer_;
+    if (!token_.text) token_.text = stringBuffer_;
+    std::strncpy(token_.text, value.text->c_str(), room - 1);
+    token_.text[room - 1] = '\0';
+    token_.eClass = TOK_STRING;
+  } else {
+    token_.value = value.number;
+    token_.eClass = TOK_NUMBER;
+  }
+}
+
+bool Lexer::FindMacroValue(std::string_view name, MacroValue& value) {
+  Macro* macro = macros_.LookupMacro(name);
+  if (macro == nullptr) return false;
+  value = macro->kind == kMacroText ? ReadMacroText(*macro)
+                                    : MacroValue{macro->kind, macro->numValue, &macro->stringValue};
+  return true;
+}
+
+MacroValue Lexer::ReadMacroText(Macro& macro) {
+  // Inside its own text a macro stands for itself, as a plain #define's
+  // value sees the macro it defines: without a value.
+  if (macro.expanding) return {valueless_.kind, valueless_.numValue, &valueless_.stringValue};
+  if (macro.functionLike) {
+    FatalErrorFormatted("Macro %s takes arguments, which a resource statement does not expand",
+                        token_.name != nullptr ? token_.name : "");
+  }
+  // A text read at the outermost level means the same until the table
+  // changes; inside another macro's text it may not (that macro stands for
+  // itself there), so it is read again.
+  const bool outermost = macroNesting_ == 0;
+  if (outermost && macro.readAt == macros_.generation())
+    return {macro.readKind, macro.numValue, &macro.stringValue};
+  NestingGuard level(macroNesting_, kMaxMacroNesting, "Macros nested too deeply");
+
+  // The text becomes the source for a moment; whatever the Token and its
+  // buffers held is theirs again afterwards, as if one word had been read.
+  const std::string text = macro.text;
+  const Token savedToken = token_;
+  char savedIdent[sizeof identBuffer_];
+  char savedString[sizeof stringBuffer_];
+  char savedFormat[sizeof formatResult_];
+  std::memcpy(savedIdent, identBuffer_, sizeof identBuffer_);
+  std::memcpy(savedString, stringBuffer_, sizeof stringBuffer_);
+  std::memcpy(savedFormat, formatResult_, sizeof formatResult_);
+  // Also when a failure unwinds: the macro stands for its text again.
+  struct Restore {
+    Macro& macro;
+    bool& readingMacroText;
+    bool saved;
+    ~Restore() {
+      macro.expanding = false;
+      readingMacroText = saved;
+    }
+  } restore{macro, readingMacroText_, readingMacroText_};
+  macro.expanding = true;
+  readingMacroText_ = true;
+
+  MacroValue value;
+  std::string stringValue;
+  {
+    // Every word of the text counts as on the line of the use: a failure
+    // there reports that line.
+    SourceReader reader(text);
+    reader.StartAtLine(token_.line);
+    IncludedSource source(*this, reader);
+    token_.line = reader.CurrentLine();
+    GetToken();
+    if (token_.eClass == TOK_EOF) {
+      value.kind = kMacroNone;
+    } else if (token_.eClass == TOK_STRING) {
+      value.kind = kMacroString;
+      stringValue = token_.text != nullptr ? token_.text : "";
+    } else {
+      value.kind = kMacroNumber;
+      value.number = CutToSigned16(EvaluateMacroValue(*this));
+    }
+  }
+  token_ = savedToken;
+  std::memcpy(identBuffer_, savedIdent, sizeof identBuffer_);
+  std::memcpy(stringBuffer_, savedString, sizeof stringBuffer_);
+  std::memcpy(formatResult_, savedFormat, sizeof formatResult_);
+
+  macro.numValue = value.number;
+  macro.stringValue = std::move(stringValue);
+  macro.readKind = value.kind;
+  macro.readAt = outermost ? macros_.generation() : 0;
+  return {value.kind, value.number, &macro.stringValue};
+}
