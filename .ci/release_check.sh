@@ -1,16 +1,19 @@
 #!/usr/bin/env bash
 # The release archives as a user gets them: made by release_archives.sh, their
-# checksums checked, and each unpacked or installed afresh and used.
-# - tar.gz: both programs run, give the same bytes as the normal build, are
-#   statically linked; the manual pages tell the version; no path of this
-#   machine inside; the consumer project (.ci/consumer) finds the package
-#   through CMAKE_PREFIX_PATH and converts with it.
+# checksums checked, and each unpacked or installed afresh and used. In every
+# one VorlTool --version tells the version of project() and both programs
+# give the same bytes as the normal build.
+# - tar.gz: the programs are statically linked; the manual pages tell the
+#   version; no path of this machine inside; the consumer project
+#   (.ci/consumer) finds the package through CMAKE_PREFIX_PATH and converts
+#   with it.
 # - .deb: its fields and files, lintian without errors, installed with dpkg:
 #   man finds the pages, the consumer finds the package with no prefix path;
 #   removed with dpkg, nothing is left.
 # - zip: under wine, in a fresh prefix whose path holds no mingw-w64 folder,
-#   VorlTool.exe gives the same bytes as the normal build and VorlDump.exe
-#   reads back a .res that llvm-rc -C 1252 made of the converted example.
+#   VorlTool.exe converts the shipped example and VorlDump.exe reads back the
+#   .res that llvm-rc -C 1252 makes of the normal build's conversion; the
+#   manual pages are there as text.
 # The Debian package is installed on this machine for the while of its check,
 # so the script runs as root or with sudo, and stops when a vorltool package
 # is installed already.
@@ -74,12 +77,17 @@ cp "$root/examples/format_plugin.r" "$work/"
   "$reference/VorlDump" reference.res reference_dump.r)
 
 # Checks the programs of an unpacked archive (prefix, then the programs'
-# suffix and the way to run them): the example converts to the reference
-# bytes and the .res reads back as the reference does.
+# suffix and the way to run them): VorlTool tells the version, the example
+# converts to the reference bytes and the .res reads back as the reference
+# does.
 check_programs() {
   local prefix=$1 suffix=$2
   shift 2
-  local run=("$@")
+  local run=("$@") shown
+  # A Windows program ends its lines with CR LF on the console.
+  shown=$("${run[@]}" "$prefix/bin/VorlTool$suffix" --version | tr -d '\r')
+  [ "$shown" = "VorlTool $version" ] ||
+    fail "VorlTool$suffix --version from $prefix shows \"$shown\", not \"VorlTool $version\""
   rm -f "$work/out.rc" "$work/out_dump.r"
   (cd "$work" && "${run[@]}" "$prefix/bin/VorlTool$suffix" format_plugin.r out.rc >/dev/null) ||
     fail "VorlTool$suffix from $prefix did not convert the example"
@@ -89,7 +97,7 @@ check_programs() {
     fail "VorlDump$suffix from $prefix did not read the .res"
   cmp "$work/out_dump.r" "$work/reference_dump.r" ||
     fail "VorlDump$suffix from $prefix reads the .res otherwise than $reference/VorlDump"
-  echo "VorlTool$suffix and VorlDump$suffix give the same bytes as the normal build"
+  echo "VorlTool$suffix tells version $version; it and VorlDump$suffix give the same bytes as the normal build"
 }
 
 # Fails when a file under $1 names a folder of this machine's checkout or build.
