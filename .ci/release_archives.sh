@@ -12,21 +12,16 @@
 #
 #   release_archives.sh <scratch folder> [cmake option...]
 set -euo pipefail
+# shellcheck source=SCRIPTDIR/script_basics.sh
+. "$(dirname "$0")/script_basics.sh"
 
 if [ $# -lt 1 ]; then
   echo "usage: release_archives.sh <scratch folder> [cmake option...]" >&2
   exit 2
 fi
-root=$(cd "$(dirname "$0")/.." && pwd)
-mkdir -p "$1"
-scratch=$(cd "$1" && pwd)
+scratch=$(scratch_folder "$1")
 shift
 dist=$scratch/dist
-
-fail() {
-  echo "release_archives: $*" >&2
-  exit 1
-}
 
 # Configures, builds and packs one build folder; the archives cpack made are
 # moved to dist/. cpack's log is shown only when it fails.

@@ -20,22 +20,16 @@
 #
 #   release_check.sh <normal build folder (VorlTool, VorlDump)> <scratch folder>
 set -euo pipefail
+# shellcheck source=SCRIPTDIR/script_basics.sh
+. "$(dirname "$0")/script_basics.sh"
 
 if [ $# -ne 2 ]; then
   echo "usage: release_check.sh <normal build folder> <scratch folder>" >&2
   exit 2
 fi
-ci=$(cd "$(dirname "$0")" && pwd)
-root=$(cd "$ci/.." && pwd)
 reference=$(cd "$1" && pwd)
-mkdir -p "$2"
-scratch=$(cd "$2" && pwd)
+scratch=$(scratch_folder "$2")
 dist=$scratch/dist
-
-fail() {
-  echo "release_check: $*" >&2
-  exit 1
-}
 
 as_root=()
 [ "$(id -u)" -eq 0 ] || as_root=(sudo)
