@@ -92,10 +92,14 @@ void Run::ParseIncludedStatements() {
 }
 
 void Run::HandleDirective() {
-  const Directive directive = lexer_.preprocessing()
-                                  ? lexer_.directive()
-                                  : LookupDirective(pToken->name != nullptr ? pToken->name : "");
   const bool preprocessing = lexer_.preprocessing();
+  Directive directive = lexer_.directive();
+  if (!preprocessing) {
+    // A plain run knows two directives and reads both sides of conditionals.
+    directive = LookupDirective(pToken->name != nullptr ? pToken->name : "");
+    if (directive != Directive::kDefine && directive != Directive::kInclude)
+      directive = Directive::kUnknown;
+  }
   switch (directive) {
     case Directive::kDefine:
       if (preprocessing) DefineTextMacro(lexer_);
@@ -106,18 +110,10 @@ void Run::HandleDirective() {
       else IncludeDirective();
       break;
     case Directive::kUndef:
-      if (preprocessing) {
-        UndefineMacro(lexer_);
-        break;
-      }
-      lexer_.SkipToCharacter('\n');
+      UndefineMacro(lexer_);
       break;
     case Directive::kWarning:
-      if (preprocessing) {
-        PrintStdout("Warning:%s\n", lexer_.ReadDirectiveText(false).c_str());
-        break;
-      }
-      lexer_.SkipToCharacter('\n');
+      PrintStdout("Warning:%s\n", lexer_.ReadDirectiveText(false).c_str());
       break;
     default:
       // #pragma, #line and every other name, with their line. (In a plain
@@ -178,7 +174,6 @@ void Run::IncludeFile(const char* path) {
   // like a missing file (a pipe could otherwise block the run).
   auto file = platform::InputFile::Open(path, platform::InputRule::kRegularFile, diskFaults_);
   if (file == nullptr) {
-    if (lexer_.preprocessing()) FatalErrorFormatted("Unable to open include file \"%s\"", path);
     PrintStdout("Warning:Unable to open include file \"%s\"\n", path);
     return;
   }

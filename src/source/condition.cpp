@@ -121,6 +121,10 @@ class ConditionReader {
         piece_ = {Kind::kNumber, Value::Int(0), {}, 0};
         return;
       }
+      if (macro->functionLike && !FollowedByParenthesis()) {
+        piece_ = {Kind::kNumber, Value::Int(0), {}, 0};
+        return;
+      }
       if (macro->functionLike) {
         FatalErrorFormatted("Macro %.*s takes arguments, which #%s does not expand",
                             static_cast<int>(piece_.name.size() < 64 ? piece_.name.size() : 64),
@@ -130,6 +134,17 @@ class ConditionReader {
       macro->expanding = true;
       frames_.push_back({macro->text, 0, macro});
     }
+  }
+
+  /// Whether the next piece is an opening parenthesis (nothing is read).
+  bool FollowedByParenthesis() {
+    SkipBlanks();
+    return PeekByte() == '(';
+  }
+
+  void SkipBlanks() {
+    for (int c = PeekByte(); c == ' ' || c == '\t' || c == '\f' || c == '\v' || c == '\r'; c = PeekByte())
+      ++frames_.back().pos;
   }
 
   void ReadDefined() {
@@ -146,11 +161,8 @@ class ConditionReader {
   }
 
   void ReadPiece() {
-    int c = PeekByte();
-    while (c == ' ' || c == '\t' || c == '\f' || c == '\v' || c == '\r') {
-      ++frames_.back().pos;
-      c = PeekByte();
-    }
+    SkipBlanks();
+    const int c = PeekByte();
     if (c < 0) {
       piece_ = {};
       return;
@@ -163,13 +175,10 @@ class ConditionReader {
       length = NumberLength(rest);
       piece_ = {Kind::kNumber, ParseNumber(rest.substr(0, length)), {}, 0};
     } else if (byte == '\'') {
-      piece_ = {Kind::kNumber, ParseCharacter(rest, length), {}, 0};
+      piece_ = {Kind::kNumber, ParseCharacter(rest, length, false), {}, 0};
     } else if ((byte == 'L' || byte == 'u' || byte == 'U') && rest.size() > 1 && rest[1] == '\'') {
-      // A wide character constant: its value is not that of a char, so no sign.
-      Value value = ParseCharacter(rest.substr(1), length);
+      piece_ = {Kind::kNumber, ParseCharacter(rest.substr(1), length, true), {}, 0};
       ++length;
-      value.bits &= 0xFFFFFFFFu;
-      piece_ = {Kind::kNumber, value, {}, 0};
     } else if (IsNameStart(byte)) {
       while (length < rest.size() && IsNameChar(static_cast<unsigned char>(rest[length]))) ++length;
       piece_ = {Kind::kName, {}, rest.substr(0, length), 0};
@@ -259,8 +268,9 @@ class ConditionReader {
 
   /// A character constant from its opening quote; `length` is set to its
   /// length with both quotes. Several characters make one int, the first
-  /// highest; one character is a char (signed, as on the systems we build on).
-  Value ParseCharacter(std::string_view rest, std::size_t& length) const {
+  /// highest; one character is a char (signed, as on the systems we build
+  /// on), or for a `wide` one (L'x', u'x', U'x') its value as it stands.
+  Value ParseCharacter(std::string_view rest, std::size_t& length, bool wide) const {
     std::size_t pos = 1;
     std::uint32_t value = 0;
     int count = 0;
@@ -272,6 +282,7 @@ class ConditionReader {
     }
     if (pos >= rest.size() || count == 0) Malformed();
     length = pos + 1;
+    if (count == 1 && wide) return Value::Int(value);
     if (count == 1) return Value::Int(static_cast<signed char>(static_cast<unsigned char>(value)));
     return Value::Int(static_cast<std::int32_t>(value));
   }

@@ -124,37 +124,35 @@ void Lexer::GetToken() {
     tokenPushedBack_ = false;
     return;
   }
-  // In preprocessing mode a conditional is carried out where it stands, and
-  // the token after it (or after the group it passes over) is read instead.
-  while (ReadToken() && preprocessing_ && CarryOutDirective()) {
-  }
-}
-
-bool Lexer::ReadToken() {
-  bool directive = false;
-  int byte = ReadCountedByte();
   for (;;) {
-    const Handler handler = charClass_[byte];
-    if (handler == nullptr) {
-      // White space, and every byte no token starts with.
-      byte = ReadCountedByte();
-      continue;
+    bool directive = false;
+    int byte = ReadCountedByte();
+    for (;;) {
+      const Handler handler = charClass_[byte];
+      if (handler == nullptr) {
+        // White space, and every byte no token starts with.
+        byte = ReadCountedByte();
+        continue;
+      }
+      const int next = handler(*this, byte);
+      if (next == kTokenDone) break;
+      if (next == kDirectivePending) {
+        // The directive's name is read as the next token, the class set after it.
+        directive = true;
+        readingDirectiveName_ = preprocessing_;
+        directive_ = Directive::kUnknown;
+        byte = ReadCountedByte();
+      } else {
+        byte = next;
+      }
     }
-    const int next = handler(*this, byte);
-    if (next == kTokenDone) break;
-    if (next == kDirectivePending) {
-      // The directive's name is read as the next token, the class set after it.
-      directive = true;
-      readingDirectiveName_ = preprocessing_;
-      directive_ = Directive::kUnknown;
-      byte = ReadCountedByte();
-    } else {
-      byte = next;
-    }
+    if (!directive) return;
+    token_.eClass = TOK_DIRECTIVE;
+    readingDirectiveName_ = false;
+    // In preprocessing mode a conditional is carried out where it stands, and
+    // the token after it (or after the group it passes over) is read instead.
+    if (!preprocessing_ || !CarryOutDirective()) return;
   }
-  if (directive) token_.eClass = TOK_DIRECTIVE;
-  readingDirectiveName_ = false;
-  return directive;
 }
 
 void Lexer::UngetToken() {

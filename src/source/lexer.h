@@ -119,8 +119,6 @@ class Lexer {
     return (lexer.*handler)(byte);
   }
 
-  /// Reads one token; true when it is a directive (its name read as the token).
-  bool ReadToken();
   int VORL_GetKeywordOrLabel(int byte);
   /// Replaces the word just read by the value of `macro`, as the Token's
   /// number or string.

@@ -18,7 +18,8 @@ std::size_t NameLength(const Lexer& lexer, std::string_view text) {
   const Locale& locale = lexer.locale();
   while (end < text.size()) {
     const auto byte = static_cast<unsigned char>(text[end]);
-    if (!locale.IsIdentChar(byte) && byte != '_') break;
+    const bool fits = end == 0 ? locale.IsIdentStart(byte) : locale.IsIdentChar(byte);
+    if (!fits && byte != '_') break;
     end += locale.IsLeadByte(byte) && end + 1 < text.size() ? 2 : 1;
   }
   return end;

@@ -6,7 +6,8 @@
 // with the arguments listed in `args`, and everything it leaves behind is
 // compared byte for byte with the case's expectations: the exit status
 // (`status`, default 0), `stdout` and `stderr` (missing means empty), the
-// output file (`expected.rc`, or `no-output` for "no file may remain") and the
+// output file (`expected.rc`, or `no-output` for "no file may remain"; it is
+// the second argument, or the last one after options) and the
 // files named in `unchanged`. Any difference is reported and the runner exits 1.
 // A case that checks a shipped example names it in `examples` (one file name a
 // line) instead of holding a copy: it is copied from the examples folder.
@@ -486,6 +487,9 @@ int main(int argc, char** argv) {
   std::string outputName;
   if (const auto named = ReadFile(caseDir / "output_name")) {
     outputName = SplitLines(*named).empty() ? "" : SplitLines(*named).front();
+  } else if (!args.empty() && args[0].size() > 1 && args[0][0] == '-') {
+    // With options in front, the output is the last argument.
+    outputName = args.back();
   } else if (args.size() >= 2) {
     outputName = args[1];
   }

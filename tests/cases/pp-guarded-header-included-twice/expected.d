@@ -1,0 +1,3 @@
+@SCRATCH@/out.rc: \
+  @SCRATCH@/in.r \
+  @SCRATCH@/inc/ids.h

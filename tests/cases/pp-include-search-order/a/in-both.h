@@ -1,0 +1,1 @@
+#define kBoth 4

@@ -1,0 +1,1 @@
+#define kFromB 3

@@ -1,0 +1,1 @@
+#define kBeside 2

@@ -1,0 +1,2 @@
+#include "here.h"
+#include "beside.h"

@@ -1,0 +1,1 @@
+#define kWorking 99

@@ -1,0 +1,4 @@
+#if 1
+#else
+#elif 1
+#endif

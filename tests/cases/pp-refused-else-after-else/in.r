@@ -1,0 +1,4 @@
+#if 0
+#else
+#else
+#endif

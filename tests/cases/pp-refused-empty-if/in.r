@@ -1,0 +1,3 @@
+#define kEmpty
+#if kEmpty
+#endif

@@ -1,0 +1,3 @@
+#define kA 1
+#endif
+resource 'Vorl' (1) { { Kind { Filter } } };

@@ -1,0 +1,2 @@
+#define F(x) ((x)+1)
+resource 'Vorl' (F(1)) { { } };

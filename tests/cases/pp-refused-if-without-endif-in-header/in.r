@@ -1,0 +1,3 @@
+#define kA 1
+#include "open.h"
+resource 'Vorl' (1) { { Kind { Filter } } };

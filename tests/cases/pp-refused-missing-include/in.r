@@ -1,0 +1,1 @@
+#include "no-such-header.h"

@@ -1,0 +1,124 @@
+// The #if conditions of preprocessing mode, over a table of expressions
+// whose value C gives (checked against a C preprocessor when written), and
+// the refusals with their exact messages.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "base/diagnostics.h"
+#include "source/condition.h"
+#include "source/macros.h"
+
+namespace {
+
+class Condition : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    Define("kVer", "0x20000");
+    Define("kSelf", "kSelf + 1");
+    Define("kPing", "kPong");
+    Define("kPong", "kPing + 2");
+    Define("kEmpty", "");
+    Define("kMinus", "-");
+    Define("F", "((x)+1)")->functionLike = true;
+  }
+  Macro* Define(const char* name, const char* text) {
+    Macro* macro = macros_.AddMacro(name);
+    macro->kind = kMacroText;
+    macro->text = text;
+    return macro;
+  }
+  /// The failure message, or "" when the condition is evaluated.
+  std::string Refusal(const std::string& text) {
+    try {
+      EvaluateCondition(text, macros_, "if");
+    } catch (const Failure& failure) {
+      return failure.message();
+    }
+    return "";
+  }
+
+  MacroTable macros_;
+};
+
+TEST_F(Condition, HoldsAsCEvaluatesIt) {
+  const struct {
+    const char* text;
+    bool holds;
+  } kCases[] = {
+      // Literals: octal, hexadecimal, binary, suffixes, character constants.
+      {"010 == 8", true}, {"0x1F == 31 && 0X1f == 31", true}, {"0b101 == 5", true},
+      {"10u == 10 && 7L == 7 && 3ull == 3 && 4LLU == 4", true}, {"0", false}, {"00", false},
+      {"'a' == 97 && '\\t' == 9 && '\\r' == 13 && '\\a' == 7 && '\\b' == 8", true},
+      {"'\\f' == 12 && '\\v' == 11 && '\\e' == 27 && '\\\\' == 92 && '\\'' == 39", true},
+      {"'\\0' == 0 && '\\377' == -1 && '\\xff' == -1 && L'\\xff' == 255 && u'a' == 97", true},
+      {"'abcd' == 0x61626364 && '\\x12\\x34' == 0x1234", true},
+      // Precedence and associativity.
+      {"1 + 2 * 3 == 7 && (1 + 2) * 3 == 9 && 10 - 4 - 3 == 3 && 64 / 4 / 2 == 8", true},
+      {"1 << 2 + 1 == 8 && 1 | 2 ^ 3 & 4 == 3 && 5 > 3 == 1", true},
+      {"0 || 1 && 0", false}, {"1 ? 0 : 1 ? 1 : 1", false}, {"(0 ? 1 : 2) == 2", true},
+      // Unary operators, signed and unsigned arithmetic.
+      {"-1 < 0 && -1 > 0u && ~0u == 0xFFFFFFFFFFFFFFFF && !5 == 0 && +-+1 == -1", true},
+      {"-7 / 2 == -3 && -7 % 2 == -1 && 7u / 2 == 3 && 7u % 2 == 1", true},
+      {"-9223372036854775807 - 1 < 0 && (-9223372036854775807 - 1) / -1 < 0", true},
+      {"(-9223372036854775807 - 1) % -1 == 0 && 18446744073709551615 == -1", true},
+      {"-8 >> 1 == -4 && 1 << 63 < 0 && 1u << 63 > 0 && 1 << 64 == 0 && -1 >> 64 == -1", true},
+      {"1 >> 64 == 0 && 4 << -1 == 2 && 4 >> -1 == 8 && 2 >= 2 && 2 <= 1 == 0 && 1 != 1 == 0", true},
+      {"1 << 18446744073709551615u == 0", true},
+      // Short circuits: the side not evaluated may divide by zero.
+      {"0 && 1 / 0", false}, {"1 || 1 % 0", true}, {"1 ? 2 : 1 / 0", true}, {"0 ? 1 / 0 : 0", false},
+      // Macros and defined; a macro with parameters but no arguments is a name.
+      {"kVer > 0x10000", true}, {"kSelf == 1", true}, {"kPing == 2", true}, {"kUnknown == 0", true},
+      {"defined kVer && defined(kEmpty) && defined ( F ) && !defined kUnknown", true},
+      {"kMinus 1 == -1", true}, {"F == 0", true},
+  };
+  for (const auto& entry : kCases) {
+    EXPECT_EQ(Refusal(entry.text), "") << entry.text;
+    if (!Refusal(entry.text).empty()) continue;
+    EXPECT_EQ(EvaluateCondition(entry.text, macros_, "if"), entry.holds) << entry.text;
+  }
+  // Every macro stands for its text again afterwards, also after a failure.
+  EXPECT_EQ(Refusal("kSelf / 0"), "Division by zero in #if");
+  EXPECT_TRUE(EvaluateCondition("kSelf == 1", macros_, "if"));
+}
+
+TEST_F(Condition, RefusalsSayWhatIsWrong) {
+  const struct {
+    std::string text;
+    const char* message;
+  } kCases[] = {
+      {"", "Empty expression in #if"},
+      {"  kEmpty ", "Empty expression in #if"},
+      {"(1", "Malformed expression in #if"},
+      {"1 +", "Malformed expression in #if"},
+      {"1 2", "Malformed expression in #if"},
+      {"1 = 1", "Malformed expression in #if"},
+      {"\"text\"", "Malformed expression in #if"},
+      {"1 ? 2", "Malformed expression in #if"},
+      {"defined", "Malformed expression in #if"},
+      {"defined(kVer", "Malformed expression in #if"},
+      {"defined 1", "Malformed expression in #if"},
+      {"08", "Malformed expression in #if"},
+      {"0x", "Malformed expression in #if"},
+      {"1.5", "Malformed expression in #if"},
+      {"12abc", "Malformed expression in #if"},
+      {"1uu", "Malformed expression in #if"},
+      {"''", "Malformed expression in #if"},
+      {"'a", "Malformed expression in #if"},
+      {"'\\", "Malformed expression in #if"},
+      {"'\\x'", "Malformed expression in #if"},
+      {"18446744073709551616", "Integer constant too large in #if"},
+      {"1 / 0", "Division by zero in #if"},
+      {"1 % (2 - 2)", "Division by zero in #if"},
+      {"F(1)", "Macro F takes arguments, which #if does not expand"},
+      {std::string(300, '('), "Expression nested too deeply in #if"},
+  };
+  for (const auto& entry : kCases) EXPECT_EQ(Refusal(entry.text), entry.message) << entry.text;
+
+  // A chain of macros each standing for the next ends before the stack does.
+  for (int i = 0; i < 300; ++i)
+    Define(("kChain" + std::to_string(i)).c_str(), ("kChain" + std::to_string(i + 1)).c_str());
+  EXPECT_EQ(Refusal("kChain0"), "Macros nested too deeply in #if");
+}
+
+}  // namespace
