@@ -70,6 +70,14 @@ TEST(Preprocessing, RefusesWithTheLineOfTheFault) {
   std::string longChain;
   for (int i = 0; i < 201; ++i)
     longChain += "#define k" + std::to_string(i) + " k" + std::to_string(i + 1) + "\n";
+  // Evaluations nested through macro texts count together: the stack is
+  // bounded however the operators are spread over the macros.
+  std::string spreadOperators = "#define kOne 1\n";
+  for (int i = 0; i < 50; ++i) {
+    spreadOperators += "#define k" + std::to_string(i) + " ";
+    for (int j = 0; j < 30; ++j) spreadOperators += "kOne + ";
+    spreadOperators += "k" + std::to_string(i + 1) + "\n";
+  }
   const struct {
     std::string source;
     std::string report;
@@ -88,6 +96,7 @@ TEST(Preprocessing, RefusesWithTheLineOfTheFault) {
       {"#if 0\n/* never closed\n", "#if without #endif, line 1\n"},
       {deepSkipped, "#if nesting too deep, line 257\n"},
       {longChain + kVorl + "k0" + kEnd, "Macros nested too deeply, line 202\n"},
+      {spreadOperators + kVorl + "k0" + kEnd, "Expression Too Complex!, line 52\n"},
       {"#define kText \"t\"\n#define kSum 1 + kText\n" + kVorl + "kSum" + kEnd,
        "Undefined Symbol kText, line 3\n"},
   };
