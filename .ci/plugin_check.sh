@@ -5,8 +5,9 @@
 # check that the DLL holds, byte for byte, the resources that llvm-rc -C 1252
 # makes of the converted script, and that what the installed VorlDump reads
 # back from the DLL converts to those resources again. Then the rebuild test, with Ninja and with
-# Makefiles (rebuild_check.sh). Last, vorl_add_resources with VorlTool added
-# by add_subdirectory instead of the installed package.
+# Makefiles (rebuild_check.sh); vorl_add_resources with VorlTool added by
+# add_subdirectory instead of the installed package; and last PLAIN and input
+# paths taken whole.
 #
 #   plugin_check.sh <VorlTool build folder> <scratch folder>
 set -euo pipefail
@@ -137,5 +138,64 @@ cmake --build "$subbuild" >/dev/null
 [ "$(stat -c %.9Y "$subscript")" != "$before" ] ||
   fail "add_subdirectory: touching the header did not make the script again"
 echo "the script made by the built tool is the same, and follows the header"
+
+echo "-- PLAIN and paths taken whole"
+# A project of resources only, against the installed package. Without options
+# VorlTool takes every #define of a header, even one that a false #if leaves
+# out, so the list's id tells which reading made a script. With options, the
+# .r file is named from the working directory by a path holding a blank and
+# non-ASCII bytes, which only PLAIN must refuse.
+plain=$scratch/plain-source
+rm -rf "$plain"
+mkdir -p "$plain/Démo plug-in"
+cat >"$plain/list_id.h" <<'END_OF_HEADER'
+#define kListID 16101
+#if 0
+#define kListID 16102
+#endif
+END_OF_HEADER
+cat >"$plain/list.r" <<'END_OF_SOURCE'
+#include "list_id.h"
+resource 'LStr' (kListID, "Messages") {
+    {
+        "One message."
+    }
+};
+END_OF_SOURCE
+cp "$plain/list.r" "$plain/Démo plug-in/list.r"
+cat >"$plain/CMakeLists.txt" <<'END_OF_PROJECT'
+cmake_minimum_required(VERSION 3.20)
+project(VorlPlainCheck LANGUAGES NONE)
+find_package(VorlTool REQUIRED)
+add_custom_target(resources ALL)
+vorl_add_resources(resources PLAIN OUTPUT_DIRECTORY plain list.r)
+vorl_add_resources(resources WORKING_DIRECTORY . OUTPUT_DIRECTORY whole "Démo plug-in/list.r")
+if(REFUSE)
+  vorl_add_resources(resources PLAIN WORKING_DIRECTORY . OUTPUT_DIRECTORY refused
+                     "Démo plug-in/list.r")
+endif()
+END_OF_PROJECT
+plainbuild=$scratch/plain-build
+rm -rf "$plainbuild"
+# Configures with the given options and prints what CMake said on standard
+# error, its lines joined (CMake wraps a message at blanks); the status is
+# CMake's.
+configure_plain() {
+  local said status=0
+  said=$(cmake -S "$plain" -B "$plainbuild" -G Ninja -DCMAKE_PREFIX_PATH="$prefix" "$@" 2>&1 >/dev/null) ||
+    status=$?
+  printf '%s' "$said" | tr -s '\n ' '  '
+  return $status
+}
+said=$(configure_plain) || fail "the PLAIN check does not configure:"$'\n'"$said"
+cmake --build "$plainbuild" >/dev/null
+grep -q $'^16102\tLStr' "$plainbuild/plain/list.rc" ||
+  fail "PLAIN did not read list.r as VorlTool does without options"
+grep -q $'^16101\tLStr' "$plainbuild/whole/list.rc" ||
+  fail "\"Démo plug-in/list.r\" was not read as a C preprocessor does"
+said=$(configure_plain -DREFUSE=ON) && fail "PLAIN took \"Démo plug-in/list.r\""
+grep -q 'holds a blank or a non-ASCII character' <<<"$said" ||
+  fail "PLAIN refused \"Démo plug-in/list.r\" with another message:"$'\n'"$said"
+echo "PLAIN reads as before and refuses a path holding a blank; with options any path will do"
 
 echo "plugin_check: passed"
