@@ -3,8 +3,9 @@
 # folder into a scratch prefix, check what was installed, build the demo
 # plug-in (examples/plugin) for Windows against that prefix with Ninja, and
 # check that the DLL holds, byte for byte, the resources that llvm-rc -C 1252
-# makes of the converted script, and that what the installed VorlDump reads
-# back from the DLL converts to those resources again. Then the rebuild test, with Ninja and with
+# makes of the .r file converted here with the options a 64-bit Windows build
+# must give, and that what the installed VorlDump reads back from the DLL
+# converts to those resources again. Then the rebuild test, with Ninja and with
 # Makefiles (rebuild_check.sh); vorl_add_resources with VorlTool added by
 # add_subdirectory instead of the installed package; and last PLAIN and input
 # paths taken whole.
@@ -69,16 +70,24 @@ script=$build/vorl/demo_plugin/demo_plugin.rc
 llvm-readobj --coff-exports "$dll" | grep -q 'Name: PluginMain$' ||
   fail "the DLL does not export PluginMain"
 
-# The reference: the same script compiled by llvm-rc with code page 1252.
-# llvm-rc reads an absolute path such as /check/... as its /c option, so it
-# is given the script's name from the script's own folder.
-(cd "$(dirname "$script")" && llvm-rc -C 1252 -fo "$scratch/reference.res" "$(basename "$script")")
+# The reference: the .r file converted here as vorl_add_resources must
+# convert it for this target (_WIN64, which picks the 64-bit entry point, and
+# the target's include folder, which holds the version header), compiled by
+# llvm-rc with code page 1252. A build that passed other options would put
+# other bytes into the DLL. llvm-rc reads an absolute path such as /check/...
+# as its /c option, so it is given the script's name from its own folder.
+reference_dir=$scratch/reference
+rm -rf "$reference_dir"
+mkdir -p "$reference_dir"
+(cd "$source" &&
+  "$prefix/bin/VorlTool" -D_WIN64 -I include -- demo_plugin.r "$reference_dir/demo_plugin.rc" >/dev/null)
+(cd "$reference_dir" && llvm-rc -C 1252 -fo reference.res demo_plugin.rc)
 declare -A reference
 for resource in "VORL 16100" "LSTR 16101"; do
   read -r type id <<<"$resource"
   in_dll=$(resource_bytes "$type" "$id" --coff-resources "$dll") ||
     fail "the DLL holds no resource of type $type, id $id"
-  reference[$resource]=$(resource_bytes "$type" "$id" "$scratch/reference.res") ||
+  reference[$resource]=$(resource_bytes "$type" "$id" "$reference_dir/reference.res") ||
     fail "llvm-rc made no resource of type $type, id $id"
   [ "$in_dll" = "${reference[$resource]}" ] ||
     fail "$type $id differs from llvm-rc -C 1252:"$'\n'"  DLL:    $in_dll"$'\n'"  llvm-rc: ${reference[$resource]}"
@@ -112,8 +121,10 @@ cmake --build "$makefiles" >/dev/null
 "$ci/rebuild_check.sh" "$makefiles" "$source"
 echo "-- add_subdirectory"
 # A native project that builds VorlTool itself and converts the demo's .r file
-# for a library of its own: the script must be the one the package made, and
-# touching the demo's header must make it again.
+# for a library of its own, naming with DEFINITIONS and INCLUDE_DIRECTORIES
+# what the Windows build takes from its target and toolchain: the script must
+# be the one the package made, and touching either of the demo's headers must
+# make it again.
 subproject=$scratch/subdirectory-source
 rm -rf "$subproject"
 mkdir -p "$subproject"
@@ -122,7 +133,8 @@ cmake_minimum_required(VERSION 3.20)
 project(VorlSubdirectoryCheck LANGUAGES CXX)
 add_subdirectory("$root" vorltool)
 add_library(resources_only STATIC code.cpp)
-vorl_add_resources(resources_only "$source/demo_plugin.r")
+vorl_add_resources(resources_only "$source/demo_plugin.r"
+                   DEFINITIONS _WIN64 INCLUDE_DIRECTORIES "$source/include")
 END_OF_PROJECT
 echo 'int resources_only() { return 0; }' >"$subproject/code.cpp"
 subbuild=$scratch/subdirectory-build
@@ -131,13 +143,15 @@ cmake -S "$subproject" -B "$subbuild" -G Ninja >/dev/null
 cmake --build "$subbuild" >/dev/null
 subscript=$subbuild/vorl/resources_only/demo_plugin.rc
 cmp "$subscript" "$script" || fail "add_subdirectory: $subscript differs from $script"
-before=$(stat -c %.9Y "$subscript")
-sleep 1
-touch "$source/demo_plugin_ids.h"
-cmake --build "$subbuild" >/dev/null
-[ "$(stat -c %.9Y "$subscript")" != "$before" ] ||
-  fail "add_subdirectory: touching the header did not make the script again"
-echo "the script made by the built tool is the same, and follows the header"
+for header in demo_plugin_ids.h include/demo_version.h; do
+  before=$(stat -c %.9Y "$subscript")
+  sleep 1
+  touch "$source/$header"
+  cmake --build "$subbuild" >/dev/null
+  [ "$(stat -c %.9Y "$subscript")" != "$before" ] ||
+    fail "add_subdirectory: touching $header did not make the script again"
+done
+echo "the script made by the built tool is the same, and follows both headers"
 
 echo "-- PLAIN and paths taken whole"
 # A project of resources only, against the installed package. Without options
