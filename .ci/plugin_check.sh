@@ -7,8 +7,8 @@
 # must give, and that what the installed VorlDump reads back from the DLL
 # converts to those resources again. Then the rebuild test, with Ninja and with
 # Makefiles (rebuild_check.sh); vorl_add_resources with VorlTool added by
-# add_subdirectory instead of the installed package; and last PLAIN and input
-# paths taken whole.
+# add_subdirectory instead of the installed package; and last PLAIN, input
+# paths taken whole, and the warning about GNU windres.
 #
 #   plugin_check.sh <VorlTool build folder> <scratch folder>
 set -euo pipefail
@@ -153,7 +153,7 @@ for header in demo_plugin_ids.h include/demo_version.h; do
 done
 echo "the script made by the built tool is the same, and follows both headers"
 
-echo "-- PLAIN and paths taken whole"
+echo "-- PLAIN, paths taken whole, the warning about GNU windres"
 # A project of resources only, against the installed package. Without options
 # VorlTool takes every #define of a header, even one that a false #if leaves
 # out, so the list's id tells which reading made a script. With options, the
@@ -201,7 +201,16 @@ configure_plain() {
   printf '%s' "$said" | tr -s '\n ' '  '
   return $status
 }
-said=$(configure_plain) || fail "the PLAIN check does not configure:"$'\n'"$said"
+said=$(configure_plain -DCMAKE_RC_COMPILER=x86_64-w64-mingw32-windres) ||
+  fail "the PLAIN check does not configure:"$'\n'"$said"
+[ "$(grep -o 'CMake Warning' <<<"$said" | wc -l)" = 1 ] && grep -q 'is GNU windres' <<<"$said" ||
+  fail "two calls with GNU windres did not warn about it once:"$'\n'"$said"
+# llvm-windres under GNU windres's name, as llvm-mingw installs it.
+mkdir -p "$plain/bin"
+ln -s "$(command -v llvm-windres-14)" "$plain/bin/x86_64-w64-mingw32-windres"
+said=$(configure_plain -DCMAKE_RC_COMPILER="$plain/bin/x86_64-w64-mingw32-windres") ||
+  fail "the PLAIN check does not configure with llvm-windres:"$'\n'"$said"
+[ -z "$said" ] || fail "llvm-windres was warned about:"$'\n'"$said"
 cmake --build "$plainbuild" >/dev/null
 grep -q $'^16102\tLStr' "$plainbuild/plain/list.rc" ||
   fail "PLAIN did not read list.r as VorlTool does without options"
@@ -210,6 +219,7 @@ grep -q $'^16101\tLStr' "$plainbuild/whole/list.rc" ||
 said=$(configure_plain -DREFUSE=ON) && fail "PLAIN took \"Démo plug-in/list.r\""
 grep -q 'holds a blank or a non-ASCII character' <<<"$said" ||
   fail "PLAIN refused \"Démo plug-in/list.r\" with another message:"$'\n'"$said"
-echo "PLAIN reads as before and refuses a path holding a blank; with options any path will do"
+echo "PLAIN reads as before and refuses a path holding a blank; with options any path will do;"
+echo "GNU windres is warned about once, llvm-windres not"
 
 echo "plugin_check: passed"

@@ -43,6 +43,12 @@
 # the build reruns the command when the .r file, any header it included
 # (through an include folder too), or VorlTool itself changes, and only then.
 #
+# GNU windres, the resource compiler of mingw-w64 builds, refuses a line the
+# scripts hold (an effect plug-in's length line gives "syntax error"), so the
+# first call in a configuration warns when CMAKE_RC_COMPILER is GNU windres.
+# llvm-windres compiles the scripts in its place, and llvm-rc (-C 1252) where
+# the linker reads .res files.
+#
 # Works with the Ninja and Makefile generators from CMake 3.20 on; the Visual
 # Studio and Xcode generators read dependency files from CMake 3.21 on. For
 # Ninja, CMake rewrites the dependency file and (in 3.25) drops the escapes of
@@ -58,14 +64,31 @@ endif()
 cmake_policy(PUSH)
 cmake_policy(SET CMP0116 NEW)
 
-# Warns, once in a configuration, about a Windows build whose pointer size is
-# unknown, where _WIN64 cannot be decided.
+# Warns, once in a configuration, about what would build the scripts wrongly:
+# GNU windres as the resource compiler, and a Windows build whose pointer size
+# is unknown, where _WIN64 cannot be decided.
 function(_vorl_check_toolchain)
   get_property(checked GLOBAL PROPERTY _VORL_TOOLCHAIN_CHECKED)
   if(checked)
     return()
   endif()
   set_property(GLOBAL PROPERTY _VORL_TOOLCHAIN_CHECKED TRUE)
+  # llvm-windres answers --version as "llvm-windres, compatible with GNU
+  # windres", and llvm-mingw installs it as <triple>-windres, so the name alone
+  # does not tell; rc and llvm-rc are not asked at all.
+  get_filename_component(rc_name "${CMAKE_RC_COMPILER}" NAME)
+  if(rc_name MATCHES "windres" AND NOT rc_name MATCHES "llvm-windres")
+    execute_process(COMMAND "${CMAKE_RC_COMPILER}" --version
+                    OUTPUT_VARIABLE version ERROR_QUIET RESULT_VARIABLE failed)
+    if(NOT failed AND version MATCHES "^GNU windres")
+      message(WARNING "vorl_add_resources: the resource compiler ${CMAKE_RC_COMPILER} "
+                      "is GNU windres, which refuses lines that VorlTool's scripts hold "
+                      "(an effect plug-in's property list gives \"syntax error\"). "
+                      "Use llvm-windres (-DCMAKE_RC_COMPILER=llvm-windres, or the name "
+                      "of your LLVM version's, such as llvm-windres-14) or, where the "
+                      "linker reads .res files, llvm-rc with -C 1252.")
+    endif()
+  endif()
   if(WIN32 AND NOT CMAKE_SIZEOF_VOID_P)
     message(WARNING "vorl_add_resources: the pointer size of this Windows build is "
                     "unknown (no C or CXX language is enabled), so _WIN64 is not "
