@@ -428,8 +428,8 @@ class Source:
                         near &= MASK
                     number = ("%du" % near if unsigned
                               else str(near) if near >= 0 else "-%d" % -near)
-                    text = "(%s) %s %s" % (text, self.rng.choice(["==", "!=", "<", ">=", ">", "<="]),
-                                           number)
+                    relation = self.rng.choice(["==", "!=", "<", ">=", ">", "<="])
+                    text = "(%s) %s %s" % (text, relation, number)
                     value, unsigned = evaluate(text, self.macros)
                 return text, value != 0
             except (Undefined, IndexError):
@@ -497,7 +497,10 @@ class Source:
         the plain reading takes a macro right after + - * / as the whole
         value (a number there it folds as C does)."""
         rng = self.rng
-        number = lambda: str(rng.randrange(100)) if rng.random() < 0.6 else "0x%X" % rng.randrange(64)
+
+        def number():
+            return str(rng.randrange(100)) if rng.random() < 0.6 else "0x%X" % rng.randrange(64)
+
         if rng.random() < 0.5:
             return str(rng.randrange(300)) if rng.random() < 0.7 else "0x%x" % rng.randrange(300)
         left = rng.choice(NUMBERS) if rng.random() < 0.4 else number()
