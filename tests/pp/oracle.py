@@ -642,24 +642,26 @@ class Source:
             self.property(out, live, depth)
         self.dead_extra(out, live)
 
-    def statement(self, out, write, live, depth):
-        """A statement by `write`, some of its lines spliced."""
+    def statement(self, out, live, depth, kind=None):
+        """A property list ('Vorl', 'TzAv') or a string list ('LStr'), some
+        of its lines spliced. Its last item stands in no group, so each
+        item before it ends in a comma."""
+        rng = self.rng
+        kind = kind or rng.choice(["Vorl", "Vorl", "TzAv", "LStr"])
         start = len(out)
-        write(out, live, depth)
+        out.append("resource '%s' (%s, %s) {" % (kind, self.statement_id(live), self.string(live)))
+        out.append("\t{")
+        if kind == "LStr":
+            self.strings(out, live, depth)
+            last = self.string(live)
+        else:
+            out.append("\t\tKind { %s }," % rng.choice(KINDS))
+            for _ in range(rng.randrange(1, 6)):
+                self.property(out, live, depth)
+            last = "CodeWin64X86 { %s }" % self.string(live)
+        out += ["\t\t" + last, "\t}", "};"]
         out[start:] = [line if line.lstrip().startswith("#") else self.splice(line)
                        for line in out[start:]]
-
-    def property_list(self, out, live, depth):
-        rng = self.rng
-        out.append("resource '%s' (%s, %s) {" % (rng.choice(["Vorl", "Vorl", "TzAv"]),
-                                                  self.statement_id(live), self.string(live)))
-        out.append("\t{")
-        out.append("\t\tKind { %s }," % rng.choice(KINDS))
-        for _ in range(rng.randrange(1, 6)):
-            self.property(out, live, depth)
-        out.append("\t\tCodeWin64X86 { %s }" % self.string(live))
-        out.append("\t}")
-        out.append("};")
 
     def strings(self, out, live, depth):
         rng = self.rng
@@ -680,14 +682,6 @@ class Source:
                 self.define(out, live, STRINGS)
         self.dead_extra(out, live)
 
-    def string_list(self, out, live, depth):
-        out.append("resource 'LStr' (%s, %s) {" % (self.statement_id(live), self.string(live)))
-        out.append("\t{")
-        self.strings(out, live, depth)
-        out.append("\t\t%s" % self.string(live))
-        out.append("\t}")
-        out.append("};")
-
     def top_items(self, out, live, depth):
         rng = self.rng
         for _ in range(rng.randrange(1, 5) if depth else rng.randrange(6, 12)):
@@ -698,10 +692,8 @@ class Source:
                 self.undefine(out, live)
             elif r < 0.47 and depth < 4:
                 self.group(out, live, depth, self.top_items)
-            elif r < 0.67:
-                self.statement(out, self.property_list, live, depth)
             elif r < 0.82:
-                self.statement(out, self.string_list, live, depth)
+                self.statement(out, live, depth)
             elif r < 0.87:
                 out.append("resource 'STR#' (%s) { { %s } };" % (self.number(live),
                                                                  self.string(live)))
@@ -778,7 +770,7 @@ class Source:
         self.top_items(out, True, 0)
         if self.rng.random() < 0.3:
             out.append(self.directive("include", '"guard.h"'))
-            self.statement(out, self.property_list, True, 0)
+            self.statement(out, True, 0, "Vorl")
         self.files["in.r"] = "\n".join(out) + "\n"
 
 
