@@ -51,8 +51,12 @@ def seed(main_path, folder, header_path, control):
     if header_path:
         with open(header_path, "rb") as f:
             header = f.read()
+        # Named by its path in the folder, or (found through -I) by its name.
         named = os.path.relpath(header_path, folder).replace(os.sep, "/").encode()
-        main = main.replace(b'"' + named + b'"', b'"a.h"')
+        base = os.path.basename(header_path).encode()
+        for old, new in ((b'"' + named + b'"', b'"a.h"'), (b'"' + base + b'"', b'"a.h"'),
+                         (b"<" + base + b">", b"<a.h>")):
+            main = main.replace(old, new)
     return layout(control | language(main_path), main, header)
 
 
