@@ -19,7 +19,9 @@ and only they use macros in resource statements, where each macro stands
 for a number or a string that the plain reading takes alike whether it sees
 the macro or its replaced text. Skipped groups, and #elif branches after a
 taken one, get what C never evaluates: divisions by zero, #error, includes
-of missing files.
+of missing files. Some sources also have lines cut anywhere by a backslash
+and a line end, some #define and #undef inside statements; a mismatch names
+which of these its source has.
 
 Exits 77 (skipped) where no C compiler is on PATH. A cross build names the
 program that runs VorlTool (wine, for the Windows build) after the folder;
