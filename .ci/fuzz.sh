@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Runs the fuzzers on a fresh clang build with AddressSanitizer (leaks on) and
 # UndefinedBehaviorSanitizer: the conversion fuzzer (fuzz/convert_fuzz.cpp)
-# for the given time, from the seeds of every golden input and example with
-# the dictionary of the keyword table, then the VorlDump fuzzer
+# for the given time, from the seeds of every golden input and example (each
+# also read with options) and of the preprocessing oracle, with the dictionary
+# of the keyword table and the preprocessor's words, then the VorlDump fuzzer
 # (fuzz/dump_fuzz.cpp) for half of it, from the dump's golden inputs. Any
 # finding fails: a crash or sanitizer report, a leak, an input that runs
 # longer than 10 s or takes more than 2 GB. libFuzzer then leaves the input in

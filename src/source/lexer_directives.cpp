@@ -329,7 +329,13 @@ std::string Lexer::ReadDirectiveText(bool joinAfterOperator) {
         closed = c == byte;
         if (c == '\\' || locale_.IsLeadByte(c)) {
           // An escape or a double-byte character: the byte after it is kept.
+          // A backslash before the line end joins the lines, as everywhere.
           const int second = source_.GetCharacter();
+          if (c == '\\' && second == '\n') {
+            source_.AdvanceLine();
+            text.pop_back();
+            continue;
+          }
           if (second == '\n' || second == kEndOfInput) {
             source_.UngetCharacter();
             break;

@@ -19,9 +19,9 @@ and only they use macros in resource statements, where each macro stands
 for a number or a string that the plain reading takes alike whether it sees
 the macro or its replaced text. Skipped groups, and #elif branches after a
 taken one, get what C never evaluates: divisions by zero, #error, includes
-of missing files. Some sources also have lines cut anywhere by a backslash
-and a line end, some #define and #undef inside statements; a mismatch names
-which of these its source has.
+of missing files. Some sources also have directives' texts cut anywhere by a
+backslash and a line end, some #define and #undef inside statements; a
+mismatch names which of these its source has.
 
 Exits 77 (skipped) where no C compiler is on PATH. A cross build names the
 program that runs VorlTool (wine, for the Windows build) after the folder;
@@ -304,8 +304,8 @@ class Source:
         self.options = []
         self.files = {}
         self.failure = None  # the text a failing source's run reports, or ""
-        # Some sources are meant to fail; some have lines spliced anywhere;
-        # some have #define and #undef inside statements.
+        # Some sources are meant to fail; some have directives' lines spliced
+        # anywhere in their text; some have #define and #undef inside statements.
         self.may_fail = rng.random() < 0.1
         self.splicing = rng.random() < 0.15
         self.inside = rng.random() < 0.15
@@ -457,17 +457,18 @@ class Source:
             # A line joined to the next by a backslash.
             cut = text.index(" ")
             line = line[:len(line) - len(text)] + text[:cut] + " \\\n\t" + text[cut + 1:]
-        elif r < 0.3:
-            line = self.splice(line)
+        elif r < 0.3 and text:
+            line = self.splice(line, len(line) - len(text))
         return line
 
-    def splice(self, line):
-        """In some sources, now and then the line cut anywhere, inside a word
-        or a literal too, by a backslash and a line end, which C removes
-        before anything else."""
-        if not self.splicing or self.rng.random() >= 0.1 or len(line) < 2:
+    def splice(self, line, start):
+        """In some sources, now and then a directive's text cut anywhere, inside
+        a word or a literal too, by a backslash and a line end, which C
+        removes before anything else. (Only there: in a resource statement a
+        backslash at a line's end is read as the plain reading reads it.)"""
+        if not self.splicing or self.rng.random() >= 0.3 or len(line) - start < 2:
             return line
-        cut = self.rng.randrange(1, len(line))
+        cut = self.rng.randrange(start + 1, len(line))
         return line[:cut] + "\\\n" + line[cut:]
 
     def define(self, out, live, names=None):
@@ -662,8 +663,6 @@ class Source:
                 self.property(out, live, depth)
             last = "CodeWin64X86 { %s }" % self.string(live)
         out += ["\t\t" + last, "\t}", "};"]
-        out[start:] = [line if line.lstrip().startswith("#") else self.splice(line)
-                       for line in out[start:]]
 
     def strings(self, out, live, depth):
         rng = self.rng

@@ -60,7 +60,7 @@ TEST(Preprocessing, ReadsAsThePlainSourceWrittenOut) {
       {"resource 'Vorl' (1) {\n\t{\n\t\tKind { Filter },\n#define kV 5\n#undef kV\n#define kV 1\\\n2\n"
        "#pragma pack\n\t\tVersion { kV }\n\t}\n};\n",
        "resource 'Vorl' (1) { { Kind { Filter }, Version { 12 } } };\n"},
-      {"resource 'LStr' (2) { {\n#define kMsg \"Edge\"\n\"Noise\", kMsg } };\n",
+      {"resource 'LStr' (2) { {\n#define kMsg \"Ed\\\nge\"\n\"Noise\", kMsg } };\n",
        "resource 'LStr' (2) { { \"Noise\", \"Edge\" } };\n"},
       // Directive names of every spelling in a group not taken, one longer
       // than a word; a name with _; a text with a lone backslash, a comment
@@ -68,8 +68,8 @@ TEST(Preprocessing, ReadsAsThePlainSourceWrittenOut) {
       {"#if 0\n#\tIF0\n#" + std::string(40, 'e') + "ndif\n#endif\n#ifdef _kX\n#endif\n"
            "#define kA 1 + // more\n 2 \\ 3\f\v\n" + kVorl + "kA" + kEnd,
        kVorl + "3" + kEnd},
-      // Quoted text that the line ends: its escape or its last byte.
-      {"#define kS \"abc\n#define kT \"x\\\n" + kVorl + "12" + kEnd, kVorl + "12" + kEnd},
+      // Quoted text that the line ends, or that a backslash joins to the next.
+      {"#define kS \"abc\n#define kT \"x\\\ny\"\n" + kVorl + "12" + kEnd, kVorl + "12" + kEnd},
       // The text of the last line of the input, without its line end.
       {"#define kLast 14\n#define kEnd 15", ""},
   };
