@@ -80,8 +80,7 @@ Run::Run(std::string_view text, int language, const Preprocessing& preprocessing
 void Run::StartPreprocessing(const Preprocessing& preprocessing) {
   openFiles_.push_back(inputPath_);
   if (!preprocessing.on) return;
-  lexer_.SetPreprocessing(true);
-  lexer_.SetIncludeReader(this);
+  lexer_.StartPreprocessing(*this);
   includeFolders_ = preprocessing.includeFolders;
   for (const PredefinedMacro& macro : kPredefinedMacros)
     DefineMacroText(lexer_, macro.name, macro.text);

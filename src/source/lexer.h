@@ -93,9 +93,12 @@ class Lexer {
   /// #include is carried out wherever it stands (a group not taken is never
   /// read), and macros hold their replacement text, read where they are
   /// used. Off, the reading is the plain one.
-  void SetPreprocessing(bool on) { preprocessing_ = on; }
-  /// Preprocessing mode: who reads the files of #include, wherever it stands.
-  void SetIncludeReader(IncludeReader* reader) { includeReader_ = reader; }
+  /// Turns preprocessing mode on; `reader` reads the files of #include,
+  /// wherever it stands, for as long as the lexer reads.
+  void StartPreprocessing(IncludeReader& reader) {
+    preprocessing_ = true;
+    includeReader_ = &reader;
+  }
   bool preprocessing() const { return preprocessing_; }
 
   /// Reads the rest of the current line, through its line end, as the text

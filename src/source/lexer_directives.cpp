@@ -40,12 +40,10 @@ bool Lexer::CarryOutDirective() {
     case Directive::kInclude:
       // An included file is read by a statement loop of its own, the run's;
       // inside a statement, the statement goes on afterwards as it was.
-      if (includeReader_ != nullptr) {
+      {
         TokenKeeper keeper(*this);
         includeReader_->CarryOutInclude();
         keeper.Restore();
-      } else {
-        ReadDirectiveText(false);
       }
       break;
     case Directive::kDefine:
