@@ -2,6 +2,7 @@
 // recorded path, and fixed-width placeholders patched once their value is known.
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <cstring>
 #include <memory>
@@ -47,10 +48,13 @@ class ScriptWriter {
     WritePieces(format, std::index_sequence_for<Values...>{}, layout::Measured(values)...);
   }
 
-  /// Appends `length` bytes of text as they are: the fast way for text a
-  /// caller has already laid out.
-  void WriteText(const char* text, std::size_t length) {
-    std::memcpy(Room(length), text, length);
+  /// Appends the first `length` bytes of `text`, laid out when the program
+  /// was compiled (the head of a property record). The whole array is
+  /// copied, in moves of fixed size, into room reserved for all of it; the
+  /// bytes past `length` are overwritten by the next write.
+  template <std::size_t N>
+  void WriteFront(const std::array<char, N>& text, std::size_t length) {
+    std::memcpy(Room(N), text.data(), N);
     used_ += length;
     FlushWhenFull();
   }

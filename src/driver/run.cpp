@@ -51,7 +51,9 @@ std::vector<std::string> SplitArguments(int argc, char** argv) {
 int RunVorlTool(int argc, char** argv) {
   int status = 0;
   if (argc >= 2 && IsOption(argv[1])) {
-    status = RunWithOptions(argc, argv);
+    const OptionsRead read = ReadOptions(argc, argv);
+    status = read.input != nullptr ? Run(read.input, read.preprocessing).Convert(read.output)
+                                   : read.status;
   } else if (const auto entries = SplitArguments(argc, argv); entries.size() < 3) {
     PrintStdout("%s", kUsage);
   } else {

@@ -72,8 +72,9 @@ class Run {
  private:
   /// The top-level loop over the main file; returns at its end of input.
   void ParseStatements();
-  /// With data or resource current: reads the type and converts or skips.
-  void DispatchResource();
+  /// With data or resource current: reads the type and hands the statement
+  /// to the type's converter, or skips it (every statement of an included file).
+  void DispatchResource(bool inIncludedFile);
   /// The loop over an included file; returns at that file's end of input.
   void ParseIncludedStatements();
   void IncludeDirective();

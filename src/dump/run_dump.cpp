@@ -59,7 +59,8 @@ int RunVorlDump(int argc, char** argv) {
     std::fprintf(stderr, "%s: %s\n", input, failure.what());
     return 1;
   }
-  if (text.empty()) std::fprintf(stderr, "%s: holds no VORL, TZAV or LSTR resource\n", input);
+  if (text.empty())
+    std::fprintf(stderr, "%s: holds no %s resource\n", input, dump::TypeNamesForMessage().c_str());
   if (!WriteAll(output, text)) {
     std::fprintf(stderr, "%s: cannot be written\n", output ? output : "standard output");
     return 1;

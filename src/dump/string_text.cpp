@@ -11,18 +11,6 @@
 
 namespace dump {
 
-TextRules::TextRules(int language) : locale_(language) {
-  sourceByte_.fill(-1);
-  // Walking down leaves the lowest byte where several translate alike.
-  for (int byte = 255; byte >= 0; --byte) {
-    sourceByte_[locale_.StringByte(static_cast<unsigned char>(byte))] = static_cast<std::int16_t>(byte);
-  }
-}
-
-TextRules RulesForOutput(const char* path) {
-  return TextRules(path == nullptr ? kLocaleEnglish : DetectLocale(path));
-}
-
 namespace {
 
 /// The longest string literal the lexer takes in one piece; one more when an

@@ -42,7 +42,7 @@ TEST(Writer, PlaceholderThatReachesTheFlushThresholdStaysInMemory) {
   ASSERT_TRUE(out.OpenOutput(path.c_str()));
   // The placeholder's own text takes the buffer past 64 KiB.
   const std::string filler((1 << 16) - 1 - std::string(kPrelude).size(), '.');
-  out.WriteText(filler.data(), filler.size());
+  out.WriteFormatted("%s", filler.c_str());
   const Placeholder count = out.WritePlaceholder("%3ld", 0);
   out.PatchPlaceholder(count, "%3ld", 7);
   out.Finish();
