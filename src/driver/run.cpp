@@ -70,7 +70,7 @@ Run::Run(const std::string& inputPath, const Preprocessing& preprocessing)
   StartPreprocessing(preprocessing);
 }
 
-Run::Run(std::string_view text, int language, const Preprocessing& preprocessing)
+Run::Run(std::string_view text, Language language, const Preprocessing& preprocessing)
     : readsText_(true),
       text_(text),
       lexer_(Locale(language)),

@@ -32,7 +32,7 @@ class Run {
   explicit Run(const std::string& inputPath, const Preprocessing& preprocessing = {});
   /// A run over `text` in memory, in `language` (kLocaleEnglish and the
   /// others). The text is copied; the run reads it from the start.
-  Run(std::string_view text, int language, const Preprocessing& preprocessing = {});
+  Run(std::string_view text, Language language, const Preprocessing& preprocessing = {});
   Run(const Run&) = delete;
   Run& operator=(const Run&) = delete;
 

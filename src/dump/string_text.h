@@ -29,7 +29,7 @@ enum class CountRule {
 /// The text, without its quotes, that compiles to `bytes` and counts `target`
 /// under `rule`; nothing when no text does (or the text would be longer than a
 /// string literal may be). A negative `target` asks for the shortest count
-/// any text reaches.
+/// reached by a text in which every byte shows (a byte 127 escaped).
 std::optional<std::string> PropertyStringText(std::span<const std::uint8_t> bytes,
                                               CountRule rule, int target,
                                               const TextRules& rules);

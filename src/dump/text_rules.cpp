@@ -3,7 +3,7 @@
 
 namespace dump {
 
-TextRules::TextRules(int language) : locale_(language) {
+TextRules::TextRules(Language language) : locale_(language) {
   sourceByte_.fill(-1);
   // Walking down leaves the lowest byte where several translate alike.
   for (int byte = 255; byte >= 0; --byte) {

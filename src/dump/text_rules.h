@@ -15,7 +15,7 @@ namespace dump {
 class TextRules {
  public:
   TextRules() : TextRules(kLocaleEnglish) {}
-  explicit TextRules(int language);
+  explicit TextRules(Language language);
 
   /// The byte to write in a string literal so that the converter reads
   /// `byte`: itself in Japanese and Korean, otherwise the lowest Macintosh

@@ -255,3 +255,10 @@ struct.pack_into('<I', ends_at_resources, optional + 108, 3)
 table = image[optional + optional_size:optional + optional_size + 40 * sections]
 ends_at_resources[optional + 136:optional + 136 + len(table)] = table
 write('dump-dll-optional-header-ends-at-resource-entry/plugin.dll', ends_at_resources)
+
+
+# A name that holds a byte 127: written as the byte itself, since an escape
+# would not count as the one character the length byte says.
+write('dump-name-with-byte-127/in.res', res_file([('VORL', 902, vorl([
+    record('name', b'\x03a\x7fb'),
+]))]))

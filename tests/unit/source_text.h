@@ -69,7 +69,7 @@ struct CapturedStreams {
 class TextRunTest : public testing::Test {
  protected:
   /// Starts over with a run whose input is `text`, in `language`.
-  void Load(const std::string& text, int language = kLocaleEnglish) {
+  void Load(const std::string& text, Language language = kLocaleEnglish) {
     run_ = std::make_unique<::Run>(text, language);
     pToken = run_->lexer().pToken;
   }
