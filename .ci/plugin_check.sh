@@ -3,10 +3,12 @@
 # folder into a scratch prefix, check what was installed, build the demo
 # plug-in (examples/plugin) for Windows against that prefix with Ninja, and
 # check that the DLL holds, byte for byte, the resources that llvm-rc -C 1252
-# makes of the converted script, and that what the installed VorlDump reads
-# back from the DLL converts to those resources again. Then the rebuild test, with Ninja and with
-# Makefiles (rebuild_check.sh). Last, vorl_add_resources with VorlTool added
-# by add_subdirectory instead of the installed package.
+# makes of the .r file converted here with the options a 64-bit Windows build
+# must give, and that what the installed VorlDump reads back from the DLL
+# converts to those resources again. Then the rebuild test, with Ninja and with
+# Makefiles (rebuild_check.sh); vorl_add_resources with VorlTool added by
+# add_subdirectory instead of the installed package; and last PLAIN, input
+# paths taken whole, and the warning about GNU windres.
 #
 #   plugin_check.sh <VorlTool build folder> <scratch folder>
 set -euo pipefail
@@ -68,16 +70,24 @@ script=$build/vorl/demo_plugin/demo_plugin.rc
 llvm-readobj --coff-exports "$dll" | grep -q 'Name: PluginMain$' ||
   fail "the DLL does not export PluginMain"
 
-# The reference: the same script compiled by llvm-rc with code page 1252.
-# llvm-rc reads an absolute path such as /check/... as its /c option, so it
-# is given the script's name from the script's own folder.
-(cd "$(dirname "$script")" && llvm-rc -C 1252 -fo "$scratch/reference.res" "$(basename "$script")")
+# The reference: the .r file converted here as vorl_add_resources must
+# convert it for this target (_WIN64, which picks the 64-bit entry point, and
+# the target's include folder, which holds the version header), compiled by
+# llvm-rc with code page 1252. A build that passed other options would put
+# other bytes into the DLL. llvm-rc reads an absolute path such as /check/...
+# as its /c option, so it is given the script's name from its own folder.
+reference_dir=$scratch/reference
+rm -rf "$reference_dir"
+mkdir -p "$reference_dir"
+(cd "$source" &&
+  "$prefix/bin/VorlTool" -D_WIN64 -I include -- demo_plugin.r "$reference_dir/demo_plugin.rc" >/dev/null)
+(cd "$reference_dir" && llvm-rc -C 1252 -fo reference.res demo_plugin.rc)
 declare -A reference
 for resource in "VORL 16100" "LSTR 16101"; do
   read -r type id <<<"$resource"
   in_dll=$(resource_bytes "$type" "$id" --coff-resources "$dll") ||
     fail "the DLL holds no resource of type $type, id $id"
-  reference[$resource]=$(resource_bytes "$type" "$id" "$scratch/reference.res") ||
+  reference[$resource]=$(resource_bytes "$type" "$id" "$reference_dir/reference.res") ||
     fail "llvm-rc made no resource of type $type, id $id"
   [ "$in_dll" = "${reference[$resource]}" ] ||
     fail "$type $id differs from llvm-rc -C 1252:"$'\n'"  DLL:    $in_dll"$'\n'"  llvm-rc: ${reference[$resource]}"
@@ -111,8 +121,10 @@ cmake --build "$makefiles" >/dev/null
 "$ci/rebuild_check.sh" "$makefiles" "$source"
 echo "-- add_subdirectory"
 # A native project that builds VorlTool itself and converts the demo's .r file
-# for a library of its own: the script must be the one the package made, and
-# touching the demo's header must make it again.
+# for a library of its own, naming with DEFINITIONS and INCLUDE_DIRECTORIES
+# what the Windows build takes from its target and toolchain: the script must
+# be the one the package made, and touching either of the demo's headers must
+# make it again.
 subproject=$scratch/subdirectory-source
 rm -rf "$subproject"
 mkdir -p "$subproject"
@@ -121,7 +133,8 @@ cmake_minimum_required(VERSION 3.20)
 project(VorlSubdirectoryCheck LANGUAGES CXX)
 add_subdirectory("$root" vorltool)
 add_library(resources_only STATIC code.cpp)
-vorl_add_resources(resources_only "$source/demo_plugin.r")
+vorl_add_resources(resources_only "$source/demo_plugin.r"
+                   DEFINITIONS _WIN64 INCLUDE_DIRECTORIES "$source/include")
 END_OF_PROJECT
 echo 'int resources_only() { return 0; }' >"$subproject/code.cpp"
 subbuild=$scratch/subdirectory-build
@@ -130,12 +143,83 @@ cmake -S "$subproject" -B "$subbuild" -G Ninja >/dev/null
 cmake --build "$subbuild" >/dev/null
 subscript=$subbuild/vorl/resources_only/demo_plugin.rc
 cmp "$subscript" "$script" || fail "add_subdirectory: $subscript differs from $script"
-before=$(stat -c %.9Y "$subscript")
-sleep 1
-touch "$source/demo_plugin_ids.h"
-cmake --build "$subbuild" >/dev/null
-[ "$(stat -c %.9Y "$subscript")" != "$before" ] ||
-  fail "add_subdirectory: touching the header did not make the script again"
-echo "the script made by the built tool is the same, and follows the header"
+for header in demo_plugin_ids.h include/demo_version.h; do
+  before=$(stat -c %.9Y "$subscript")
+  sleep 1
+  touch "$source/$header"
+  cmake --build "$subbuild" >/dev/null
+  [ "$(stat -c %.9Y "$subscript")" != "$before" ] ||
+    fail "add_subdirectory: touching $header did not make the script again"
+done
+echo "the script made by the built tool is the same, and follows both headers"
+
+echo "-- PLAIN, paths taken whole, the warning about GNU windres"
+# A project of resources only, against the installed package. Without options
+# VorlTool takes every #define of a header, even one that a false #if leaves
+# out, so the list's id tells which reading made a script. With options, the
+# .r file is named from the working directory by a path holding a blank and
+# non-ASCII bytes, which only PLAIN must refuse.
+plain=$scratch/plain-source
+rm -rf "$plain"
+mkdir -p "$plain/Démo plug-in"
+cat >"$plain/list_id.h" <<'END_OF_HEADER'
+#define kListID 16101
+#if 0
+#define kListID 16102
+#endif
+END_OF_HEADER
+cat >"$plain/list.r" <<'END_OF_SOURCE'
+#include "list_id.h"
+resource 'LStr' (kListID, "Messages") {
+    {
+        "One message."
+    }
+};
+END_OF_SOURCE
+cp "$plain/list.r" "$plain/Démo plug-in/list.r"
+cat >"$plain/CMakeLists.txt" <<'END_OF_PROJECT'
+cmake_minimum_required(VERSION 3.20)
+project(VorlPlainCheck LANGUAGES NONE)
+find_package(VorlTool REQUIRED)
+add_custom_target(resources ALL)
+vorl_add_resources(resources PLAIN OUTPUT_DIRECTORY plain list.r)
+vorl_add_resources(resources WORKING_DIRECTORY . OUTPUT_DIRECTORY whole "Démo plug-in/list.r")
+if(REFUSE)
+  vorl_add_resources(resources PLAIN WORKING_DIRECTORY . OUTPUT_DIRECTORY refused
+                     "Démo plug-in/list.r")
+endif()
+END_OF_PROJECT
+plainbuild=$scratch/plain-build
+rm -rf "$plainbuild"
+# Configures with the given options and prints what CMake said on standard
+# error, its lines joined (CMake wraps a message at blanks); the status is
+# CMake's.
+configure_plain() {
+  local said status=0
+  said=$(cmake -S "$plain" -B "$plainbuild" -G Ninja -DCMAKE_PREFIX_PATH="$prefix" "$@" 2>&1 >/dev/null) ||
+    status=$?
+  printf '%s' "$said" | tr -s '\n ' '  '
+  return $status
+}
+said=$(configure_plain -DCMAKE_RC_COMPILER=x86_64-w64-mingw32-windres) ||
+  fail "the PLAIN check does not configure:"$'\n'"$said"
+[ "$(grep -o 'CMake Warning' <<<"$said" | wc -l)" = 1 ] && grep -q 'is GNU windres' <<<"$said" ||
+  fail "two calls with GNU windres did not warn about it once:"$'\n'"$said"
+# llvm-windres under GNU windres's name, as llvm-mingw installs it.
+mkdir -p "$plain/bin"
+ln -s "$(command -v llvm-windres-14)" "$plain/bin/x86_64-w64-mingw32-windres"
+said=$(configure_plain -DCMAKE_RC_COMPILER="$plain/bin/x86_64-w64-mingw32-windres") ||
+  fail "the PLAIN check does not configure with llvm-windres:"$'\n'"$said"
+[ -z "$said" ] || fail "llvm-windres was warned about:"$'\n'"$said"
+cmake --build "$plainbuild" >/dev/null
+grep -q $'^16102\tLStr' "$plainbuild/plain/list.rc" ||
+  fail "PLAIN did not read list.r as VorlTool does without options"
+grep -q $'^16101\tLStr' "$plainbuild/whole/list.rc" ||
+  fail "\"Démo plug-in/list.r\" was not read as a C preprocessor does"
+said=$(configure_plain -DREFUSE=ON) && fail "PLAIN took \"Démo plug-in/list.r\""
+grep -q 'holds a blank or a non-ASCII character' <<<"$said" ||
+  fail "PLAIN refused \"Démo plug-in/list.r\" with another message:"$'\n'"$said"
+echo "PLAIN reads as before and refuses a path holding a blank; with options any path will do;"
+echo "GNU windres is warned about once, llvm-windres not"
 
 echo "plugin_check: passed"

@@ -1,10 +1,12 @@
 #!/usr/bin/env bash
 # The rebuild test of the demo plug-in, on a build folder that has been built
-# once: a second build does nothing; touching the header that demo_plugin.r
-# includes reruns VorlTool and what depends on its script (the resource
-# object, the DLL) and nothing else; touching the .r file does the same; and
-# touching the C++ source, which has nothing to do with the resources, does
-# not run VorlTool. What ran is read from the outputs' modification times.
+# once: a second build does nothing; touching the header beside demo_plugin.r
+# reruns VorlTool and what depends on its script (the resource object, the
+# DLL) and nothing else; touching the .r file does the same; touching the
+# version header, which the .r file and the C++ source both find through the
+# target's include folder, reruns VorlTool and compiles the C++ source again;
+# and touching the C++ source, which has nothing to do with the resources,
+# does not run VorlTool. What ran is read from the outputs' modification times.
 #
 #   rebuild_check.sh <demo build folder> <demo source folder>
 set -euo pipefail
@@ -59,5 +61,6 @@ touch_and_expect "" ""
 touch_and_expect demo_plugin_ids.h "dll resource-object script"
 touch_and_expect "" ""
 touch_and_expect demo_plugin.r "dll resource-object script"
+touch_and_expect include/demo_version.h "code-object dll resource-object script"
 touch_and_expect demo_plugin.cpp "code-object dll"
 exit $failed

@@ -1,6 +1,4 @@
-// demo_plugin_ids.h: the demo plug-in's resource ids and version, read by
-// demo_plugin.r. VorlTool takes only the #define lines from a header.
+// demo_plugin_ids.h: the demo plug-in's resource ids, read by demo_plugin.r
+// from its own folder.
 #define kDemoPlugInID 16100
 #define kDemoMessagesID 16101
-#define kDemoMajor 1
-#define kDemoMinor 2

@@ -82,7 +82,7 @@ OptionsRead ReadOptions(int argc, char** argv) {
     }
     if (std::strcmp(option, "--preprocess") == 0) continue;
     const char letter = option[1];
-    if (option[0] != '-' || (letter != 'D' && letter != 'U' && letter != 'I'))
+    if (letter != 'D' && letter != 'U' && letter != 'I')
       return Refuse("unknown option ", option);
     // The value joined to the letter, or the next argument.
     const char* value = option + 2;

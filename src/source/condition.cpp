@@ -100,8 +100,9 @@ class ConditionReader {
       Frame& frame = frames_.back();
       if (frame.pos < frame.text.size()) return static_cast<unsigned char>(frame.text[frame.pos]);
       if (frames_.size() == 1) return -1;
-      // A macro's text is read whole: it stands for itself again.
-      if (frame.macro) frame.macro->expanding = false;
+      // A macro's text is read whole: it stands for itself again. (Every
+      // frame above the condition's own is a macro's.)
+      frame.macro->expanding = false;
       frames_.pop_back();
     }
   }

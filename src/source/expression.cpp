@@ -12,15 +12,12 @@
 
 namespace {
 
-/// Calls of one evaluator that may be under way at once. Each operator and
+/// Calls of the evaluators that may be under way at once. Each operator and
 /// each parenthesis nests one call, so a long value line fails cleanly here
-/// instead of exhausting the stack. An evaluator is entered only by itself
-/// while it runs, so its depth travels as a parameter.
+/// instead of exhausting the stack. The lexer counts them: in preprocessing
+/// mode a macro's text is evaluated from inside an evaluation, and the calls
+/// of both count together.
 constexpr int kMaxEvaluatorDepth = 1000;
-
-void CheckDepth(int depth) {
-  if (depth >= kMaxEvaluatorDepth) FatalError("Expression Too Complex!");
-}
 
 /// Applies the operator token class `op` (+ - * / | and << for TOK_LESS).
 int32_t Combine(int32_t left, int32_t op, int32_t right) {
@@ -54,8 +51,8 @@ std::optional<int32_t> NumericMacroOfName(Lexer& lexer, bool withLineEnd) {
   FatalErrorFormatted("Undefined Symbol %s", pToken->name);
 }
 
-int32_t GetExpression(Lexer& lexer, int depth) {
-  CheckDepth(depth);
+int32_t GetExpression(Lexer& lexer) {
+  NestingGuard level(lexer.evaluatorDepth(), kMaxEvaluatorDepth, "Expression Too Complex!");
   const Token* pToken = lexer.pToken;
   int32_t accumulator = 0;
   lexer.GetToken();
@@ -76,15 +73,15 @@ int32_t GetExpression(Lexer& lexer, int depth) {
       case TOK_STAR:
       case TOK_SLASH:
       case TOK_BAR:
-        accumulator = Combine(accumulator, cls, GetExpression(lexer, depth + 1));
+        accumulator = Combine(accumulator, cls, GetExpression(lexer));
         break;
       case TOK_LESS:
         lexer.GetToken();
         if (pToken->eClass != TOK_LESS) FatalError("Expression Too Complex!");
-        accumulator = Combine(accumulator, TOK_LESS, GetExpression(lexer, depth + 1));
+        accumulator = Combine(accumulator, TOK_LESS, GetExpression(lexer));
         break;
       case TOK_LPAREN:
-        accumulator = GetExpression(lexer, depth + 1);
+        accumulator = GetExpression(lexer);
         lexer.GetToken();
         if (pToken->eClass != TOK_RPAREN) {
           FailIn("VORL_GetExpression", "Matching parantheses expected!\n");
@@ -103,8 +100,8 @@ int32_t GetExpression(Lexer& lexer, int depth) {
   return accumulator;
 }
 
-int32_t ValueOfDefinition(Lexer& lexer, int depth) {
-  CheckDepth(depth);
+int32_t ValueOfDefinition(Lexer& lexer) {
+  NestingGuard level(lexer.evaluatorDepth(), kMaxEvaluatorDepth, "Expression Too Complex!");
   const Token* pToken = lexer.pToken;
   int32_t accumulator = 0;
   const int32_t definitionLine = pToken->line;
@@ -127,7 +124,7 @@ int32_t ValueOfDefinition(Lexer& lexer, int depth) {
       case TOK_SLASH:
       case TOK_BAR:
         lexer.GetToken();
-        accumulator = Combine(accumulator, cls, ValueOfDefinition(lexer, depth + 1));
+        accumulator = Combine(accumulator, cls, ValueOfDefinition(lexer));
         // The right operand is the whole rest of the value: where it stopped
         // at a comma or a closing parenthesis, so does this operator, and the
         // token stays current for the one who opened the parenthesis.
@@ -135,7 +132,7 @@ int32_t ValueOfDefinition(Lexer& lexer, int depth) {
         break;
       case TOK_LPAREN:
         lexer.GetToken();
-        accumulator = ValueOfDefinition(lexer, depth + 1);
+        accumulator = ValueOfDefinition(lexer);
         if (pToken->eClass != TOK_RPAREN) FatalError("Matching parantheses expected");
         break;
       default:
@@ -152,6 +149,6 @@ int32_t ValueOfDefinition(Lexer& lexer, int depth) {
 
 }  // namespace
 
-int32_t VORL_GetExpression(Lexer& lexer) { return GetExpression(lexer, 0); }
+int32_t VORL_GetExpression(Lexer& lexer) { return GetExpression(lexer); }
 
-int32_t EvaluateMacroValue(Lexer& lexer) { return ValueOfDefinition(lexer, 0); }
+int32_t EvaluateMacroValue(Lexer& lexer) { return ValueOfDefinition(lexer); }

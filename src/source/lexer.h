@@ -101,6 +101,9 @@ class Lexer {
   /// #define's value. False when no macro has that name.
   bool FindMacroValue(std::string_view name, MacroValue& value);
 
+  /// Calls of the expression evaluators under way (expression.cpp).
+  int& evaluatorDepth() { return evaluatorDepth_; }
+
   SourceReader& source() { return source_; }
   const Locale& locale() const { return locale_; }
   MacroTable& macros() { return macros_; }
@@ -199,6 +202,7 @@ class Lexer {
   char formatResult_[kFormatResultSize] = {};
   /// Format constructs under way at once (a construct's text or number may be one).
   int formatNesting_ = 0;
+  int evaluatorDepth_ = 0;
 
   /// Preprocessing mode, and what it keeps.
   bool preprocessing_ = false;

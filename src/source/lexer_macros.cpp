@@ -47,8 +47,9 @@ MacroValue Lexer::ReadMacroText(Macro& macro) {
   // value sees the macro it defines: without a value.
   if (macro.expanding) return {valueless_.kind, valueless_.numValue, &valueless_.stringValue};
   if (macro.functionLike) {
+    // The word just read is the macro's name.
     FatalErrorFormatted("Macro %s takes arguments, which a resource statement does not expand",
-                        token_.name != nullptr ? token_.name : "");
+                        token_.name);
   }
   // A text read at the outermost level means the same until the table
   // changes; inside another macro's text it may not (that macro stands for
@@ -95,7 +96,7 @@ MacroValue Lexer::ReadMacroText(Macro& macro) {
       value.kind = kMacroNone;
     } else if (token_.eClass == TOK_STRING) {
       value.kind = kMacroString;
-      stringValue = token_.text != nullptr ? token_.text : "";
+      stringValue = token_.text;
     } else {
       value.kind = kMacroNumber;
       value.number = CutToSigned16(EvaluateMacroValue(*this));

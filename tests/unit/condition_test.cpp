@@ -71,6 +71,16 @@ TEST_F(Condition, HoldsAsCEvaluatesIt) {
       {"kVer > 0x10000", true}, {"kSelf == 1", true}, {"kPing == 2", true}, {"kUnknown == 0", true},
       {"defined kVer && defined(kEmpty) && defined ( F ) && !defined kUnknown", true},
       {"kMinus 1 == -1", true}, {"F == 0", true},
+      // Names of every spelling are names; blanks of every kind are blanks.
+      {"$x == 0 && _X == 0 && \xc3\xa9 == 0 && L == 0 && U == 0 && u == 0", true},
+      {"1\f==\v1\r", true},
+      // More literals and operands of both signs.
+      {"0B11 == 3 && 0xab == 171 && 0XAB == 171 && 5LL == 5 && 5lu == 5 && 5Lu == 5", true},
+      {"'\\18' == 0x138 && '\\x41g' == 0x4167", true},
+      {"(1 ? 1u : 2) - 2 > 0 && (0 ? 1 : 2u) == 2", true},
+      {"0 && (1 && 1 / 0) || 1 || (0 || 1 / 0)", true},
+      {"1 << (-9223372036854775807 - 1) == 0 && 0xFFFFFFFFFFFFFFFF >> 63 == 1 && 1 << 2u == 4", true},
+      {"(-9223372036854775807 - 1) / 2 < 0 && -1 / -1 == 1 && ~1 == -2", true},
   };
   for (const auto& entry : kCases) {
     EXPECT_EQ(Refusal(entry.text), "") << entry.text;
@@ -107,6 +117,15 @@ TEST_F(Condition, RefusalsSayWhatIsWrong) {
       {"'a", "Malformed expression in #if"},
       {"'\\", "Malformed expression in #if"},
       {"'\\x'", "Malformed expression in #if"},
+      {"1e+5", "Malformed expression in #if"},
+      {"1p-3", "Malformed expression in #if"},
+      {"0b", "Malformed expression in #if"},
+      {"1lL", "Malformed expression in #if"},
+      {"'\\x41", "Malformed expression in #if"},
+      {"'\\1", "Malformed expression in #if"},
+      {"* 1", "Malformed expression in #if"},
+      {"defined(kVer x", "Malformed expression in #if"},
+      {std::string(300, '-') + "1", "Expression nested too deeply in #if"},
       {"18446744073709551616", "Integer constant too large in #if"},
       {"1 / 0", "Division by zero in #if"},
       {"1 % (2 - 2)", "Division by zero in #if"},

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "source_text.h"
 
@@ -54,6 +55,16 @@ TEST(Preprocessing, ReadsAsThePlainSourceWrittenOut) {
       {"#if 1\n" + kVorl + "9" + kEnd + "#elif 1 / 0\n#elifdef X\n#else\n#endif\n", kVorl + "9" + kEnd},
       {"#ifdef kNone\n#elifndef kNone\n" + kVorl + "10" + kEnd + "#endif\n", kVorl + "10" + kEnd},
       {"#pragma once\n#undef kNothing\n" + kVorl + "11" + kEnd, kVorl + "11" + kEnd},
+      // Directive names of every spelling in a group not taken, one longer
+      // than a word; a name with _; a text with a lone backslash, a comment
+      // after an operator, blanks of every kind.
+      {"#if 0\n#\tIF0\n#" + std::string(40, 'e') + "ndif\n#endif\n#ifdef _kX\n#endif\n"
+           "#define kA 1 + // more\n 2 \\ 3\f\v\n" + kVorl + "kA" + kEnd,
+       kVorl + "3" + kEnd},
+      // Quoted text that the line ends: its escape or its last byte.
+      {"#define kS \"abc\n#define kT \"x\\\n" + kVorl + "12" + kEnd, kVorl + "12" + kEnd},
+      // The text of the last line of the input, without its line end.
+      {"#define kLast 14\n#define kEnd 15", ""},
   };
   for (const auto& entry : kCases) {
     const Conversion preprocessed = ConvertPreprocessed(entry.preprocessed);
@@ -64,12 +75,76 @@ TEST(Preprocessing, ReadsAsThePlainSourceWrittenOut) {
   }
 }
 
+TEST(Preprocessing, PassesOverDoubleByteCharactersWhole) {
+  // Shift-JIS: 0x95 0x5C is one character whose second byte is a backslash.
+  const std::string kHyou = "\x95\x5c";
+  const struct {
+    std::string preprocessed;
+    std::string plain;
+  } kCases[] = {
+      // In a group not taken: outside strings, in a literal, in a string (its
+      // backslash byte doubled, which stands for one).
+      {"#if 0\n" + kHyou + " '" + kHyou + "' \"" + kHyou + "\\\\\" #endif\"\n#endif\n"
+           "resource 'LStr' (1) { { \"a\" } };\n",
+       "resource 'LStr' (1) { { \"a\" } };\n"},
+      // In a directive's text: in and out of quotes, and at the line's end.
+      {"#define kS \"" + kHyou + "\"\n#define kN 5 " + kHyou + "\n#define kE \"\x95\n#define kF \x95\n"
+           "resource 'LStr' (1) { { kS } };\n",
+       "resource 'LStr' (1) { { \"" + kHyou + "\" } };\n"},
+  };
+  for (const auto& entry : kCases) {
+    const Conversion preprocessed = ConvertPreprocessed(entry.preprocessed, kLocaleJapanese);
+    const Conversion plain = ConvertText("in_JAPANESE.r", entry.plain);
+    EXPECT_EQ(preprocessed.err, "") << entry.preprocessed;
+    EXPECT_EQ(preprocessed.script, plain.script) << entry.preprocessed;
+  }
+}
+
+TEST(Preprocessing, FindsAnIncludeByItsAbsolutePath) {
+  const std::string header = WriteSourceFile("ids.h", "#define kID 21\n");
+  const Conversion result = ConvertPreprocessed("#include \"" + header + "\"\n" + kVorl + "kID" + kEnd);
+  EXPECT_EQ(result.err, "");
+  EXPECT_EQ(result.script, ConvertText("in.r", kVorl + "21" + kEnd).script);
+}
+
+TEST(Preprocessing, OptionsAreRefusedBeforeAnythingIsRead) {
+  const struct {
+    std::vector<std::string> arguments;
+    std::string report;
+  } kCases[] = {
+      {{"-D=1", "in.r", "out.rc"}, "VorlTool: not a macro name: =1\n"},
+      {{"-DA-B", "in.r", "out.rc"}, "VorlTool: not a macro name: A-B\n"},
+      {{"-UX"}, "Usage: VorlTool [options] sourcefile destinationfile\n"},
+      {{"--prep", "in.r", "out.rc"}, "VorlTool: unknown option --prep\n"},
+  };
+  for (const auto& entry : kCases) {
+    std::vector<std::string> arguments = {"VorlTool"};
+    arguments.insert(arguments.end(), entry.arguments.begin(), entry.arguments.end());
+    std::vector<char*> argv;
+    for (std::string& argument : arguments) argv.push_back(argument.data());
+    CapturedStreams streams;
+    const int status = RunVorlTool(static_cast<int>(argv.size()), argv.data());
+    streams.Finish();
+    EXPECT_EQ(status, 1) << entry.report;
+    EXPECT_EQ(streams.out, "");
+    EXPECT_EQ(streams.err, entry.report);
+  }
+}
+
 TEST(Preprocessing, RefusesWithTheLineOfTheFault) {
   std::string deepSkipped = "#if 0\n";
   for (int i = 0; i < 256; ++i) deepSkipped += "#if 1\n";
   std::string longChain;
   for (int i = 0; i < 201; ++i)
     longChain += "#define k" + std::to_string(i) + " k" + std::to_string(i + 1) + "\n";
+  // Evaluations nested through macro texts count together: the stack is
+  // bounded however the operators are spread over the macros.
+  std::string spreadOperators = "#define kOne 1\n";
+  for (int i = 0; i < 50; ++i) {
+    spreadOperators += "#define k" + std::to_string(i) + " ";
+    for (int j = 0; j < 30; ++j) spreadOperators += "kOne + ";
+    spreadOperators += "k" + std::to_string(i + 1) + "\n";
+  }
   const struct {
     std::string source;
     std::string report;
@@ -80,14 +155,18 @@ TEST(Preprocessing, RefusesWithTheLineOfTheFault) {
       {"#define F(x\n", "#define without a ) after its parameters, line 1\n"},
       {"#undef 1\n", "#undef without a macro name, line 1\n"},
       {"#include kHeader\n", "#include expects \"file\" or <file>, line 1\n"},
+      {"#include\n", "#include expects \"file\" or <file>, line 1\n"},
+      {"#include <x.h\n", "#include expects \"file\" or <file>, line 1\n"},
       {"#include \"unclosed\n", "#include expects \"file\" or <file>, line 1\n"},
       {"#include <>\n", "Unable to open include file \"\", line 1\n"},
       {"#include </no/such/folder/x.h>\n", "Unable to open include file \"/no/such/folder/x.h\", line 1\n"},
       {"#else\n", "#else without #if, line 1\n"},
       {"#if 0\n#else\n#elif 1\n#endif\n", "#elif after #else, line 3\n"},
       {"#if 0\n/* never closed\n", "#if without #endif, line 1\n"},
+      {"#if 0\n'never closed", "#if without #endif, line 1\n"},
       {deepSkipped, "#if nesting too deep, line 257\n"},
       {longChain + kVorl + "k0" + kEnd, "Macros nested too deeply, line 202\n"},
+      {spreadOperators + kVorl + "k0" + kEnd, "Expression Too Complex!, line 52\n"},
       {"#define kText \"t\"\n#define kSum 1 + kText\n" + kVorl + "kSum" + kEnd,
        "Undefined Symbol kText, line 3\n"},
   };

@@ -1,2 +1,3 @@
 #include "here.h"
 #include "beside.h"
+#include "only-in-b.h"
