@@ -28,14 +28,15 @@ struct Placeholder {
 /// "Unable to write output file %s\n".
 class ScriptWriter {
  public:
-  ScriptWriter() = default;
+  /// A writer whose script is created on `disk`.
+  explicit ScriptWriter(platform::Disk& disk) : disk_(disk) {}
   ScriptWriter(const ScriptWriter&) = delete;
   ScriptWriter& operator=(const ScriptWriter&) = delete;
 
   /// Creates the script (existing content discarded), records its path for
   /// Discard and writes the macro prelude. When it cannot be created:
   /// "Unable to open output file %s\n" on standard output and false.
-  bool OpenOutput(const char* path, platform::DiskFaults* faults = nullptr);
+  bool OpenOutput(const char* path);
 
   /// Formatted text, as printf writes it, for the conversions the script's
   /// lines are made of: %d, %x, %X, %c and %s, with the flag 0, a width, and
@@ -116,6 +117,7 @@ class ScriptWriter {
 
   [[noreturn]] void FailWrite() const;
 
+  platform::Disk& disk_;
   std::unique_ptr<platform::OutputFile> file_;
   std::string path_;             ///< empty until the script is created
   std::unique_ptr<char[]> buffer_;  ///< text not yet handed to the file

@@ -94,8 +94,7 @@ void Run::StartPreprocessing(const Preprocessing& preprocessing) {
 
 void Run::OpenInput() {
   if (readsText_) return;
-  mainInput_ = platform::InputFile::Open(inputPath_.c_str(), platform::InputRule::kNotDirectory,
-                                         diskFaults_);
+  mainInput_ = disk_.OpenInput(inputPath_.c_str(), platform::InputRule::kNotDirectory);
   if (!mainInput_) FatalErrorFormatted("Unable to open input file: %s\n", inputPath_.c_str());
   lexer_.StartSource(SourceReader(mainInput_.get()));
 }
@@ -125,12 +124,12 @@ int Run::Convert(const char* outputPath) {
     PrintStdout("Output file is the input file: %s\n", outputPath);
     return 1;
   }
-  if (!script_.OpenOutput(outputPath, diskFaults_)) return 1;
+  if (!script_.OpenOutput(outputPath)) return 1;
   return Attempt([&] {
     ParseStatements();
     script_.Finish();
     // A run over text has no files to name.
     if (!readsText_)
-      dependencies_.WriteDependencyFile(inputPath_.c_str(), outputPath, diskFaults_);
+      dependencies_.WriteDependencyFile(inputPath_.c_str(), outputPath);
   });
 }

@@ -150,9 +150,9 @@ void Run::IncludeSearched() {
   IncludeFile(path.c_str());
 }
 
-std::string Run::FindIncludeFile(const std::string& name, bool angled) const {
-  const auto readable = [](const std::string& path) {
-    return platform::InputFile::Open(path.c_str(), platform::InputRule::kRegularFile) != nullptr;
+std::string Run::FindIncludeFile(const std::string& name, bool angled) {
+  const auto readable = [this](const std::string& path) {
+    return disk_.OpenInput(path.c_str(), platform::InputRule::kRegularFile) != nullptr;
   };
   if (name.empty()) return {};
   if (platform::IsAbsolutePath(name.c_str())) return readable(name) ? name : std::string();
@@ -177,7 +177,7 @@ std::string Run::FindIncludeFile(const std::string& name, bool angled) const {
 void Run::IncludeFile(const char* path) {
   // Only a regular file is read: a directory, a pipe or a device is treated
   // like a missing file (a pipe could otherwise block the run).
-  auto file = platform::InputFile::Open(path, platform::InputRule::kRegularFile, diskFaults_);
+  auto file = disk_.OpenInput(path, platform::InputRule::kRegularFile);
   if (file == nullptr) {
     PrintStdout("Warning:Unable to open include file \"%s\"\n", path);
     return;

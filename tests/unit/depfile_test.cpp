@@ -53,11 +53,28 @@ TEST(DependencyFile, AFullDiskAfterTheScriptFailsTheRunAndLeavesNothing) {
   const Conversion whole = ConvertWith(sound, output);
   ASSERT_EQ(whole.status, 0) << whole.err;
 
-  platform::DiskFaults disk;
-  disk.writableBytes = whole.script.size();
   SetDependencyFile(deps.c_str());
   ::Run run(input);
-  run.SetDiskFaultsForTesting(&disk);
+  platform::DiskForTesting::FailWritesAfter(RunForTesting::disk(run), whole.script.size());
+  const Conversion failed = ConvertWith(run, output);
+  SetDependencyFile(nullptr);
+  EXPECT_EQ(failed.status, 1);
+  EXPECT_EQ(failed.err, "Unable to write dependency file " + deps + "\n, line 1\n");
+  EXPECT_FALSE(failed.outputExists);
+  EXPECT_FALSE(std::filesystem::exists(deps));
+  EXPECT_FALSE(std::filesystem::exists(deps + ".tmp"));
+}
+
+// A rename the disk refuses fails the run the same way, and the temporary
+// file written before it is removed again.
+TEST(DependencyFile, ARefusedRenameFailsTheRunAndLeavesNothing) {
+  const std::string input = WriteInput("rename.r");
+  const std::string output = TempPath("rename.rc");
+  const std::string deps = TempPath("rename.d");
+  std::filesystem::remove(deps);
+  SetDependencyFile(deps.c_str());
+  ::Run run(input);
+  platform::DiskForTesting::FailRenames(RunForTesting::disk(run));
   const Conversion failed = ConvertWith(run, output);
   SetDependencyFile(nullptr);
   EXPECT_EQ(failed.status, 1);
