@@ -135,7 +135,7 @@ struct PropertyRow {
   bool blankBeforeCommentEnd = true;   ///< ... */ or ...*/
   bool commaAfterComment = false;      ///< */, before the line end
   bool inLongs = false;                ///< id and length as 0L and 4L, not RSCS32
-  bool commaAfterLength = false;       ///< 4L, rather than 4L
+  bool commaAfterLength = false;       ///< "4L," rather than "4L"
   RecordHead head;
 
   // The chain a row is written with; each step returns the row changed.
