@@ -1,7 +1,8 @@
 // Writes the fuzzer's dictionary (libFuzzer's format, one quoted entry a
 // line) to standard output: every word of the keyword table, read from the
-// table itself so the two never differ, and the punctuation, directives and
-// literals that hold the language together.
+// table itself so the two never differ, the punctuation, directives and
+// literals that hold the language together, and what preprocessing mode
+// reads besides.
 #include <cstdio>
 #include <string>
 
@@ -35,7 +36,14 @@ int main() {
   for (const char* syntax :
        {"#define ", "#include \"a.h\"\n", "$$Format(\"%d\", ", "'Vorl'", "'TzAv'", "'LStr'",
         "resource 'Vorl' (1) {\n{\n", "};\n", "{", "}", "(", ")", ";", ",", "|", "<<", "\"",
-        "'", "/*", "*/", "//", "0x", "0b", "0o", "\\0x", "\\\"", "\r\n", "\x7f"})
+        "'", "/*", "*/", "//", "0x", "0b", "0o", "\\0x", "\\\"", "\r\n", "\x7f",
+        // Preprocessing mode: its directives, the operators and literals of
+        // #if, the macros predefined or defined by the fuzzer's options.
+        "#if ", "#ifdef ", "#ifndef ", "#elif ", "#elifdef ", "#elifndef ", "#else\n",
+        "#endif\n", "#undef ", "#error ", "#include <a.h>\n", "defined ", "defined(", "&&",
+        "||", "==", "!=", "<=", ">=", ">>", "<", ">", "?", ":", "!", "~", "^", "%", "&", "-",
+        "*", "/", "+", "010", "1u", "0xFFFFFFFFFFFFFFFF", "9223372036854775807", "'a'",
+        "'\\x41'", "\\\n", "_WIN32", "RC_INVOKED", "VORLTOOL_VERSION", "FOO", "BAR", "VALUE"})
     Entry(syntax);
   return 0;
 }

@@ -1,21 +1,32 @@
 #!/usr/bin/env python3
 """Writes the seeds of the conversion fuzzer: every golden input and every
-shipped example, in the layout that fuzz/convert_fuzz.cpp reads.
+shipped example, in the layout that fuzz/convert_fuzz.cpp reads, and
+sources made by the preprocessing oracle's generator.
 
-    make_seeds.py CASES EXAMPLES OUTPUT
+    make_seeds.py CASES EXAMPLES OUTPUT [ORACLE]
 
 Each .r file under a case folder of CASES, and under EXAMPLES, becomes one
 seed: the language its name chooses, the dependency-file bit when its case
 sets VORLTOOL_DEPFILE, the file itself, and the first header of its folder
 (by name) as the included file, which the seed's main file then names a.h.
+Each becomes a second seed read with options (one of the fuzzer's sets by
+turns; its header, if any, in the folder found through -I). ORACLE, the
+oracle's script (tests/pp/oracle.py), adds sources full of conditional
+groups, #if expressions and macros, read with options, their guarded header
+as the included file.
 """
 
+import importlib.util
 import os
+import random
 import sys
 
 # The name suffixes in the order of the fuzzer's language choices.
 SUFFIXES = ["", "_JAPANESE", "_KOREAN", "_FRENCH", "_GERMAN", "_SPANISH", "_ITALIAN"]
 DEPENDENCY_FILE_BIT = 8
+OPTION_SET_SHIFT = 4  # bits 4-5: 1 to 3 name a set of options, 0 reads plainly
+INCLUDE_FOLDER_BIT = 0x40
+ORACLE_SEEDS = 24
 
 
 def language(name):
@@ -40,15 +51,46 @@ def seed(main_path, folder, header_path, control):
     if header_path:
         with open(header_path, "rb") as f:
             header = f.read()
+        # Named by its path in the folder, or (found through -I) by its name.
         named = os.path.relpath(header_path, folder).replace(os.sep, "/").encode()
-        main = main.replace(b'"' + named + b'"', b'"a.h"')
+        base = os.path.basename(header_path).encode()
+        for old, new in ((b'"' + named + b'"', b'"a.h"'), (b'"' + base + b'"', b'"a.h"'),
+                         (b"<" + base + b">", b"<a.h>")):
+            main = main.replace(old, new)
+    return layout(control | language(main_path), main, header)
+
+
+def layout(control, main, header):
     main = main[:0xFFFF]
-    control |= language(main_path)
     return bytes([control, len(main) & 0xFF, len(main) >> 8]) + main + header
+
+
+def with_options(index, control, header):
+    """The control byte of a seed's twin read with options."""
+    control |= (1 + index % 3) << OPTION_SET_SHIFT
+    return control | INCLUDE_FOLDER_BIT if header else control
+
+
+def oracle_seeds(oracle):
+    """Sources of the preprocessing oracle, by its own generator."""
+    sys.dont_write_bytecode = True  # nothing is written beside the oracle
+    spec = importlib.util.spec_from_file_location("oracle", oracle)
+    module = importlib.util.module_from_spec(spec)
+    spec.loader.exec_module(module)
+    rng = random.Random(module.SEED)
+    for index in range(ORACLE_SEEDS):
+        source = module.Source(rng, "10000", True)
+        source.write()
+        main = source.files["in.r"].encode()
+        for name in (b'"guard.h"', b"<guard.h>"):
+            main = main.replace(name, name[:1] + b"a.h" + name[-1:])
+        header = source.files["inc/guard.h"].encode()
+        yield "oracle-%d" % index, layout(with_options(index, 0, header), main, header)
 
 
 def main():
     cases, examples, output = sys.argv[1:4]
+    oracle = sys.argv[4] if len(sys.argv) > 4 else None
     os.makedirs(output, exist_ok=True)
     # (name, folder, inputs, headers, control): a case folder with everything
     # below it, and each folder of the examples on its own.
@@ -68,14 +110,20 @@ def main():
         label = "examples" if relative == "." else "examples-" + relative.replace(os.sep, "-")
         groups.append((label, top, [os.path.join(top, n) for n in sorted(names) if n.endswith(".r")],
                        [os.path.join(top, n) for n in sorted(names) if n.endswith(".h")], 0))
-    count = 0
+    seeds = []
     for label, folder, inputs, headers, control in groups:
         for path in inputs:
             name = label + "--" + os.path.relpath(path, folder).replace(os.sep, "-")
-            with open(os.path.join(output, name), "wb") as f:
-                f.write(seed(path, folder, headers[0] if headers else None, control))
-            count += 1
-    print("make_seeds: %d seeds in %s" % (count, output))
+            header = headers[0] if headers else None
+            seeds.append((name, seed(path, folder, header, control)))
+            twin = with_options(len(seeds), control, header)
+            seeds.append((name + "--options", seed(path, folder, header, twin)))
+    if oracle:
+        seeds += oracle_seeds(oracle)
+    for name, data in seeds:
+        with open(os.path.join(output, name), "wb") as f:
+            f.write(data)
+    print("make_seeds: %d seeds in %s" % (len(seeds), output))
 
 
 if __name__ == "__main__":

@@ -83,6 +83,7 @@ void Run::StartPreprocessing(const Preprocessing& preprocessing) {
   openFiles_.push_back(inputPath_);
   if (!preprocessing.on) return;
   lexer_.SetPreprocessing(true);
+  lexer_.SetIncludeReader(this);
   includeFolders_ = preprocessing.includeFolders;
   for (const PredefinedMacro& macro : kPredefinedMacros)
     DefineMacroText(lexer_, macro.name, macro.text);

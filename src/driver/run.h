@@ -25,7 +25,7 @@ int RunVorlTool(int argc, char** argv);
 /// once on different threads. The statement loops of the main file and of
 /// included files, and the directive handling that leads from one to the
 /// other, are its members.
-class Run {
+class Run : private IncludeReader {
  public:
   /// A run over the file at `inputPath`, which Convert opens; the path's
   /// name suffix selects the language.
@@ -60,11 +60,11 @@ class Run {
 
   /// With a TOK_DIRECTIVE current (its name in pToken->name): #define adds a
   /// macro, #include reads the file; every other directive is passed over
-  /// with its line. In preprocessing mode also #undef, and #warning prints
-  /// its text (the lexer carries out the conditionals and #error).
+  /// with its line. (In preprocessing mode the lexer carries out every
+  /// directive itself, and hands #include to CarryOutInclude.)
   void HandleDirective();
   /// Reads an included file through its own statement loop; a file that
-  /// cannot be read is only warned about (in preprocessing mode, a failure).
+  /// cannot be read is only warned about.
   void IncludeFile(const char* path);
 
   /// The top-level loop over the main file; returns at its end of input.
@@ -76,8 +76,8 @@ class Run {
   void ParseIncludedStatements();
   void IncludeDirective();
   /// Preprocessing mode's #include "file" and #include <file>, found in the
-  /// include folders.
-  void IncludeSearched();
+  /// include folders, wherever the directive stands.
+  void CarryOutInclude() override;
   /// Where an included file of that name is found: for "file", as named
   /// (from the working folder, as a plain run has it), in the including
   /// file's folder, then in the include folders; for <file>, in the include

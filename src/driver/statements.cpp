@@ -97,35 +97,14 @@ void Run::ParseIncludedStatements() {
 }
 
 void Run::HandleDirective() {
-  const bool preprocessing = lexer_.preprocessing();
-  Directive directive = lexer_.directive();
-  if (!preprocessing) {
-    // A plain run knows two directives and reads both sides of conditionals.
-    directive = LookupDirective(pToken->name != nullptr ? pToken->name : "");
-    if (directive != Directive::kDefine && directive != Directive::kInclude)
-      directive = Directive::kUnknown;
-  }
-  switch (directive) {
-    case Directive::kDefine:
-      if (preprocessing) DefineTextMacro(lexer_);
-      else DefineMacro(lexer_);
-      break;
-    case Directive::kInclude:
-      if (preprocessing) IncludeSearched();
-      else IncludeDirective();
-      break;
-    case Directive::kUndef:
-      UndefineMacro(lexer_);
-      break;
-    case Directive::kWarning:
-      PrintStdout("Warning:%s\n", lexer_.ReadDirectiveText(false).c_str());
-      break;
-    default:
-      // #pragma, #line and every other name, with their line. (In a plain
-      // run the conditionals too: both sides of them are read.)
-      lexer_.SkipToCharacter('\n');
-      break;
-  }
+  // A plain run knows two directives and reads both sides of conditionals.
+  // (In preprocessing mode no directive comes here: the lexer carries them
+  // out, and hands #include back to CarryOutInclude.)
+  const char* name = pToken->name != nullptr ? pToken->name : "";
+  const Directive directive = LookupDirective(name);
+  if (directive == Directive::kDefine) DefineMacro(lexer_);
+  else if (directive == Directive::kInclude) IncludeDirective();
+  else lexer_.SkipToCharacter('\n');
 }
 
 void Run::IncludeDirective() {
@@ -138,7 +117,7 @@ void Run::IncludeDirective() {
   lexer_.SkipToCharacter('\n');
 }
 
-void Run::IncludeSearched() {
+void Run::CarryOutInclude() {
   const std::string text = lexer_.ReadDirectiveText(false);
   const bool angled = !text.empty() && text[0] == '<';
   const std::size_t close = text.find(angled ? '>' : '"', 1);

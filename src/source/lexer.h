@@ -10,6 +10,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <span>
 #include <string>
 #include <string_view>
@@ -20,6 +21,16 @@
 #include "source/directives.h"
 #include "source/macros.h"
 #include "source/tokens.h"
+
+/// Who reads an included file: the run, whose statement loop reads it.
+class IncludeReader {
+ public:
+  /// With an include directive current: reads the file its line names.
+  virtual void CarryOutInclude() = 0;
+
+ protected:
+  ~IncludeReader() = default;
+};
 
 class Lexer {
  public:
@@ -78,15 +89,14 @@ class Lexer {
     std::size_t savedGroupBase_;
   };
 
-  /// Preprocessing mode, as a C preprocessor reads: conditional groups are
-  /// carried out wherever they stand (a group not taken is never read), so
-  /// is #error, and macros hold their replacement text, read where they are
+  /// Preprocessing mode, as a C preprocessor reads: every directive but
+  /// #include is carried out wherever it stands (a group not taken is never
+  /// read), and macros hold their replacement text, read where they are
   /// used. Off, the reading is the plain one.
   void SetPreprocessing(bool on) { preprocessing_ = on; }
+  /// Preprocessing mode: who reads the files of #include, wherever it stands.
+  void SetIncludeReader(IncludeReader* reader) { includeReader_ = reader; }
   bool preprocessing() const { return preprocessing_; }
-  /// In preprocessing mode, the directive of the current TOK_DIRECTIVE (kUnknown
-  /// when no word follows the #).
-  Directive directive() const { return directive_; }
 
   /// Reads the rest of the current line, through its line end, as the text
   /// of a directive: comments become a blank (a block comment may go on to
@@ -154,10 +164,17 @@ class Lexer {
   void ScanFormatConstruct();
   int32_t GetIntegerOrLong();
 
-  /// Preprocessing mode, with a directive current: carries out a
-  /// conditional or #error and returns true; false for the directives the
-  /// statement loops carry out (lexer_directives.cpp).
+  /// Preprocessing mode, with a directive current: carries it out where it
+  /// stands and returns true (lexer_directives.cpp); false inside a macro's text.
   bool CarryOutDirective();
+  void CarryOutConditional(Directive directive);
+  /// #define: the macro's name, and the rest of the line as its text, read
+  /// where it is used. A name followed at once by ( takes parameters.
+  void DefineTextMacro();
+  /// #undef: removes the macro the line names.
+  void UndefineMacro();
+  /// The length of the macro name at the start of `text` (0 when there is none).
+  std::size_t MacroNameLength(std::string_view text) const;
   /// Whether the #if, #ifdef, #elif... whose text follows holds.
   bool ConditionHolds(Directive directive);
   /// Passes over a group not taken, up to the #else, #elif or #endif that
@@ -225,4 +242,32 @@ class Lexer {
   std::size_t groupBase_ = 0;
   /// Stands for a text macro inside its own text: a macro without a value.
   Macro valueless_;
+  IncludeReader* includeReader_ = nullptr;
+
+  /// Keeps what the Token and its buffers hold while something else is
+  /// read (a macro's text, an included file in the middle of a statement),
+  /// so that afterwards they hold it again, as if one word had been read.
+  class TokenKeeper {
+   public:
+    explicit TokenKeeper(Lexer& lexer) : lexer_(lexer), token_(lexer.token_) {
+      std::memcpy(ident_, lexer.identBuffer_, sizeof ident_);
+      std::memcpy(string_, lexer.stringBuffer_, sizeof string_);
+      std::memcpy(format_, lexer.formatResult_, sizeof format_);
+    }
+    /// Gives back what was kept (not on a failure, whose report wants the
+    /// line where it happened).
+    void Restore() {
+      lexer_.token_ = token_;
+      std::memcpy(lexer_.identBuffer_, ident_, sizeof ident_);
+      std::memcpy(lexer_.stringBuffer_, string_, sizeof string_);
+      std::memcpy(lexer_.formatResult_, format_, sizeof format_);
+    }
+
+   private:
+    Lexer& lexer_;
+    Token token_;
+    char ident_[kIdentMax + 2];
+    char string_[kStringMax + 2];
+    char format_[kFormatResultSize];
+  };
 };

@@ -36,11 +36,83 @@ void Trim(std::string& text) {
 bool Lexer::CarryOutDirective() {
   if (readingMacroText_) return false;
   const Directive directive = directive_;
-  if (directive == Directive::kError) {
-    const std::string text = ReadDirectiveText(false);
-    FatalError(text.empty() ? "#error" : text.c_str());
+  switch (directive) {
+    case Directive::kInclude:
+      // An included file is read by a statement loop of its own, the run's;
+      // inside a statement, the statement goes on afterwards as it was.
+      if (includeReader_ != nullptr) {
+        TokenKeeper keeper(*this);
+        includeReader_->CarryOutInclude();
+        keeper.Restore();
+      } else {
+        ReadDirectiveText(false);
+      }
+      break;
+    case Directive::kDefine:
+      DefineTextMacro();
+      break;
+    case Directive::kUndef:
+      UndefineMacro();
+      break;
+    case Directive::kError: {
+      const std::string text = ReadDirectiveText(false);
+      FatalError(text.empty() ? "#error" : text.c_str());
+    }
+    case Directive::kWarning:
+      PrintStdout("Warning:%s\n", ReadDirectiveText(false).c_str());
+      break;
+    case Directive::kUnknown:
+      // #pragma, #line and every other name, with their line.
+      ReadDirectiveText(false);
+      break;
+    default:
+      CarryOutConditional(directive);
+      break;
   }
-  if (!IsConditional(directive)) return false;
+  // The next word is no directive's operand.
+  token_.eClass = TOK_NONE;
+  return true;
+}
+
+std::size_t Lexer::MacroNameLength(std::string_view text) const {
+  std::size_t end = 0;
+  while (end < text.size()) {
+    const auto byte = static_cast<unsigned char>(text[end]);
+    const bool fits = end == 0 ? locale_.IsIdentStart(byte) : locale_.IsIdentChar(byte);
+    if (!fits && byte != '_') break;
+    end += locale_.IsLeadByte(byte) && end + 1 < text.size() ? 2 : 1;
+  }
+  return end;
+}
+
+void Lexer::DefineTextMacro() {
+  const std::string line = ReadDirectiveText(true);
+  const std::size_t nameEnd = MacroNameLength(line);
+  if (nameEnd == 0) FatalError("#define without a macro name");
+  std::string_view text = std::string_view(line).substr(nameEnd);
+  bool functionLike = false;
+  if (!text.empty() && text[0] == '(') {
+    // Parameters: the text begins after the parenthesis that closes them.
+    const std::size_t close = text.find(')');
+    if (close == std::string_view::npos) FatalError("#define without a ) after its parameters");
+    text.remove_prefix(close + 1);
+    functionLike = true;
+  }
+  while (!text.empty() && text[0] == ' ') text.remove_prefix(1);
+  Macro* macro = macros_.AddMacro(std::string_view(line).substr(0, nameEnd));
+  macro->kind = kMacroText;
+  macro->text = text;
+  macro->functionLike = functionLike;
+}
+
+void Lexer::UndefineMacro() {
+  const std::string line = ReadDirectiveText(false);
+  const std::size_t nameEnd = MacroNameLength(line);
+  if (nameEnd == 0) FatalError("#undef without a macro name");
+  macros_.RemoveMacro(std::string_view(line).substr(0, nameEnd));
+}
+
+void Lexer::CarryOutConditional(Directive directive) {
   const char* name = DirectiveName(directive);
   if (OpensGroup(directive)) {
     if (groups_.size() >= kMaxGroupNesting) FatalError("#if nesting too deep");
@@ -59,9 +131,6 @@ bool Lexer::CarryOutDirective() {
     ReadDirectiveText(false);
     SkipGroup(true);
   }
-  // The next word is no directive's operand.
-  token_.eClass = TOK_NONE;
-  return true;
 }
 
 Lexer::Group& Lexer::CurrentGroup(const char* directive) {
@@ -230,9 +299,8 @@ std::string Lexer::ReadDirectiveText(bool joinAfterOperator) {
     if (byte == '\\' || byte == '/') {
       const int next = source_.GetCharacter();
       if (byte == '\\' && next == '\n') {
-        // A line joined to the next.
+        // A line joined to the next: C takes both bytes out.
         source_.AdvanceLine();
-        text += ' ';
         continue;
       }
       if (byte == '/' && next == '*') {

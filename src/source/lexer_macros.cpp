@@ -60,15 +60,10 @@ MacroValue Lexer::ReadMacroText(Macro& macro) {
   NestingGuard level(macroNesting_, kMaxMacroNesting, "Macros nested too deeply");
 
   // The text becomes the source for a moment; whatever the Token and its
-  // buffers held is theirs again afterwards, as if one word had been read.
+  // buffers held is theirs again afterwards, as if one word had been read
+  // (after a failure they are left as they were, for the report's line).
   const std::string text = macro.text;
-  const Token savedToken = token_;
-  char savedIdent[sizeof identBuffer_];
-  char savedString[sizeof stringBuffer_];
-  char savedFormat[sizeof formatResult_];
-  std::memcpy(savedIdent, identBuffer_, sizeof identBuffer_);
-  std::memcpy(savedString, stringBuffer_, sizeof stringBuffer_);
-  std::memcpy(savedFormat, formatResult_, sizeof formatResult_);
+  TokenKeeper keeper(*this);
   // Also when a failure unwinds: the macro stands for its text again.
   struct Restore {
     Macro& macro;
@@ -102,10 +97,7 @@ MacroValue Lexer::ReadMacroText(Macro& macro) {
       value.number = CutToSigned16(EvaluateMacroValue(*this));
     }
   }
-  token_ = savedToken;
-  std::memcpy(identBuffer_, savedIdent, sizeof identBuffer_);
-  std::memcpy(stringBuffer_, savedString, sizeof stringBuffer_);
-  std::memcpy(formatResult_, savedFormat, sizeof formatResult_);
+  keeper.Restore();
 
   macro.numValue = value.number;
   macro.stringValue = std::move(stringValue);

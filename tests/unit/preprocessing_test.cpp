@@ -55,6 +55,13 @@ TEST(Preprocessing, ReadsAsThePlainSourceWrittenOut) {
       {"#if 1\n" + kVorl + "9" + kEnd + "#elif 1 / 0\n#elifdef X\n#else\n#endif\n", kVorl + "9" + kEnd},
       {"#ifdef kNone\n#elifndef kNone\n" + kVorl + "10" + kEnd + "#endif\n", kVorl + "10" + kEnd},
       {"#pragma once\n#undef kNothing\n" + kVorl + "11" + kEnd, kVorl + "11" + kEnd},
+      // Every directive but #include is carried out where it stands, inside
+      // a statement too; and a backslash joining lines is taken out.
+      {"resource 'Vorl' (1) {\n\t{\n\t\tKind { Filter },\n#define kV 5\n#undef kV\n#define kV 1\\\n2\n"
+       "#pragma pack\n\t\tVersion { kV }\n\t}\n};\n",
+       "resource 'Vorl' (1) { { Kind { Filter }, Version { 12 } } };\n"},
+      {"resource 'LStr' (2) { {\n#define kMsg \"Edge\"\n\"Noise\", kMsg } };\n",
+       "resource 'LStr' (2) { { \"Noise\", \"Edge\" } };\n"},
       // Directive names of every spelling in a group not taken, one longer
       // than a word; a name with _; a text with a lone backslash, a comment
       // after an operator, blanks of every kind.
@@ -100,11 +107,16 @@ TEST(Preprocessing, PassesOverDoubleByteCharactersWhole) {
   }
 }
 
-TEST(Preprocessing, FindsAnIncludeByItsAbsolutePath) {
-  const std::string header = WriteSourceFile("ids.h", "#define kID 21\n");
-  const Conversion result = ConvertPreprocessed("#include \"" + header + "\"\n" + kVorl + "kID" + kEnd);
+TEST(Preprocessing, ReadsAnIncludeWhereverItStands) {
+  // By its absolute path; inside a string list, which goes on as it was.
+  const std::string header = WriteSourceFile("ids.h", "#define kID 21\n#define kText \"x\"\n");
+  const std::string include = "#include \"" + header + "\"\n";
+  Conversion result = ConvertPreprocessed(include + kVorl + "kID" + kEnd);
   EXPECT_EQ(result.err, "");
   EXPECT_EQ(result.script, ConvertText("in.r", kVorl + "21" + kEnd).script);
+  result = ConvertPreprocessed("resource 'LStr' (2) { {\n\"a\",\n" + include + "\"b\", kText } };\n");
+  EXPECT_EQ(result.err, "");
+  EXPECT_EQ(result.script, ConvertText("in.r", "resource 'LStr' (2) { { \"a\", \"b\", \"x\" } };\n").script);
 }
 
 TEST(Preprocessing, OptionsAreRefusedBeforeAnythingIsRead) {
