@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # The floors of src/: a file includes headers of its own folder and of the
 # floors below it, never of a floor above, nor of the other converter folder.
+# Within a folder, the units (a header and its source, foo.h and foo.cpp)
+# include one another without a circle.
 #
 #   driver/  dump/       entry, run, statement loops; VorlDump  (top)
 #   proplist/  strings/  the converters
@@ -31,5 +33,25 @@ for file in */*; do
     fi
   done < <(sed -n 's/^[[:space:]]*#[[:space:]]*include[[:space:]]*"\([^"/]*\/[^"]*\)".*/\1/p' "$file")
 done
-[ "$status" -eq 0 ] && echo "floors: every include of src/ points down"
+
+# One line "unit included-unit" for each include between two units of one
+# folder; tsort finds any circle among them.
+for folder in */; do
+  folder=${folder%/}
+  edges=$(for file in "$folder"/*; do
+            unit=$(basename "${file%.*}")
+            sed -n "s/^[[:space:]]*#[[:space:]]*include[[:space:]]*\"$folder\/\([^\"/]*\)\".*/\1/p" "$file" |
+              while read -r included; do
+                other=${included%.*}
+                [ "$other" != "$unit" ] && echo "$unit $other"
+              done
+          done)
+  [ -z "$edges" ] && continue
+  if ! loop=$(printf '%s\n' "$edges" | tsort 2>&1 >/dev/null); then
+    echo "floors: the units of $folder/ include one another in a circle:"
+    printf '%s\n' "$loop" | sed -n 's/^tsort: \([^-]\)/  \1/p'
+    status=1
+  fi
+done
+[ "$status" -eq 0 ] && echo "floors: every include of src/ points down, and no folder's units include one another in a circle"
 exit "$status"

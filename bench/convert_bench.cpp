@@ -15,6 +15,8 @@
 #include <fstream>
 #include <string>
 
+#include "base/locale.h"
+#include "base/platform.h"
 #include "driver/run.h"
 #include "source/lexer.h"
 
@@ -92,9 +94,10 @@ void ConvertWhole(benchmark::State& state, const char* kind, const char* piece) 
 void LexOnly(benchmark::State& state, const char* kind, const char* piece) {
   const std::string path = MakeInput(kind, piece, static_cast<std::size_t>(state.range(0)));
   for (auto _ : state) {
-    Run run(path);
-    run.OpenInput();
-    Lexer& lexer = run.lexer();
+    platform::Disk disk;
+    const auto file = disk.OpenInput(path.c_str(), platform::InputRule::kNotDirectory);
+    Lexer lexer{Locale()};
+    lexer.StartSource(SourceReader(file.get()));
     int64_t tokens = 0;
     for (lexer.GetToken(); lexer.pToken->eClass != TOK_EOF; lexer.GetToken()) ++tokens;
     benchmark::DoNotOptimize(tokens);

@@ -21,7 +21,7 @@ bool IsHighLetter(int byte) {
 
 struct LocaleName {
   const char* word;
-  int locale;
+  Language locale;
 };
 
 // Compared in this order; no other word names a language.
@@ -51,7 +51,7 @@ bool IsCharAlphaNumericA(int byte) {
   return (byte >= '0' && byte <= '9') || IsCharAlphaA(byte);
 }
 
-int DetectLocale(const char* path) {
+Language DetectLocale(const char* path) {
   const std::size_t length = std::strlen(path);
   if (length >= 512) return kLocaleEnglish;
   char copy[512];
@@ -73,7 +73,7 @@ int DetectLocale(const char* path) {
   return kLocaleEnglish;
 }
 
-Locale::Locale(int language) {
+Locale::Locale(Language language) {
   const bool doubleByte =
       language == kLocaleJapanese || language == kLocaleChinese || language == kLocaleKorean;
   const bool keepsStringBytes = language == kLocaleJapanese || language == kLocaleKorean;

@@ -2,6 +2,7 @@
 // decides how bytes from 128 up are lexed and whether strings are translated.
 #pragma once
 
+/// The language of an input, which its file name suffix names.
 enum Language : int {
   kLocaleEnglish = 0,
   kLocaleJapanese = 1,
@@ -14,14 +15,14 @@ enum Language : int {
 };
 
 /// The language named by the suffix after the last underscore of the path.
-int DetectLocale(const char* path);
+Language DetectLocale(const char* path);
 
 /// The predicates of one language, each answered by one table lookup: the
 /// lexer asks for nearly every byte.
 class Locale {
  public:
   /// Selects the language's predicates (English for any unknown value).
-  explicit Locale(int language = kLocaleEnglish);
+  explicit Locale(Language language = kLocaleEnglish);
 
   /// The first byte of a double-byte character (Japanese, Chinese, Korean).
   bool IsLeadByte(int byte) const { return byteClass_[byte & 0xFF] & kLeadByte; }

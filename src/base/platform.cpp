@@ -1,7 +1,11 @@
 // The operating system calls behind platform.h: the Windows calls first, then
-// the POSIX ones. Paths are the bytes given on the command line; Windows reads
+// the POSIX ones, then those the standard library's file system makes alike
+// on both. Paths are the bytes given on the command line; Windows reads
 // them in its ANSI code page, as its ANSI calls would.
 #include "base/platform.h"
+
+#include <filesystem>
+#include <system_error>
 
 namespace platform {
 
@@ -13,13 +17,10 @@ std::size_t WithinBudget(std::size_t budget, std::size_t size) {
   return size < budget ? size : budget;
 }
 
-/// Takes `moved` bytes off a limited budget.
+/// Takes `moved` bytes off a limited budget (a sound disk's is SIZE_MAX).
 void Spend(std::size_t& budget, std::size_t moved) {
-  if (budget != DiskFaults::kUnlimited) budget -= moved;
+  if (budget != SIZE_MAX) budget -= moved;
 }
-
-/// Whether closing a file fails on this disk.
-bool CloseFails(const DiskFaults* faults) { return faults != nullptr && faults->failClose; }
 
 }  // namespace
 
@@ -72,10 +73,8 @@ std::wstring WidePath(const char* path) {
   return L"\\\\?\\" + full;
 }
 
-/// ReadFile on the file's disk: a sound one without `faults`.
-bool ReadFromDisk(HANDLE handle, void* buffer, DWORD size, DWORD& read, DiskFaults* faults) {
-  std::size_t sound = DiskFaults::kUnlimited;
-  std::size_t& budget = faults != nullptr ? faults->readableBytes : sound;
+/// ReadFile within what the disk's `budget` still gives.
+bool ReadFromDisk(HANDLE handle, void* buffer, DWORD size, DWORD& read, std::size_t& budget) {
   read = 0;
   size = static_cast<DWORD>(WithinBudget(budget, size));
   if (size == 0) {
@@ -87,11 +86,9 @@ bool ReadFromDisk(HANDLE handle, void* buffer, DWORD size, DWORD& read, DiskFaul
   return true;
 }
 
-/// WriteFile on the file's disk: a sound one without `faults`.
+/// WriteFile within what the disk's `budget` still takes.
 bool WriteToDisk(HANDLE handle, const void* bytes, DWORD size, DWORD& written,
-                 DiskFaults* faults) {
-  std::size_t sound = DiskFaults::kUnlimited;
-  std::size_t& budget = faults != nullptr ? faults->writableBytes : sound;
+                 std::size_t& budget) {
   written = 0;
   size = static_cast<DWORD>(WithinBudget(budget, size));
   if (size == 0) {
@@ -132,8 +129,7 @@ bool IsDiskFile(HANDLE handle, BY_HANDLE_FILE_INFORMATION& info) {
 
 }  // namespace
 
-std::unique_ptr<InputFile> InputFile::Open(const char* path, InputRule rule,
-                                           DiskFaults* faults) {
+std::unique_ptr<InputFile> Disk::OpenInput(const char* path, InputRule rule) {
   // Opening does not wait on Windows (not even for a pipe or the console), so
   // the rule is checked on the open handle. A directory does not open without
   // FILE_FLAG_BACKUP_SEMANTICS.
@@ -146,7 +142,7 @@ std::unique_ptr<InputFile> InputFile::Open(const char* path, InputRule rule,
     CloseHandle(handle);
     return nullptr;
   }
-  return std::unique_ptr<InputFile>(new InputFile(Native(handle), faults));
+  return std::unique_ptr<InputFile>(new InputFile(Native(handle), *this));
 }
 
 InputFile::~InputFile() { CloseHandle(Win(handle_)); }
@@ -155,7 +151,8 @@ bool InputFile::Fill() {
   if (ended_) return false;
   DWORD n = 0;
   // A pipe whose writer has gone reports an error: that too is the end.
-  if (!ReadFromDisk(Win(handle_), buffer_.get(), static_cast<DWORD>(kBufferSize), n, faults_) ||
+  if (!ReadFromDisk(Win(handle_), buffer_.get(), static_cast<DWORD>(kBufferSize), n,
+                    disk_.readableBytes_) ||
       n == 0) {
     ended_ = true;
     return false;
@@ -180,11 +177,11 @@ bool InputFile::IsSameFileAs(const char* path) const {
   return same;
 }
 
-std::unique_ptr<OutputFile> OutputFile::Create(const char* path, DiskFaults* faults) {
+std::unique_ptr<OutputFile> Disk::CreateOutput(const char* path) {
   const HANDLE handle =
       OpenPath(path, GENERIC_WRITE, FILE_SHARE_READ, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL);
   if (handle == INVALID_HANDLE_VALUE) return nullptr;
-  return std::unique_ptr<OutputFile>(new OutputFile(Native(handle), faults));
+  return std::unique_ptr<OutputFile>(new OutputFile(Native(handle), *this));
 }
 
 OutputFile::~OutputFile() {
@@ -196,7 +193,7 @@ bool OutputFile::Write(const void* data, std::size_t size) {
   while (size > 0) {
     const DWORD piece = size < (1u << 30) ? static_cast<DWORD>(size) : (1u << 30);
     DWORD n = 0;
-    if (!WriteToDisk(Win(handle_), bytes, piece, n, faults_) || n == 0) return false;
+    if (!WriteToDisk(Win(handle_), bytes, piece, n, disk_.writableBytes_) || n == 0) return false;
     bytes += n;
     size -= n;
   }
@@ -206,10 +203,10 @@ bool OutputFile::Write(const void* data, std::size_t size) {
 bool OutputFile::Close() {
   if (!open_) return true;
   open_ = false;
-  return CloseHandle(Win(handle_)) != 0 && !CloseFails(faults_);
+  return CloseHandle(Win(handle_)) != 0 && !disk_.failClose_;
 }
 
-bool IsRegularFileItself(const char* path) {
+bool Disk::IsRegularFileItself(const char* path) const {
   // Asked of the open path, not of its name: a device such as NUL or CON is
   // reachable under any folder and may claim ordinary attributes by name.
   const HANDLE handle = OpenToQuery(path, true);
@@ -221,7 +218,7 @@ bool IsRegularFileItself(const char* path) {
   return regular;
 }
 
-bool RemoveFile(const char* path) {
+bool Disk::Remove(const char* path) {
   const std::wstring wide = WidePath(path);
   return !wide.empty() && DeleteFileW(wide.c_str()) != 0;
 }
@@ -249,10 +246,8 @@ namespace {
 
 int Descriptor(NativeHandle handle) { return static_cast<int>(handle); }
 
-/// read(2) on the file's disk: a sound one without `faults`.
-ssize_t ReadFromDisk(int fd, void* buffer, std::size_t size, DiskFaults* faults) {
-  std::size_t sound = DiskFaults::kUnlimited;
-  std::size_t& budget = faults != nullptr ? faults->readableBytes : sound;
+/// read(2) within what the disk's `budget` still gives.
+ssize_t ReadFromDisk(int fd, void* buffer, std::size_t size, std::size_t& budget) {
   size = WithinBudget(budget, size);
   if (size == 0) {
     errno = EIO;
@@ -263,10 +258,8 @@ ssize_t ReadFromDisk(int fd, void* buffer, std::size_t size, DiskFaults* faults)
   return n;
 }
 
-/// write(2) on the file's disk: a sound one without `faults`.
-ssize_t WriteToDisk(int fd, const void* bytes, std::size_t size, DiskFaults* faults) {
-  std::size_t sound = DiskFaults::kUnlimited;
-  std::size_t& budget = faults != nullptr ? faults->writableBytes : sound;
+/// write(2) within what the disk's `budget` still takes.
+ssize_t WriteToDisk(int fd, const void* bytes, std::size_t size, std::size_t& budget) {
   size = WithinBudget(budget, size);
   if (size == 0) {
     errno = ENOSPC;
@@ -279,8 +272,7 @@ ssize_t WriteToDisk(int fd, const void* bytes, std::size_t size, DiskFaults* fau
 
 }  // namespace
 
-std::unique_ptr<InputFile> InputFile::Open(const char* path, InputRule rule,
-                                           DiskFaults* faults) {
+std::unique_ptr<InputFile> Disk::OpenInput(const char* path, InputRule rule) {
   struct stat info;
   // A pipe is refused before it is opened: opening it would wait for a writer.
   if (rule == InputRule::kRegularFile && (stat(path, &info) != 0 || !S_ISREG(info.st_mode)))
@@ -293,7 +285,7 @@ std::unique_ptr<InputFile> InputFile::Open(const char* path, InputRule rule,
     close(fd);
     return nullptr;
   }
-  return std::unique_ptr<InputFile>(new InputFile(fd, faults));
+  return std::unique_ptr<InputFile>(new InputFile(fd, *this));
 }
 
 InputFile::~InputFile() { close(Descriptor(handle_)); }
@@ -301,7 +293,8 @@ InputFile::~InputFile() { close(Descriptor(handle_)); }
 bool InputFile::Fill() {
   if (ended_) return false;
   for (;;) {
-    const ssize_t n = ReadFromDisk(Descriptor(handle_), buffer_.get(), kBufferSize, faults_);
+    const ssize_t n =
+        ReadFromDisk(Descriptor(handle_), buffer_.get(), kBufferSize, disk_.readableBytes_);
     if (n < 0 && errno == EINTR) continue;  // GCOVR_EXCL_BR_LINE: a signal mid-call, which no test can time
     if (n <= 0) {
       ended_ = true;
@@ -319,10 +312,10 @@ bool InputFile::IsSameFileAs(const char* path) const {
   return other.st_dev == self.st_dev && other.st_ino == self.st_ino;
 }
 
-std::unique_ptr<OutputFile> OutputFile::Create(const char* path, DiskFaults* faults) {
+std::unique_ptr<OutputFile> Disk::CreateOutput(const char* path) {
   const int fd = open(path, O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
   if (fd < 0) return nullptr;
-  return std::unique_ptr<OutputFile>(new OutputFile(fd, faults));
+  return std::unique_ptr<OutputFile>(new OutputFile(fd, *this));
 }
 
 OutputFile::~OutputFile() {
@@ -332,7 +325,7 @@ OutputFile::~OutputFile() {
 bool OutputFile::Write(const void* data, std::size_t size) {
   const auto* bytes = static_cast<const unsigned char*>(data);
   while (size > 0) {
-    const ssize_t n = WriteToDisk(Descriptor(handle_), bytes, size, faults_);
+    const ssize_t n = WriteToDisk(Descriptor(handle_), bytes, size, disk_.writableBytes_);
     if (n < 0 && errno == EINTR) continue;  // GCOVR_EXCL_BR_LINE: a signal mid-call, which no test can time
     if (n <= 0) return false;
     bytes += n;
@@ -344,18 +337,57 @@ bool OutputFile::Write(const void* data, std::size_t size) {
 bool OutputFile::Close() {
   if (!open_) return true;
   open_ = false;
-  return close(Descriptor(handle_)) == 0 && !CloseFails(faults_);
+  return close(Descriptor(handle_)) == 0 && !disk_.failClose_;
 }
 
-bool IsRegularFileItself(const char* path) {
+bool Disk::IsRegularFileItself(const char* path) const {
   struct stat info;
   return lstat(path, &info) == 0 && S_ISREG(info.st_mode);
 }
 
-bool RemoveFile(const char* path) { return unlink(path) == 0; }
+bool Disk::Remove(const char* path) { return unlink(path) == 0; }
 
 void UseBinaryStandardStreams() {}
 
 }  // namespace platform
 
 #endif
+
+// Both systems: what the standard library's file system answers alike.
+
+namespace platform {
+
+namespace fs = std::filesystem;
+
+bool Disk::Rename(const char* from, const char* to) {
+  if (failRename_) return false;
+  std::error_code error;
+  fs::rename(from, to, error);
+  return !error;
+}
+
+bool Disk::IsDeviceOrPipe(const char* path) const {
+  std::error_code error;
+  const fs::file_status status = fs::status(path, error);
+  return !error && fs::exists(status) && !fs::is_regular_file(status) &&
+         !fs::is_directory(status);
+}
+
+bool Disk::AreSameFile(const char* path, const char* other) const {
+  std::error_code error;
+  return fs::equivalent(path, other, error);
+}
+
+std::string Disk::AbsolutePath(const char* path) const {
+  std::error_code error;
+  const fs::path absolute = fs::absolute(fs::path(path), error);
+  if (error) return path;
+  fs::path cleaned;
+  for (const fs::path& element : absolute)
+    if (element != ".") cleaned /= element;
+  // Forward slashes on every system: Make and Ninja read them on Windows too,
+  // and a backslash there could be taken for an escape.
+  return cleaned.generic_string();
+}
+
+}  // namespace platform

@@ -1,8 +1,8 @@
 // Every call VorlTool makes to the operating system, in one place: opening
-// and reading input files, creating and writing the resource script, telling
-// whether a path names a file already open, and removing a partly written
-// script. Everything else in the program is standard C++ only. For tests, the
-// disk it reads and writes can be made to fail on demand.
+// and reading input files, creating and writing the resource script and the
+// dependency file, renaming and removing files, and what a path names.
+// Everything else in the program is standard C++ only. For tests, the disk
+// it reads and writes can be made to fail on demand.
 //
 // Files are always binary: the bytes read are the bytes in the file, and the
 // bytes written are the bytes of the script, so the output is the same on
@@ -13,6 +13,7 @@
 #include <cstdint>
 #include <memory>
 #include <span>
+#include <string>
 
 namespace platform {
 
@@ -25,31 +26,68 @@ enum class InputRule {
   kRegularFile,   ///< an included file: a regular file only (a pipe could block the run)
 };
 
-/// For tests only: a disk that fails on demand, so that a test reaches every
-/// error path of reading and writing. The program never makes one; a test
-/// hands one to the files of a run, which share its budgets, so runs that are
-/// not given one meet a sound disk.
-struct DiskFaults {
+class InputFile;
+class OutputFile;
+
+/// The disk a run reads its files from and writes its files to: every
+/// opening, creation, renaming and removal, and every question about a path,
+/// goes through it. The run owns one and hands it down. A disk is sound; a
+/// test can make one fail on demand (DiskForTesting, in the tests), so that
+/// every error path of reading and writing is reached, and the files of a run
+/// share its budgets.
+class Disk {
+ public:
+  Disk() = default;
+  Disk(const Disk&) = delete;
+  Disk& operator=(const Disk&) = delete;
+
+  /// Null when the path cannot be opened for reading or breaks the rule.
+  std::unique_ptr<InputFile> OpenInput(const char* path, InputRule rule);
+  /// A file created for writing (existing content discarded); null when it
+  /// cannot be created.
+  std::unique_ptr<OutputFile> CreateOutput(const char* path);
+  /// Renames `from` to `to`, replacing what `to` names; false when it fails.
+  bool Rename(const char* from, const char* to);
+  /// Removes the file at `path`; false when it cannot be removed.
+  bool Remove(const char* path);
+
+  /// Whether the path itself names a regular file: not a directory, a
+  /// device, a pipe, nor a link (whatever it points to).
+  bool IsRegularFileItself(const char* path) const;
+  /// Whether the path names something that is neither a regular file nor a
+  /// directory: a device or a pipe (a link followed).
+  bool IsDeviceOrPipe(const char* path) const;
+  /// Whether the two paths name one file, through whatever spelling or link.
+  bool AreSameFile(const char* path, const char* other) const;
+  /// The path made absolute against the working directory, in forward
+  /// slashes, without "." elements (".." stays: through a symbolic link it
+  /// leads elsewhere than dropping the element before it would). The path
+  /// as given when the working directory cannot be had.
+  std::string AbsolutePath(const char* path) const;
+
+ private:
+  friend class InputFile;
+  friend class OutputFile;
+  friend class DiskForTesting;  // tests/unit: a disk that fails on demand
+
   static constexpr std::size_t kUnlimited = SIZE_MAX;
   /// Bytes that output files still take: a write that reaches past them puts
   /// what fits and then fails, as on a full disk.
-  std::size_t writableBytes = kUnlimited;
+  std::size_t writableBytes_ = kUnlimited;
   /// Bytes that input files still give: a read past them fails, as on a
   /// damaged disk.
-  std::size_t readableBytes = kUnlimited;
+  std::size_t readableBytes_ = kUnlimited;
   /// Whether closing an output file fails, as where a lost write is reported
   /// only when the file is closed.
-  bool failClose = false;
+  bool failClose_ = false;
+  /// Whether renaming fails.
+  bool failRename_ = false;
 };
 
 /// A file opened for reading, read in large pieces and handed out as runs of
 /// the bytes read, without any locking.
 class InputFile {
  public:
-  /// Null when the path cannot be opened for reading or breaks the rule.
-  /// Reads go to `faults` when a test gives one.
-  static std::unique_ptr<InputFile> Open(const char* path, InputRule rule,
-                                         DiskFaults* faults = nullptr);
   ~InputFile();
   InputFile(const InputFile&) = delete;
   InputFile& operator=(const InputFile&) = delete;
@@ -68,26 +106,24 @@ class InputFile {
   bool IsSameFileAs(const char* path) const;
 
  private:
-  InputFile(NativeHandle handle, DiskFaults* faults) : handle_(handle), faults_(faults) {}
+  friend class Disk;
+  InputFile(NativeHandle handle, Disk& disk) : handle_(handle), disk_(disk) {}
   /// Reads the next piece; false at the end of the file or on an error.
   bool Fill();
 
   static constexpr std::size_t kBufferSize = 1 << 16;
   NativeHandle handle_;
-  DiskFaults* faults_;
+  Disk& disk_;
   std::size_t next_ = 0;
   std::size_t end_ = 0;
   bool ended_ = false;
   std::unique_ptr<unsigned char[]> buffer_{new unsigned char[kBufferSize]};
 };
 
-/// A file created for writing (existing content discarded). Writes go
-/// straight to the system, so an error is seen by the write that causes it.
+/// A file created for writing. Writes go straight to the system, so an error
+/// is seen by the write that causes it.
 class OutputFile {
  public:
-  /// Null when the file cannot be created. Writes go to `faults` when a test
-  /// gives one.
-  static std::unique_ptr<OutputFile> Create(const char* path, DiskFaults* faults = nullptr);
   /// Closes the file if Close was not called; errors are then ignored.
   ~OutputFile();
   OutputFile(const OutputFile&) = delete;
@@ -99,15 +135,12 @@ class OutputFile {
   bool Close();
 
  private:
-  OutputFile(NativeHandle handle, DiskFaults* faults) : handle_(handle), faults_(faults) {}
+  friend class Disk;
+  OutputFile(NativeHandle handle, Disk& disk) : handle_(handle), disk_(disk) {}
   NativeHandle handle_;
-  DiskFaults* faults_;
+  Disk& disk_;
   bool open_ = true;
 };
-
-/// Whether the path itself names a regular file: not a directory, a device, a
-/// pipe, nor a link (whatever it points to).
-bool IsRegularFileItself(const char* path);
 
 /// Whether `c` separates the folders of a path on this system.
 constexpr bool IsPathSeparator(char c) {
@@ -126,9 +159,6 @@ constexpr bool IsAbsolutePath(const char* path) {
 #endif
   return IsPathSeparator(path[0]);
 }
-
-/// Removes the file at `path`; false when it cannot be removed.
-bool RemoveFile(const char* path);
 
 /// Makes standard output and standard error write their bytes unchanged (no
 /// line-end translation), so messages read the same on every platform.

@@ -12,8 +12,8 @@
 
 #include "base/diagnostics.h"
 
-bool ScriptWriter::OpenOutput(const char* path, platform::DiskFaults* faults) {
-  file_ = platform::OutputFile::Create(path, faults);
+bool ScriptWriter::OpenOutput(const char* path) {
+  file_ = disk_.CreateOutput(path);
   if (!file_) {
     PrintStdout("Unable to open output file %s\n", path);
     return false;
@@ -85,5 +85,5 @@ void ScriptWriter::Discard() {
   }
   // Remove only what we created: a regular file at that very path, never a
   // device, a pipe or whatever a symbolic link points to.
-  if (platform::IsRegularFileItself(path_.c_str())) platform::RemoveFile(path_.c_str());
+  if (disk_.IsRegularFileItself(path_.c_str())) disk_.Remove(path_.c_str());
 }

@@ -2,6 +2,7 @@
 // recorded path, and fixed-width placeholders patched once their value is known.
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <cstring>
 #include <memory>
@@ -27,14 +28,15 @@ struct Placeholder {
 /// "Unable to write output file %s\n".
 class ScriptWriter {
  public:
-  ScriptWriter() = default;
+  /// A writer whose script is created on `disk`.
+  explicit ScriptWriter(platform::Disk& disk) : disk_(disk) {}
   ScriptWriter(const ScriptWriter&) = delete;
   ScriptWriter& operator=(const ScriptWriter&) = delete;
 
   /// Creates the script (existing content discarded), records its path for
   /// Discard and writes the macro prelude. When it cannot be created:
   /// "Unable to open output file %s\n" on standard output and false.
-  bool OpenOutput(const char* path, platform::DiskFaults* faults = nullptr);
+  bool OpenOutput(const char* path);
 
   /// Formatted text, as printf writes it, for the conversions the script's
   /// lines are made of: %d, %x, %X, %c and %s, with the flag 0, a width, and
@@ -47,10 +49,13 @@ class ScriptWriter {
     WritePieces(format, std::index_sequence_for<Values...>{}, layout::Measured(values)...);
   }
 
-  /// Appends `length` bytes of text as they are: the fast way for text a
-  /// caller has already laid out.
-  void WriteText(const char* text, std::size_t length) {
-    std::memcpy(Room(length), text, length);
+  /// Appends the first `length` bytes of `text`, laid out when the program
+  /// was compiled (the head of a property record). The whole array is
+  /// copied, in moves of fixed size, into room reserved for all of it; the
+  /// bytes past `length` are overwritten by the next write.
+  template <std::size_t N>
+  void WriteFront(const std::array<char, N>& text, std::size_t length) {
+    std::memcpy(Room(N), text.data(), N);
     used_ += length;
     FlushWhenFull();
   }
@@ -112,6 +117,7 @@ class ScriptWriter {
 
   [[noreturn]] void FailWrite() const;
 
+  platform::Disk& disk_;
   std::unique_ptr<platform::OutputFile> file_;
   std::string path_;             ///< empty until the script is created
   std::unique_ptr<char[]> buffer_;  ///< text not yet handed to the file

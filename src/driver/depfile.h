@@ -13,6 +13,9 @@
 /// The files one run read besides its input.
 class Dependencies {
  public:
+  /// Files are asked about and written on `disk`, the run's.
+  explicit Dependencies(platform::Disk& disk) : disk_(disk) {}
+
   /// Remembers a file that an #include opened (the path as the directive gave
   /// it; it is made absolute against the working directory now).
   void NoteIncludedFile(const char* path);
@@ -22,12 +25,11 @@ class Dependencies {
   /// renamed over it, so a reader never sees part of a file (a device or a
   /// pipe is written as it stands). Any failure fails the run with
   /// "Unable to write dependency file %s\n"; the temporary file is removed.
-  /// The file is written on the disk `faults` stands for when a test gives one.
-  void WriteDependencyFile(const char* input, const char* output,
-                           platform::DiskFaults* faults = nullptr) const;
+  void WriteDependencyFile(const char* input, const char* output) const;
 
  private:
   /// Absolute paths of the included files that were opened, each once, in
   /// the order they were first opened.
   std::vector<std::string> included_;
+  platform::Disk& disk_;
 };

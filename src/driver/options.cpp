@@ -5,7 +5,6 @@
 #include <cstring>
 #include <string_view>
 
-#include "driver/run.h"
 
 #ifndef VORLTOOL_VERSION_TEXT
 #define VORLTOOL_VERSION_TEXT "0.0.0"
@@ -51,15 +50,23 @@ bool IsMacroName(std::string_view name) {
 }
 
 /// Refuses the command line: "VorlTool: <reason><what>" on standard error.
-int Refuse(const char* reason, const char* what) {
+OptionsRead Refuse(const char* reason, const char* what) {
   std::fprintf(stderr, "VorlTool: %s%s\n", reason, what);
-  return 1;
+  return {};
+}
+
+/// A command line that only asked for a text, printed: nothing to convert.
+OptionsRead Answered() {
+  OptionsRead read;
+  read.status = 0;
+  return read;
 }
 
 }  // namespace
 
-int RunWithOptions(int argc, char** argv) {
-  Preprocessing preprocessing;
+OptionsRead ReadOptions(int argc, char** argv) {
+  OptionsRead read;
+  Preprocessing& preprocessing = read.preprocessing;
   preprocessing.on = true;
   int next = 1;
   while (next < argc && IsOption(argv[next])) {
@@ -67,11 +74,11 @@ int RunWithOptions(int argc, char** argv) {
     if (std::strcmp(option, "--") == 0) break;
     if (std::strcmp(option, "--help") == 0) {
       std::fputs(kHelp, stdout);
-      return 0;
+      return Answered();
     }
     if (std::strcmp(option, "--version") == 0) {
       std::fputs("VorlTool " VORLTOOL_VERSION_TEXT "\n", stdout);
-      return 0;
+      return Answered();
     }
     if (std::strcmp(option, "--preprocess") == 0) continue;
     const char letter = option[1];
@@ -100,7 +107,9 @@ int RunWithOptions(int argc, char** argv) {
   // the path.
   if (argc - next != 2) {
     std::fputs("Usage: VorlTool [options] sourcefile destinationfile\n", stderr);
-    return 1;
+    return read;
   }
-  return Run(argv[next], preprocessing).Convert(argv[next + 1]);
+  read.input = argv[next];
+  read.output = argv[next + 1];
+  return read;
 }

@@ -29,11 +29,21 @@ struct PredefinedMacro {
 };
 extern const PredefinedMacro kPredefinedMacros[3];
 
-/// Runs "VorlTool [options] sourcefile destinationfile" whose first argument
-/// is an option, and returns the exit status: --help and --version print and
-/// give 0; an unknown or incomplete option, or other than two paths after
-/// the options, is refused on standard error with 1 and nothing written.
-int RunWithOptions(int argc, char** argv);
+/// A command line read: what to convert and how, or the exit status when
+/// there is nothing to convert.
+struct OptionsRead {
+  Preprocessing preprocessing;
+  /// The two paths; null when there is nothing to convert.
+  const char* input = nullptr;
+  const char* output = nullptr;
+  int status = 1;
+};
+
+/// Reads "VorlTool [options] sourcefile destinationfile" whose first
+/// argument is an option: --help and --version print and give status 0; an
+/// unknown or incomplete option, or other than two paths after the options,
+/// is refused on standard error with status 1.
+OptionsRead ReadOptions(int argc, char** argv);
 
 /// Whether the argument is an option: a - followed by something.
 inline bool IsOption(const char* argument) { return argument[0] == '-' && argument[1] != '\0'; }

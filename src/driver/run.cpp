@@ -51,7 +51,9 @@ std::vector<std::string> SplitArguments(int argc, char** argv) {
 int RunVorlTool(int argc, char** argv) {
   int status = 0;
   if (argc >= 2 && IsOption(argv[1])) {
-    status = RunWithOptions(argc, argv);
+    const OptionsRead read = ReadOptions(argc, argv);
+    status = read.input != nullptr ? Run(read.input, read.preprocessing).Convert(read.output)
+                                   : read.status;
   } else if (const auto entries = SplitArguments(argc, argv); entries.size() < 3) {
     PrintStdout("%s", kUsage);
   } else {
@@ -68,7 +70,7 @@ Run::Run(const std::string& inputPath, const Preprocessing& preprocessing)
   StartPreprocessing(preprocessing);
 }
 
-Run::Run(std::string_view text, int language, const Preprocessing& preprocessing)
+Run::Run(std::string_view text, Language language, const Preprocessing& preprocessing)
     : readsText_(true),
       text_(text),
       lexer_(Locale(language)),
@@ -92,8 +94,7 @@ void Run::StartPreprocessing(const Preprocessing& preprocessing) {
 
 void Run::OpenInput() {
   if (readsText_) return;
-  mainInput_ = platform::InputFile::Open(inputPath_.c_str(), platform::InputRule::kNotDirectory,
-                                         diskFaults_);
+  mainInput_ = disk_.OpenInput(inputPath_.c_str(), platform::InputRule::kNotDirectory);
   if (!mainInput_) FatalErrorFormatted("Unable to open input file: %s\n", inputPath_.c_str());
   lexer_.StartSource(SourceReader(mainInput_.get()));
 }
@@ -123,12 +124,12 @@ int Run::Convert(const char* outputPath) {
     PrintStdout("Output file is the input file: %s\n", outputPath);
     return 1;
   }
-  if (!script_.OpenOutput(outputPath, diskFaults_)) return 1;
+  if (!script_.OpenOutput(outputPath)) return 1;
   return Attempt([&] {
     ParseStatements();
     script_.Finish();
     // A run over text has no files to name.
     if (!readsText_)
-      dependencies_.WriteDependencyFile(inputPath_.c_str(), outputPath, diskFaults_);
+      dependencies_.WriteDependencyFile(inputPath_.c_str(), outputPath);
   });
 }

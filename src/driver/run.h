@@ -32,7 +32,7 @@ class Run : private IncludeReader {
   explicit Run(const std::string& inputPath, const Preprocessing& preprocessing = {});
   /// A run over `text` in memory, in `language` (kLocaleEnglish and the
   /// others). The text is copied; the run reads it from the start.
-  Run(std::string_view text, int language, const Preprocessing& preprocessing = {});
+  Run(std::string_view text, Language language, const Preprocessing& preprocessing = {});
   Run(const Run&) = delete;
   Run& operator=(const Run&) = delete;
 
@@ -43,22 +43,20 @@ class Run : private IncludeReader {
   /// nothing removed).
   int Convert(const char* outputPath);
 
-  /// Runs `step` as Convert runs the conversion: a failure is reported as
-  /// "<message>, line <n>" on standard error, the script (if one was opened)
-  /// removed, and 1 returned; 0 when the step completes.
-  int Attempt(const std::function<void()>& step);
-
   /// Opens the main input of a run over a file and makes it the lexer's
   /// source; fails with "Unable to open input file: %s\n" when it cannot be
   /// read (a directory neither). A run over text has its source from the start.
   void OpenInput();
 
-  /// For tests: the files the run opens from now on read and write through
-  /// `faults`, a disk that fails on demand (the test keeps it alive).
-  void SetDiskFaultsForTesting(platform::DiskFaults* faults) { diskFaults_ = faults; }
+ private:
+  /// The tests' way in (tests/unit/run_for_testing.h): the lexer, the disk,
+  /// and the steps below, driven one at a time.
+  friend class RunForTesting;
 
-  /// The lexer, for whoever drives the source on its own (tests, benchmarks).
-  Lexer& lexer() { return lexer_; }
+  /// Runs `step` as Convert runs the conversion: a failure is reported as
+  /// "<message>, line <n>" on standard error, the script (if one was opened)
+  /// removed, and 1 returned; 0 when the step completes.
+  int Attempt(const std::function<void()>& step);
 
   /// With a TOK_DIRECTIVE current (its name in pToken->name): #define adds a
   /// macro, #include reads the file; every other directive is passed over
@@ -69,11 +67,11 @@ class Run : private IncludeReader {
   /// cannot be read is only warned about.
   void IncludeFile(const char* path);
 
- private:
   /// The top-level loop over the main file; returns at its end of input.
   void ParseStatements();
-  /// With data or resource current: reads the type and converts or skips.
-  void DispatchResource();
+  /// With data or resource current: reads the type and hands the statement
+  /// to the type's converter, or skips it (every statement of an included file).
+  void DispatchResource(bool inIncludedFile);
   /// The loop over an included file; returns at that file's end of input.
   void ParseIncludedStatements();
   void IncludeDirective();
@@ -84,17 +82,19 @@ class Run : private IncludeReader {
   /// (from the working folder, as a plain run has it), in the including
   /// file's folder, then in the include folders; for <file>, in the include
   /// folders only. Empty when it is nowhere.
-  std::string FindIncludeFile(const std::string& name, bool angled) const;
+  std::string FindIncludeFile(const std::string& name, bool angled);
   /// Sets up preprocessing mode: the predefined macros, then the options'.
   void StartPreprocessing(const Preprocessing& preprocessing);
 
+  /// The disk every file of the run is opened, created or removed on.
+  platform::Disk disk_;
   std::string inputPath_;
   bool readsText_ = false;
   std::string text_;  ///< the input of a run over text
   std::unique_ptr<platform::InputFile> mainInput_;
   Lexer lexer_;
   const Token* const pToken;
-  ScriptWriter script_;
+  ScriptWriter script_{disk_};
   StringPool stringPool_;
   /// Included files open below the main file.
   int includeDepth_ = 0;
@@ -102,7 +102,5 @@ class Run : private IncludeReader {
   std::vector<std::string> includeFolders_;
   /// The paths of the files being read, the main input first.
   std::vector<std::string> openFiles_;
-  Dependencies dependencies_;
-  /// A failing disk that a test gave the run; none in the program.
-  platform::DiskFaults* diskFaults_ = nullptr;
+  Dependencies dependencies_{disk_};
 };

@@ -3,7 +3,6 @@
 // two meet in the directive handling: an #include runs the included files'
 // loop from inside either one.
 #include <cstdint>
-#include <cstring>
 #include <string>
 
 #include "base/diagnostics.h"
@@ -11,6 +10,7 @@
 #include "proplist/property_list.h"
 #include "source/directives.h"
 #include "source/preprocessor.h"
+#include "source/resource_types.h"
 #include "strings/lstr.h"
 
 namespace {
@@ -26,7 +26,7 @@ void Run::ParseStatements() {
     switch (pToken->eClass) {
       case TOK_DATA:
       case TOK_RESOURCE:
-        DispatchResource();
+        DispatchResource(false);
         break;
       case TOK_DIRECTIVE:
         HandleDirective();
@@ -45,14 +45,21 @@ void Run::ParseStatements() {
   }
 }
 
-void Run::DispatchResource() {
+void Run::DispatchResource(bool inIncludedFile) {
   lexer_.GetToken();
-  if (std::strcmp(pToken->code, "Vorl") == 0 || std::strcmp(pToken->code, "TzAv") == 0)
-    PropertyList(lexer_, script_).ConvertVorl();
-  else if (std::strcmp(pToken->code, "LStr") == 0)
-    ConvertLStr(lexer_, script_, stringPool_);
-  else
-    lexer_.SkipStatement();
+  // Resources of included files are never converted.
+  const ResourceType& type = inIncludedFile ? kSkippedResource : FindResourceType(pToken->code);
+  switch (type.converter) {
+    case ResourceConverter::kPropertyList:
+      PropertyList(lexer_, script_).ConvertVorl(type.code);
+      break;
+    case ResourceConverter::kStringList:
+      ConvertLStr(lexer_, script_, stringPool_, type.code);
+      break;
+    case ResourceConverter::kSkip:
+      lexer_.SkipStatement();
+      break;
+  }
 }
 
 void Run::ParseIncludedStatements() {
@@ -63,9 +70,7 @@ void Run::ParseIncludedStatements() {
     switch (current) {
       case TOK_DATA:
       case TOK_RESOURCE:
-        // Resources of included files are never converted.
-        lexer_.GetToken();
-        lexer_.SkipStatement();
+        DispatchResource(true);
         break;
       case TOK_DIRECTIVE:
         if (changed) PrintStdout("Parsing Directive\n");
@@ -124,9 +129,9 @@ void Run::CarryOutInclude() {
   IncludeFile(path.c_str());
 }
 
-std::string Run::FindIncludeFile(const std::string& name, bool angled) const {
-  const auto readable = [](const std::string& path) {
-    return platform::InputFile::Open(path.c_str(), platform::InputRule::kRegularFile) != nullptr;
+std::string Run::FindIncludeFile(const std::string& name, bool angled) {
+  const auto readable = [this](const std::string& path) {
+    return disk_.OpenInput(path.c_str(), platform::InputRule::kRegularFile) != nullptr;
   };
   if (name.empty()) return {};
   if (platform::IsAbsolutePath(name.c_str())) return readable(name) ? name : std::string();
@@ -151,7 +156,7 @@ std::string Run::FindIncludeFile(const std::string& name, bool angled) const {
 void Run::IncludeFile(const char* path) {
   // Only a regular file is read: a directory, a pipe or a device is treated
   // like a missing file (a pipe could otherwise block the run).
-  auto file = platform::InputFile::Open(path, platform::InputRule::kRegularFile, diskFaults_);
+  auto file = disk_.OpenInput(path, platform::InputRule::kRegularFile);
   if (file == nullptr) {
     PrintStdout("Warning:Unable to open include file \"%s\"\n", path);
     return;

@@ -2,6 +2,7 @@
 #include "dump/containers.h"
 
 #include <cstring>
+#include <iterator>
 
 #include "dump/bytes.h"
 
@@ -26,27 +27,30 @@ std::vector<FoundResource> FindResources(std::span<const std::uint8_t> file) {
                   "neither a compiled resource file (.res) nor a Windows PE image");
 }
 
-bool TypeFromName(const std::u16string& name, ResourceType& type) {
-  static constexpr struct {
-    const char* text;
-    ResourceType type;
-  } kTypes[] = {{"VORL", ResourceType::kVorl},
-                {"TZAV", ResourceType::kTzAv},
-                {"LSTR", ResourceType::kLStr}};
-  if (name.size() != 4) return false;
-  for (const auto& known : kTypes) {
-    bool same = true;
-    for (int i = 0; i < 4; ++i) {
-      char16_t c = name[i];
-      if (c >= u'a' && c <= u'z') c = static_cast<char16_t>(c - u'a' + u'A');
-      if (c != static_cast<char16_t>(known.text[i])) same = false;
-    }
-    if (same) {
-      type = known.type;
-      return true;
-    }
+namespace {
+
+char16_t UpperCase(char16_t c) { return c >= u'a' && c <= u'z' ? static_cast<char16_t>(c - u'a' + u'A') : c; }
+
+}  // namespace
+
+const ResourceType* TypeFromName(const std::u16string& name) {
+  for (const ResourceType& known : kResourceTypes) {
+    bool same = name.size() == std::strlen(known.code);
+    for (std::size_t i = 0; same && i < name.size(); ++i)
+      same = UpperCase(name[i]) == UpperCase(static_cast<char16_t>(known.code[i]));
+    if (same) return &known;
   }
-  return false;
+  return nullptr;
+}
+
+std::string TypeNamesForMessage() {
+  std::string text;
+  const std::size_t count = std::size(kResourceTypes);
+  for (std::size_t i = 0; i < count; ++i) {
+    if (i > 0) text += i + 1 == count ? " or " : ", ";
+    for (const char* c = kResourceTypes[i].code; *c; ++c) text += static_cast<char>(UpperCase(static_cast<char16_t>(*c)));
+  }
+  return text;
 }
 
 std::string PrintableName(const std::u16string& name) {

@@ -1,7 +1,7 @@
-// Finding the resources a dump shows: the property lists ('Vorl', 'TzAv') and
-// string lists ('LStr') inside a compiled resource file (.res) or a Windows PE
-// image (a plug-in DLL, 32- or 64-bit). Resource compilers store user-defined
-// type names upper-cased: VORL, TZAV, LSTR.
+// Finding the resources a dump shows, those of the types the converter writes
+// (source/resource_types.h), inside a compiled resource file (.res) or a
+// Windows PE image (a plug-in DLL, 32- or 64-bit). Resource compilers store
+// user-defined type names upper-cased: VORL, TZAV, LSTR.
 #pragma once
 
 #include <cstdint>
@@ -9,10 +9,9 @@
 #include <string>
 #include <vector>
 
-namespace dump {
+#include "source/resource_types.h"
 
-/// The three resource types a dump decodes.
-enum class ResourceType { kVorl, kTzAv, kLStr };
+namespace dump {
 
 /// A resource's name: a number (what the converter always writes), or a
 /// string some other tool gave it.
@@ -24,13 +23,13 @@ struct ResourceName {
 
 /// One resource found, its data still inside the file's bytes.
 struct FoundResource {
-  ResourceType type;
+  const ResourceType* type;
   ResourceName name;
   std::span<const std::uint8_t> data;
   std::uint64_t offset;  ///< where the data starts in the file
 };
 
-/// Every VORL, TZAV and LSTR resource of the file, in file order (.res) or
+/// Every resource of the converter's types in the file, in file order (.res) or
 /// directory order (PE). Throws DumpError, naming the offset, when the file is
 /// neither kind or when anything in it points outside it or loops.
 std::vector<FoundResource> FindResources(std::span<const std::uint8_t> file);
@@ -40,8 +39,11 @@ std::vector<FoundResource> FindInResFile(std::span<const std::uint8_t> file);
 std::vector<FoundResource> FindInPeImage(std::span<const std::uint8_t> file);
 
 /// The type a stored type name stands for (compared without regard to case),
-/// or false when it is none of the three.
-bool TypeFromName(const std::u16string& name, ResourceType& type);
+/// or null when it is none of the converter's.
+const ResourceType* TypeFromName(const std::u16string& name);
+
+/// The converter's types as a message names them: "VORL, TZAV or LSTR".
+std::string TypeNamesForMessage();
 
 /// A name read from the file as the text a comment or header may hold.
 std::string PrintableName(const std::u16string& name);

@@ -10,9 +10,6 @@ namespace {
 
 constexpr const char* kItemIndent = "        ";
 
-/// The type literals, in the order of ResourceType.
-constexpr const char* kTypeLiterals[] = {"'Vorl'", "'TzAv'", "'LStr'"};
-
 /// The header's parentheses. The converter reads numbers only; a resource
 /// named by a string keeps its name in the header's name position, after 0.
 std::string HeaderId(const ResourceName& name) {
@@ -33,14 +30,14 @@ std::string Indented(const std::string& text, bool comma) {
 }  // namespace
 
 std::string ResourceStatement(const FoundResource& resource, const TextRules& rules) {
-  const std::vector<ListItem> items = resource.type == ResourceType::kLStr
+  const std::vector<ListItem> items = resource.type->converter == ResourceConverter::kStringList
                                           ? DecodeStringList(resource.data, rules)
                                           : DecodePropertyList(resource.data, rules);
   std::string text;
   if (!resource.name.isNumber) {
     text += "// Named \"" + resource.name.text + "\" in the file, not numbered.\n";
   }
-  text += "resource " + std::string(kTypeLiterals[static_cast<int>(resource.type)]) + " " + HeaderId(resource.name) +
+  text += "resource '" + std::string(resource.type->code) + "' " + HeaderId(resource.name) +
           " {\n    {\n";
   // Commas separate elements only; comments stand between them on lines of
   // their own.

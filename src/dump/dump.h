@@ -8,7 +8,7 @@
 #include <string>
 
 #include "dump/containers.h"
-#include "dump/string_text.h"
+#include "dump/text_rules.h"
 
 namespace dump {
 

@@ -12,17 +12,23 @@ namespace dump {
 
 namespace {
 
-/// The identifiers a filter case is written with when its flag bits are clear.
-constexpr const char* kNoBlankData = "doesNotWorkWithBlankData, ";
-constexpr const char* kCopiesSource = "copySourceToDestination";
-
-/// The first flag item of a filter case: a name for 0 and 0x04, else the
-/// number (the item sets the whole byte; the other two items add 0x02, 0x01).
-std::string FirstCaseFlag(std::uint8_t flags) {
-  const std::uint8_t high = flags & 0xFC;
-  if (high == 0) return "doesNotFilterLayerMasks";
-  if (high == 4) return "filtersLayerMasks";
-  return FormatNumber("0x%02X", high);
+/// The flag items of a filter case whose flags byte is `flags`. The first
+/// item sets the whole byte and the others add their bits: each later item
+/// is its name or the name of its clear bit, and the first takes what the
+/// others leave, as its name, its clear name or a number.
+std::string CaseFlags(std::uint8_t flags) {
+  std::string later;
+  unsigned laterBits = 0;
+  for (const CaseFlag& flag : std::span(kCaseFlags).subspan(1)) {
+    later += ", " + std::string((flags & flag.bit) ? flag.name : flag.clearName);
+    laterBits |= flag.bit;
+  }
+  const CaseFlag& first = kCaseFlags[0];
+  const unsigned rest = flags & ~laterBits;
+  std::string text = rest == 0            ? std::string(first.clearName)
+                     : rest == first.bit ? std::string(first.name)
+                                         : FormatNumber("0x%02X", rest);
+  return text + later;
 }
 
 /// How many numbers or codes stand on one line of a long list.
@@ -30,7 +36,7 @@ constexpr std::size_t kPerLine = 8;
 
 class FixedDecoder {
  public:
-  FixedDecoder(const RecordShape& row, const RecordView& record, const TextRules& rules)
+  FixedDecoder(const PropertyRow& row, const RecordView& record, const TextRules& rules)
       : row_(row), record_(record), rules_(rules) {}
 
   std::optional<DecodedRecord> Decode() {
@@ -113,24 +119,20 @@ class FixedDecoder {
     return Done(*names, 4);
   }
 
-  /// Seven cases: input handling, output handling, flags, zero. The first
-  /// flag item takes a number (its low byte), the second a number or name,
-  /// the third only a name.
+  /// The cases: input handling, output handling, flags, zero.
   Result FilterCase() {
-    const std::uint8_t* data = Fixed(28);
+    const std::uint8_t* data = Fixed(row_.length);
     if (!data) return std::nullopt;
     std::string text = std::string(row_.keyword) + " {\n    {\n";
-    for (int index = 0; index < 7; ++index) {
-      const std::uint8_t* c = data + 4 * index;
+    for (int index = 0; index < kFilterCaseCount; ++index) {
+      const std::uint8_t* c = data + kFilterCaseSize * index;
       const char* input = NameOf(kInputHandling, c[0]);
       const char* output = NameOf(kOutputHandling, c[1]);
       if (!input || !output || c[3] != 0) return std::nullopt;
       text += index == 0 ? "        " : ",\n        ";
-      text += std::string(input) + ", " + output + ", " + FirstCaseFlag(c[2]) + ", ";
-      text += (c[2] & 0x02) ? "worksWithBlankData, " : kNoBlankData;
-      text += (c[2] & 0x01) ? "doNotCopySourceToDestination" : kCopiesSource;
+      text += std::string(input) + ", " + output + ", " + CaseFlags(c[2]);
     }
-    return DecodedRecord{text + "\n    }\n}", 28};
+    return DecodedRecord{text + "\n    }\n}", row_.length};
   }
 
   Result WordPair() {
@@ -227,14 +229,14 @@ class FixedDecoder {
     return DecodedRecord{std::string(row_.keyword) + " { " + head + " } " + *signature + " }", 16};
   }
 
-  const RecordShape& row_;
+  const PropertyRow& row_;
   const RecordView& record_;
   const TextRules& rules_;
 };
 
 }  // namespace
 
-std::optional<DecodedRecord> DecodeRecord(const RecordShape& row, const RecordView& record,
+std::optional<DecodedRecord> DecodeRecord(const PropertyRow& row, const RecordView& record,
                                           const TextRules& rules) {
   return FixedDecoder(row, record, rules).Decode();
 }

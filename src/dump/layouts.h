@@ -1,5 +1,5 @@
 // The decoders of the record layouts, one per RecordLayout of the converter's
-// property rows (proplist/record_shapes.h).
+// property rows (proplist/property_rows.h).
 #pragma once
 
 #include <cstdint>
@@ -7,8 +7,8 @@
 #include <span>
 #include <string>
 
-#include "proplist/record_shapes.h"
-#include "dump/string_text.h"
+#include "proplist/property_rows.h"
+#include "dump/text_rules.h"
 
 namespace dump {
 
@@ -31,12 +31,12 @@ struct DecodedRecord {
 };
 
 /// The record decoded by its row's layout, or nothing when it does not fit.
-std::optional<DecodedRecord> DecodeRecord(const RecordShape& row, const RecordView& record,
+std::optional<DecodedRecord> DecodeRecord(const PropertyRow& row, const RecordView& record,
                                           const TextRules& rules);
 
 /// The layouts that hold a string: kLengthPrefixed, kZeroTerminated, and
 /// kTerminology for any other.
-std::optional<DecodedRecord> DecodeStringRecord(const RecordShape& row, const RecordView& record,
+std::optional<DecodedRecord> DecodeStringRecord(const PropertyRow& row, const RecordView& record,
                                                 const TextRules& rules);
 
 }  // namespace dump

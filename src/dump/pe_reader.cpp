@@ -39,8 +39,8 @@ class PeImage {
     root_ = FileOffsetOf(resourceRva_, 16, "resource data directory", resourceField_);
     ForEachEntry(root_, [&](std::uint64_t entry, std::uint32_t nameField, std::uint32_t target) {
       if (!(nameField & kHighBit)) return;  // a standard type given by number
-      ResourceType type;
-      if (!TypeFromName(ReadDirectoryString(nameField, 4), type)) return;
+      const ResourceType* type = TypeFromName(ReadDirectoryString(nameField, 4));
+      if (type == nullptr) return;
       ReadNames(type, Subdirectory(entry, target), found);
     });
     RefuseSharedData(found);
@@ -146,7 +146,7 @@ class PeImage {
     return text;
   }
 
-  void ReadNames(ResourceType type, std::uint64_t directory, std::vector<FoundResource>& found) {
+  void ReadNames(const ResourceType* type, std::uint64_t directory, std::vector<FoundResource>& found) {
     ForEachEntry(directory, [&](std::uint64_t entry, std::uint32_t nameField, std::uint32_t target) {
       ResourceName name;
       if (nameField & kHighBit) {

@@ -4,7 +4,7 @@
 
 #include "dump/bytes.h"
 #include "dump/layouts.h"
-#include "proplist/record_shapes.h"
+#include "proplist/property_rows.h"
 #include "dump/record_text.h"
 
 namespace dump {
@@ -81,7 +81,7 @@ std::vector<ListItem> DecodePropertyList(std::span<const std::uint8_t> block,
     const RecordView record{block.subspan(offset + kRecordHeaderSize), length};
     ++records;
 
-    const RecordShape* row = vendor == kVendorCode && id == 0 ? FindRecordShape(key) : nullptr;
+    const PropertyRow* row = vendor == kVendorCode && id == 0 ? PropertyRowOfKey(key) : nullptr;
     if (row) {
       if (auto decoded = DecodeRecord(*row, record, rules)) {
         items.push_back({true, decoded->text});

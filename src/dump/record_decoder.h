@@ -9,7 +9,7 @@
 #include <utility>
 #include <vector>
 
-#include "dump/string_text.h"
+#include "dump/text_rules.h"
 
 namespace dump {
 

@@ -6,8 +6,8 @@
 #include <span>
 #include <string>
 
-#include "proplist/record_shapes.h"
-#include "dump/string_text.h"
+#include "proplist/property_rows.h"
+#include "dump/text_rules.h"
 
 namespace dump {
 

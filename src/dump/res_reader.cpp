@@ -67,8 +67,8 @@ std::vector<FoundResource> FindInResFile(std::span<const std::uint8_t> bytes) {
 
     const std::uint64_t dataOffset = headerEnd;
     file.Require(dataOffset, dataSize, "resource data");
-    ResourceType type;
-    if (!typeIsNumber && TypeFromName(typeText, type)) {
+    const ResourceType* type = typeIsNumber ? nullptr : TypeFromName(typeText);
+    if (type != nullptr) {
       name.text = PrintableName(nameText);
       found.push_back({type, name, file.Range(dataOffset, dataSize, "resource data"), dataOffset});
     }

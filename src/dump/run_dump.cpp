@@ -15,8 +15,9 @@ namespace {
 constexpr const char* kUsage = "Usage: VorlDump file [output.r]\n";
 
 /// The whole file, or false with a message in `error`.
-bool ReadWholeFile(const char* path, std::vector<std::uint8_t>& bytes, std::string& error) {
-  auto file = platform::InputFile::Open(path, platform::InputRule::kNotDirectory);
+bool ReadWholeFile(platform::Disk& disk, const char* path, std::vector<std::uint8_t>& bytes,
+                   std::string& error) {
+  auto file = disk.OpenInput(path, platform::InputRule::kNotDirectory);
   if (!file) {
     error = "cannot be opened for reading";
     return false;
@@ -28,12 +29,12 @@ bool ReadWholeFile(const char* path, std::vector<std::uint8_t>& bytes, std::stri
   return true;
 }
 
-bool WriteAll(const char* path, const std::string& text) {
+bool WriteAll(platform::Disk& disk, const char* path, const std::string& text) {
   if (path == nullptr) {
     return std::fwrite(text.data(), 1, text.size(), stdout) == text.size() &&
            std::fflush(stdout) == 0;
   }
-  auto file = platform::OutputFile::Create(path);
+  auto file = disk.CreateOutput(path);
   return file && file->Write(text.data(), text.size()) && file->Close();
 }
 
@@ -48,7 +49,8 @@ int RunVorlDump(int argc, char** argv) {
   const char* output = argc == 3 ? argv[2] : nullptr;
   std::vector<std::uint8_t> bytes;
   std::string error;
-  if (!ReadWholeFile(input, bytes, error)) {
+  platform::Disk disk;
+  if (!ReadWholeFile(disk, input, bytes, error)) {
     std::fprintf(stderr, "%s: %s\n", input, error.c_str());
     return 1;
   }
@@ -59,8 +61,9 @@ int RunVorlDump(int argc, char** argv) {
     std::fprintf(stderr, "%s: %s\n", input, failure.what());
     return 1;
   }
-  if (text.empty()) std::fprintf(stderr, "%s: holds no VORL, TZAV or LSTR resource\n", input);
-  if (!WriteAll(output, text)) {
+  if (text.empty())
+    std::fprintf(stderr, "%s: holds no %s resource\n", input, dump::TypeNamesForMessage().c_str());
+  if (!WriteAll(disk, output, text)) {
     std::fprintf(stderr, "%s: cannot be written\n", output ? output : "standard output");
     return 1;
   }

@@ -14,8 +14,9 @@
 
 #include "dump/bytes.h"
 #include "dump/layouts.h"
-#include "proplist/record_shapes.h"
+#include "proplist/property_rows.h"
 #include "dump/record_text.h"
+#include "dump/string_text.h"
 #include "source/tokens.h"
 
 namespace dump {
@@ -57,7 +58,7 @@ void AddReadings(std::vector<Reading>& readings, std::size_t start, std::size_t 
 
 class StringDecoder {
  public:
-  StringDecoder(const RecordShape& row, const RecordView& record, const TextRules& rules)
+  StringDecoder(const PropertyRow& row, const RecordView& record, const TextRules& rules)
       : row_(row), record_(record), rules_(rules) {}
 
   std::optional<DecodedRecord> Decode() {
@@ -162,7 +163,7 @@ class StringDecoder {
   /// with one zero when it is written with an odd number of characters and
   /// four when even, so that the string part's length is even.
   std::optional<DecodedRecord> Terminology() const {
-    constexpr std::size_t kFixed = 14;
+    constexpr std::size_t kFixed = kTerminologyFixedBytes;
     const auto& rest = record_.rest;
     const std::size_t field = record_.length;
     if (field < kFixed + 1 || (field - kFixed) % 2 != 0 || rest.size() < kFixed ||
@@ -183,14 +184,14 @@ class StringDecoder {
                 *picked);
   }
 
-  const RecordShape& row_;
+  const PropertyRow& row_;
   const RecordView& record_;
   const TextRules& rules_;
 };
 
 }  // namespace
 
-std::optional<DecodedRecord> DecodeStringRecord(const RecordShape& row, const RecordView& record,
+std::optional<DecodedRecord> DecodeStringRecord(const PropertyRow& row, const RecordView& record,
                                                 const TextRules& rules) {
   return StringDecoder(row, record, rules).Decode();
 }

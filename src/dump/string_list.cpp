@@ -4,6 +4,7 @@
 #include <string>
 
 #include "dump/record_text.h"
+#include "dump/string_text.h"
 
 namespace dump {
 

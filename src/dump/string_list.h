@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "dump/record_decoder.h"
-#include "dump/string_text.h"
+#include "dump/text_rules.h"
 
 namespace dump {
 

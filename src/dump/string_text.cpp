@@ -11,18 +11,6 @@
 
 namespace dump {
 
-TextRules::TextRules(int language) : locale_(language) {
-  sourceByte_.fill(-1);
-  // Walking down leaves the lowest byte where several translate alike.
-  for (int byte = 255; byte >= 0; --byte) {
-    sourceByte_[locale_.StringByte(static_cast<unsigned char>(byte))] = static_cast<std::int16_t>(byte);
-  }
-}
-
-TextRules RulesForOutput(const char* path) {
-  return TextRules(path == nullptr ? kLocaleEnglish : DetectLocale(path));
-}
-
 namespace {
 
 /// The longest string literal the lexer takes in one piece; one more when an
@@ -67,6 +55,8 @@ struct Spelling {
   FirstChar first = kOther;
   /// The classes of first character the following spelling may have.
   unsigned followers = (1u << kOther) | (1u << kOctalDigit) | (1u << kHexOnlyDigit);
+  /// A byte that shows nothing, written as itself.
+  bool invisible = false;
 };
 
 constexpr unsigned kNoOctalAfter = (1u << kOther) | (1u << kHexOnlyDigit);
@@ -127,6 +117,16 @@ std::vector<Spelling> SpellingsAt(std::span<const std::uint8_t> bytes, std::size
   if (byte < 0x10 && countChars) add(FormatNumber("\\x%X", byte), 3, kNoHexAfter);
   if (byte < 0100) add(FormatNumber("\\%02o", byte), 1, kNoOctalAfter);
   if (byte < 010 && byte != 0) add(FormatNumber("\\%o", byte), 1, kNoOctalAfter);
+  // The converter reads a byte 127 inside quotes as itself. Written so it
+  // shows nothing, so it is the last choice: where an escape cannot give
+  // the length fields back, as in a name, whose length counts characters.
+  if (byte == 0x7F) {
+    Spelling itself;
+    itself.text = std::string(1, '\x7F');
+    itself.weight = 1;
+    itself.invisible = true;
+    spellings.push_back(itself);
+  }
   return spellings;
 }
 
@@ -141,7 +141,12 @@ std::optional<std::string> PropertyStringText(std::span<const std::uint8_t> byte
   const std::size_t count = bytes.size();
   if (count > kLiteralMax || target > kMaxWeight) return std::nullopt;
   std::vector<std::vector<Spelling>> spellings(count);
-  for (std::size_t at = 0; at < count; ++at) spellings[at] = SpellingsAt(bytes, at, rule, rules);
+  for (std::size_t at = 0; at < count; ++at) {
+    spellings[at] = SpellingsAt(bytes, at, rule, rules);
+    // A text that cannot give the length fields back is written for a
+    // reader: every byte shows.
+    if (target < 0) std::erase_if(spellings[at], [](const Spelling& s) { return s.invisible; });
+  }
 
   // reach[at][c]: the counts the bytes from `at` on can make when their text
   // begins with a character of class c.

@@ -11,37 +11,14 @@
 // \"); only their bytes matter.
 #pragma once
 
-#include <array>
 #include <cstdint>
 #include <optional>
 #include <span>
 #include <string>
 
-#include "base/locale.h"
+#include "dump/text_rules.h"
 
 namespace dump {
-
-/// How the text will be read back: the language the output file's name
-/// selects for the converter.
-class TextRules {
- public:
-  TextRules() : TextRules(kLocaleEnglish) {}
-  explicit TextRules(int language);
-
-  /// The byte to write in a string literal so that the converter reads
-  /// `byte`: itself in Japanese and Korean, otherwise the lowest Macintosh
-  /// byte it translates to `byte`; -1 when none does.
-  int SourceByte(std::uint8_t byte) const { return sourceByte_[byte]; }
-  /// Whether `byte` begins a double-byte character (Japanese, Korean).
-  bool IsLeadByte(std::uint8_t byte) const { return locale_.IsLeadByte(byte); }
-
- private:
-  Locale locale_;
-  std::array<std::int16_t, 256> sourceByte_;
-};
-
-/// The rules for an output file named `path` (null for standard output).
-TextRules RulesForOutput(const char* path);
 
 /// What a property string's length field counts.
 enum class CountRule {
@@ -52,7 +29,7 @@ enum class CountRule {
 /// The text, without its quotes, that compiles to `bytes` and counts `target`
 /// under `rule`; nothing when no text does (or the text would be longer than a
 /// string literal may be). A negative `target` asks for the shortest count
-/// any text reaches.
+/// reached by a text in which every byte shows (a byte 127 escaped).
 std::optional<std::string> PropertyStringText(std::span<const std::uint8_t> bytes,
                                               CountRule rule, int target,
                                               const TextRules& rules);

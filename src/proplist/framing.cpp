@@ -1,7 +1,5 @@
 // Property-list resources: the header, the block around the properties, the
 // back-patched property count and the body loop.
-#include <cstring>
-
 #include "base/diagnostics.h"
 #include "proplist/property_list.h"
 
@@ -9,16 +7,10 @@ namespace {
 
 constexpr int kMaxProperties = 999;  // what the three-digit count can hold
 
-/// Entry points for other processors are reported and skipped, not counted.
-bool IsCountedProperty(int32_t tokenClass) {
-  return tokenClass != KW_Code68K && tokenClass != KW_CodePowerPC;
-}
-
 }  // namespace
 
-void PropertyList::ConvertVorl() {
+void PropertyList::ConvertVorl(const char* type) {
   propertyCount_ = 0;
-  const bool twin = std::strcmp(pToken->code, "TzAv") == 0;
   do {
     GetToken();
     if (pToken->eClass == TOK_EOF) FailIn("ConvertVorl", "Premature End of file");
@@ -26,7 +18,7 @@ void PropertyList::ConvertVorl() {
   const int32_t id = GetResourceID();
   out_.WriteFormatted("%d  %s  DISCARDABLE\nBEGIN\n\t0x0001,\t /* Must always be the first Byte */\n"
                       "\tRSCS32(0), \t/* kCurrentVorlVersion */\n\t",
-                      static_cast<int16_t>(id), twin ? "TzAv" : "Vorl");
+                      static_cast<int16_t>(id), type);
   SkipToCloseParanthesis();
   out_.WriteFormatted("RSCS32(");
   const Placeholder count = out_.WritePlaceholder("%3ld", propertyCount_);
@@ -73,15 +65,24 @@ void PropertyList::SkipToCloseParanthesis() {
   }
 }
 
-bool PropertyList::ParseProperty(int32_t keyword) {
-  switch (keyword) {
-#define PROPERTY(word, num, parser) \
-  case num:                         \
-    parser();                       \
-    return true;
-#include "source/keywords.def"
-    default:
-      return false;
+void PropertyList::ParseProperty(const PropertyRow& row) {
+  switch (row.layout) {
+    case RecordLayout::kNone: return SkipUnsupported(row);
+    case RecordLayout::kKind: return ParseKind(row);
+    case RecordLayout::kVersion: return ParseVersion(row);
+    case RecordLayout::kNumber: return ParseNumber(row);
+    case RecordLayout::kCode: return ParseCode(row);
+    case RecordLayout::kLengthPrefixed: return ParseLengthPrefixed(row);
+    case RecordLayout::kZeroTerminated: return ParseZeroTerminated(row);
+    case RecordLayout::kModes:
+    case RecordLayout::kFlagByte: return ParseFlags(row);
+    case RecordLayout::kFilterCase: return ParseFilterCase(row);
+    case RecordLayout::kWordPair: return ParseWordPair(row);
+    case RecordLayout::kWords: return ParseWords(row);
+    case RecordLayout::kFileType: return ParseFileType(row);
+    case RecordLayout::kCodeList: return ParseCodeList(row);
+    case RecordLayout::kTerminology: return ParseTerminology(row);
+    case RecordLayout::kFormatExtension: return ParseFormatExtension(row);
   }
 }
 
@@ -90,9 +91,11 @@ void PropertyList::ParseVorlBody() {
   ExpectToken(TOK_LBRACE, "ParseVorlBody", "Open Brace Expected!");
   GetToken();
   while (pToken->eClass != TOK_RBRACE) {
-    const int32_t keyword = pToken->eClass;
-    if (!ParseProperty(keyword)) FailIn("ParseVorlBody", "Unexpected Token");
-    if (IsCountedProperty(keyword)) {
+    const PropertyRow* row = PropertyRowOfToken(pToken->eClass);
+    if (row == nullptr) FailIn("ParseVorlBody", "Unexpected Token");
+    ParseProperty(*row);
+    // Entry points for other processors are skipped and not counted.
+    if (row->layout != RecordLayout::kNone) {
       if (propertyCount_ >= kMaxProperties) FailIn("ParseVorlBody", "Too many properties");
       ++propertyCount_;
     }

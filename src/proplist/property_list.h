@@ -1,19 +1,17 @@
 // Property-list resources ('Vorl' and 'TzAv'): the resource header, the block
 // around the properties, the back-patched property count, the body loop, and
-// one parser per property.
+// one routine per family of properties, driven by the property's row.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
+#include <span>
 
 #include "base/diagnostics.h"
 #include "base/writer.h"
-#include "proplist/record.h"
+#include "proplist/property_rows.h"
 #include "source/lexer.h"
 #include "source/tokens.h"
-
-// The rows of the families whose routine one file holds.
-struct FlagByteProperty;
-struct ListProperty;
 
 /// The converter of one property-list statement. It pulls the statement's
 /// tokens from the lexer and writes one resource block to the script as it
@@ -22,34 +20,39 @@ class PropertyList {
  public:
   PropertyList(Lexer& lexer, ScriptWriter& out) : lexer_(lexer), out_(out), pToken(lexer.pToken) {}
 
-  /// With the type literal current; converts through the statement's semicolon.
-  void ConvertVorl();
+  /// With the type literal current; converts through the statement's
+  /// semicolon into a block headed by `type` ("Vorl" or "TzAv").
+  void ConvertVorl(const char* type);
 
  private:
-  // The framing (framing.cpp).
+  // The framing and the body loop (framing.cpp).
   int32_t GetResourceID();
   void SkipToCloseParanthesis();
   void ParseVorlBody();
-  /// Calls the parser of the property keyword class `keyword`; false when
-  /// the class names no property.
-  bool ParseProperty(int32_t keyword);
+  /// Calls the routine of the row's family.
+  void ParseProperty(const PropertyRow& row);
 
-  // One parser per property keyword. Each is entered with its keyword
-  // current, reads the braced value through its closing brace and writes one
-  // property record; the body loop counts it and writes the line end after it.
-#define PROPERTY(word, num, parser) void parser();
-#include "source/keywords.def"
-  /// The two entry-point properties share one parser; true selects CodeWin64X86.
-  void ParseCodeWinOSX86(bool is64Bit);
+  // One routine per family, in the file named after it. Each is entered with
+  // its keyword current, reads the braced value through its closing brace
+  // and writes one property record by the row; the body loop counts it and
+  // writes the line end after it.
+  void SkipUnsupported(const PropertyRow& row);        // identity.cpp
+  void ParseKind(const PropertyRow& row);              // identity.cpp
+  void ParseVersion(const PropertyRow& row);           // identity.cpp
+  void ParseCode(const PropertyRow& row);              // identity.cpp
+  void ParseLengthPrefixed(const PropertyRow& row);    // string_properties.cpp
+  void ParseZeroTerminated(const PropertyRow& row);    // string_properties.cpp
+  void ParseNumber(const PropertyRow& row);            // numbers.cpp
+  void ParseFlags(const PropertyRow& row);             // flags.cpp
+  void ParseFilterCase(const PropertyRow& row);        // filter_case.cpp
+  void ParseWordPair(const PropertyRow& row);          // words.cpp
+  void ParseWords(const PropertyRow& row);             // words.cpp
+  void ParseFileType(const PropertyRow& row);          // lists.cpp
+  void ParseCodeList(const PropertyRow& row);          // lists.cpp
+  void ParseTerminology(const PropertyRow& row);       // terminology.cpp
+  void ParseFormatExtension(const PropertyRow& row);   // format_extension.cpp
 
-  // The routines of the table-driven families, one row per member.
-  void ParseLengthPrefixedProperty(const LengthPrefixedProperty& property);  // record.cpp
-  void ParseFlagByteProperty(const FlagByteProperty& property);              // flags.cpp
-  void ParsePairProperty(const PairProperty& property);                      // host.cpp
-  void ParseListProperty(const ListProperty& list);                          // lists.cpp
-  void ParseNumericProperty(const NumericProperty& property);                // zr_numeric.cpp
-
-  // What every record shares (record.cpp).
+  // What every record shares (property_list.cpp).
   void GetToken() { lexer_.GetToken(); }
   void UngetToken() { lexer_.UngetToken(); }
   /// Reads a token; unless it has class `tokenClass`, fails with "<parser>: <what>".
@@ -60,18 +63,35 @@ class PropertyList {
   /// Reads a token; unless it is a four-character literal, fails with
   /// "<parser>: Type expected!".
   void ExpectFourCharLiteral(const char* parser);
+  /// Two signed 16-bit items, as "a, b" holds them.
+  struct SignedPair {
+    int first;
+    int second;
+  };
   /// Reads "a, b": two number items, each taken as its low 16 bits read as a
   /// signed word (values above 32767 become negative). A missing number fails
   /// with "<parser>: Number Expected", a missing comma with "<parser>: COMMA Expected".
   SignedPair ReadSignedPair(const char* parser);
+  /// How a list of flag names is read: names outside the table set nothing.
+  struct FlagList {
+    std::span<const NamedBits> names;
+    const char* parser;  ///< the name its "Unsupported Token!" begins with
+    /// The name its "Comma Expected" begins with; null when the token between
+    /// two names is taken as their separator unchecked.
+    const char* commaParser;
+    /// After this many names and their separators the list ends; 0 when only
+    /// its closing brace ends it.
+    std::size_t maxNames;
+  };
   /// Reads the names of a flag list, its open brace already read, through
   /// its closing brace (or its last allowed name), and returns their bits.
   unsigned ReadNamedFlags(const FlagList& list);
-  /// Writes the vendor-code line every record starts with.
-  void WriteVendorCode();
-  /// Writes the current literal's four characters as "\t\"%c%c%c%c\", \n",
-  /// last character first when `reversed`.
-  void WriteCodeLine(bool reversed);
+  /// Writes the record's head: the vendor code, the key, the property id and
+  /// the length where the row fixes it (else everything before it).
+  void WriteHead(const PropertyRow& row) { out_.WriteFront(row.head.text, row.head.size); }
+  /// Writes a code's four characters as "\t\"%c%c%c%c\", \n", last character
+  /// first when `reversed`.
+  void WriteCodeLine(const char* code, bool reversed);
 
   Lexer& lexer_;
   ScriptWriter& out_;

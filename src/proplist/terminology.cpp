@@ -4,16 +4,10 @@
 #include <cstring>
 
 #include "proplist/property_list.h"
+#include "proplist/string_field.h"
 
-namespace {
-
-/// Version, class id, event id and terminology id before the string part.
-constexpr int kFixedTerminologyBytes = 4 + 4 + 4 + 2;
-
-}  // namespace
-
-void PropertyList::ParseTerminology() {
-  const char* parser = "ParseTerminology";
+void PropertyList::ParseTerminology(const PropertyRow& row) {
+  const char* parser = row.parser;
   // A four-character literal's characters, kept past the tokens that follow.
   struct Code {
     char c[4];
@@ -36,10 +30,8 @@ void PropertyList::ParseTerminology() {
   const StringField part = BuildTerminologyField(pToken->text);
   ExpectToken(TOK_RBRACE, parser, "CloseBrace Expected");
 
-  WriteVendorCode();
-  out_.WriteFormatted("\t\"mtsh\", /* 'hstm' PITerminology */\n\tRSCS32(0),\n\t");
-  out_.WriteFormatted("RSCS32(%d),\n", kFixedTerminologyBytes + part.length);
-  out_.WriteFormatted("\tRSCS32(0), /* version */\n");
+  WriteHead(row);
+  out_.WriteFormatted("%d),\n\tRSCS32(0), /* version */\n", kTerminologyFixedBytes + part.length);
   const char* c = classID.c;
   out_.WriteFormatted("\t\"%c%c%c%c\", /* classID */\n", c[3], c[2], c[1], c[0]);
   c = eventID.c;

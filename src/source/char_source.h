@@ -58,7 +58,6 @@ class SourceReader {
   };
 
   int32_t CurrentLine() const { return lineNumber_; }
-  int32_t CurrentReadPos() const { return readPos_; }
   /// Numbers the lines from `line` on instead of from 1.
   void StartAtLine(int32_t line) { lineNumber_ = line; }
   /// Counts one line end that a reader consumed.

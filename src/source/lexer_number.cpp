@@ -16,7 +16,9 @@ class NumberScan {
  public:
   NumberScan(SourceReader& source, int firstDigit) : source_(source), next_(firstDigit) {}
 
-  int32_t Run() {
+  /// The number and the arithmetic folded into it; the byte after them is
+  /// left unread.
+  int32_t Fold() {
     const int32_t value = Expression();
     SkipBlanks();
     source_.UngetCharacter();
@@ -133,5 +135,5 @@ class NumberScan {
 }  // namespace
 
 int32_t Lexer::ScanNumber(SourceReader& source, int firstDigit) {
-  return NumberScan(source, firstDigit).Run();
+  return NumberScan(source, firstDigit).Fold();
 }

@@ -49,7 +49,7 @@ uint16_t SwapBytes16(uint16_t value) {
 
 }  // namespace
 
-void ConvertLStr(Lexer& lexer, ScriptWriter& out, StringPool& pool) {
+void ConvertLStr(Lexer& lexer, ScriptWriter& out, StringPool& pool, const char* type) {
   const Token* pToken = lexer.pToken;
   // The name and attributes after the id are not read: raw skips pass them.
   lexer.SkipToCharacter('(');
@@ -60,7 +60,7 @@ void ConvertLStr(Lexer& lexer, ScriptWriter& out, StringPool& pool) {
   lexer.GetToken();
   // The id is the latest number's value: a number that opens the list takes
   // its place, while strings and punctuation leave it as the header set it.
-  out.WriteFormatted("%d\t%s\tDISCARDABLE\nBEGIN\n\t0,\n\t", pToken->value, "LStr");
+  out.WriteFormatted("%d\t%s\tDISCARDABLE\nBEGIN\n\t0,\n\t", pToken->value, type);
 
   pool.ResetStringPool();
   unsigned count = 0;

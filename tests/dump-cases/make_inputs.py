@@ -234,3 +234,31 @@ write('dump-error-shared-data/plugin.dll', shared)
 overrun = bytearray(image)
 struct.pack_into('<I', overrun, first_entry + 4, 0x10000)
 write('dump-error-data-past-section/plugin.dll', overrun)
+
+
+# A resource name that holds a blank: the dump shows the blank as it stands.
+write('dump-name-with-blank/in.res', res_file([
+    ('VORL', 'MY FILTER', vorl([record('kind', code('5KFM'))])),
+]))
+
+
+# An optional header that ends right where the resource directory's entry
+# ends: three data directories, the section table moved up behind them.
+with open('dump-dll64-format-example/plugin.8bi', 'rb') as dll:
+    image = bytearray(dll.read())
+pe = struct.unpack_from('<I', image, 0x3C)[0]
+sections, optional_size = struct.unpack_from('<H', image, pe + 6)[0], struct.unpack_from('<H', image, pe + 20)[0]
+optional = pe + 24
+ends_at_resources = bytearray(image)
+struct.pack_into('<H', ends_at_resources, pe + 20, 136)
+struct.pack_into('<I', ends_at_resources, optional + 108, 3)
+table = image[optional + optional_size:optional + optional_size + 40 * sections]
+ends_at_resources[optional + 136:optional + 136 + len(table)] = table
+write('dump-dll-optional-header-ends-at-resource-entry/plugin.dll', ends_at_resources)
+
+
+# A name that holds a byte 127: written as the byte itself, since an escape
+# would not count as the one character the length byte says.
+write('dump-name-with-byte-127/in.res', res_file([('VORL', 902, vorl([
+    record('name', b'\x03a\x7fb'),
+]))]))

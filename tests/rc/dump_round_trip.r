@@ -5,6 +5,7 @@ resource 'Vorl' (16100, "Round trip") {
         Kind { Filter },
         Name { "a\tb" },
         Name { "\x41BC and \101\0 end" },
+        Name { "ab" },
         Name { "café \x7f" },
         Category { "back\\slash\nnew line" },
         Category { "" },

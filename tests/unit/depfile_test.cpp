@@ -9,6 +9,7 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <functional>
 #include <fstream>
 #include <string>
 #include <thread>
@@ -41,10 +42,11 @@ std::string WriteInput(const char* name) {
   return input;
 }
 
-// The dependency file goes to the same disk as the script: when that disk is
-// full once the script is written, the run fails with the dependency file's
+// The dependency file goes to the same disk as the script. When that disk
+// fails it once the script is written, full or refusing to rename the
+// temporary file over the target, the run fails with the dependency file's
 // message, and neither the script nor any part of the dependency file stays.
-TEST(DependencyFile, AFullDiskAfterTheScriptFailsTheRunAndLeavesNothing) {
+TEST(DependencyFile, ADiskThatFailsAfterTheScriptFailsTheRunAndLeavesNothing) {
   const std::string input = WriteInput("full.r");
   const std::string output = TempPath("full.rc");
   const std::string deps = TempPath("full.d");
@@ -53,18 +55,26 @@ TEST(DependencyFile, AFullDiskAfterTheScriptFailsTheRunAndLeavesNothing) {
   const Conversion whole = ConvertWith(sound, output);
   ASSERT_EQ(whole.status, 0) << whole.err;
 
-  platform::DiskFaults disk;
-  disk.writableBytes = whole.script.size();
-  SetDependencyFile(deps.c_str());
-  ::Run run(input);
-  run.SetDiskFaultsForTesting(&disk);
-  const Conversion failed = ConvertWith(run, output);
-  SetDependencyFile(nullptr);
-  EXPECT_EQ(failed.status, 1);
-  EXPECT_EQ(failed.err, "Unable to write dependency file " + deps + "\n, line 1\n");
-  EXPECT_FALSE(failed.outputExists);
-  EXPECT_FALSE(std::filesystem::exists(deps));
-  EXPECT_FALSE(std::filesystem::exists(deps + ".tmp"));
+  using platform::DiskForTesting;
+  const struct {
+    const char* what;
+    std::function<void(platform::Disk&)> fail;
+  } faults[] = {
+      {"full", [&](platform::Disk& disk) { DiskForTesting::FailWritesAfter(disk, whole.script.size()); }},
+      {"refusing the rename", [](platform::Disk& disk) { DiskForTesting::FailRenames(disk); }},
+  };
+  for (const auto& fault : faults) {
+    SetDependencyFile(deps.c_str());
+    ::Run run(input);
+    fault.fail(RunForTesting::disk(run));
+    const Conversion failed = ConvertWith(run, output);
+    SetDependencyFile(nullptr);
+    EXPECT_EQ(failed.status, 1) << fault.what;
+    EXPECT_EQ(failed.err, "Unable to write dependency file " + deps + "\n, line 1\n") << fault.what;
+    EXPECT_FALSE(failed.outputExists) << fault.what;
+    EXPECT_FALSE(std::filesystem::exists(deps)) << fault.what;
+    EXPECT_FALSE(std::filesystem::exists(deps + ".tmp")) << fault.what;
+  }
 }
 
 #ifndef _WIN32

@@ -19,17 +19,7 @@
 
 namespace {
 
-platform::DiskFaults WritableBytes(std::size_t bytes) {
-  platform::DiskFaults faults;
-  faults.writableBytes = bytes;
-  return faults;
-}
-
-platform::DiskFaults ReadableBytes(std::size_t bytes) {
-  platform::DiskFaults faults;
-  faults.readableBytes = bytes;
-  return faults;
-}
+using platform::DiskForTesting;
 
 /// The shipped examples (examples/*.r), by file name.
 std::vector<std::string> Examples() {
@@ -62,8 +52,7 @@ long WriteFailureLine(const std::string& err, const std::string& output) {
 /// Returns that line.
 long ExpectWriteFailure(::Run& run, const std::string& output, std::size_t writable,
                         const std::string& what) {
-  platform::DiskFaults disk = WritableBytes(writable);
-  run.SetDiskFaultsForTesting(&disk);
+  DiskForTesting::FailWritesAfter(RunForTesting::disk(run), writable);
   const Conversion failed = ConvertWith(run, output);
   EXPECT_EQ(failed.status, 1) << what << " at byte " << writable;
   EXPECT_EQ(failed.out, "") << what << " at byte " << writable;
@@ -84,17 +73,14 @@ TEST(FailingDisk, WriteFailsAtEveryByteOfTheExamplesScripts) {
       ExpectWriteFailure(run, output, writable, name);
     }
     // A disk that takes the whole script writes it whole.
-    platform::DiskFaults exactDisk = WritableBytes(whole.script.size());
     ::Run exactRun(ExamplePath(name));
-    exactRun.SetDiskFaultsForTesting(&exactDisk);
+    DiskForTesting::FailWritesAfter(RunForTesting::disk(exactRun), whole.script.size());
     const Conversion exact = ConvertWith(exactRun, output);
     EXPECT_EQ(exact.status, 0) << name;
     EXPECT_EQ(exact.script, whole.script) << name;
     // A disk that reports the lost write only when the file is closed.
-    platform::DiskFaults atClose;
-    atClose.failClose = true;
     ::Run closedRun(ExamplePath(name));
-    closedRun.SetDiskFaultsForTesting(&atClose);
+    DiskForTesting::FailCloses(RunForTesting::disk(closedRun));
     const Conversion closed = ConvertWith(closedRun, output);
     EXPECT_EQ(closed.status, 1) << name;
     EXPECT_FALSE(closed.outputExists) << name;
@@ -136,9 +122,8 @@ TEST(FailingDisk, WriteFailsInEveryPieceOfALargeScript) {
 /// must read as `expected`, a sound run over the text cut there.
 void ExpectReadsAsCut(const std::string& path, std::size_t readable, const Conversion& expected,
                       const std::string& output) {
-  platform::DiskFaults disk = ReadableBytes(readable);
   ::Run run(path);
-  run.SetDiskFaultsForTesting(&disk);
+  DiskForTesting::FailReadsAfter(RunForTesting::disk(run), readable);
   const Conversion cut = ConvertWith(run, output);
   EXPECT_EQ(cut.status, expected.status) << path << " cut at " << readable;
   EXPECT_EQ(cut.out, expected.out) << path << " cut at " << readable;

@@ -37,7 +37,7 @@ class LexerTest : public TextRunTest {
   }
 
   /// The text of the first token, which must be a string.
-  std::string StringOf(const std::string& source, int locale = kLocaleEnglish) {
+  std::string StringOf(const std::string& source, Language locale = kLocaleEnglish) {
     Load(source, locale);
     GetToken();
     EXPECT_EQ(pToken->eClass, TOK_STRING) << source;
@@ -177,7 +177,7 @@ TEST_F(LexerTest, LettersOfTheWindowsCodePage) {
 }
 
 TEST_F(LexerTest, LeadBytesBeginWordsOnlyInDoubleByteLanguages) {
-  for (int locale : {kLocaleJapanese, kLocaleChinese, kLocaleKorean, kLocaleEnglish}) {
+  for (Language locale : {kLocaleJapanese, kLocaleChinese, kLocaleKorean, kLocaleEnglish}) {
     Load("\x81\x40 \x8d\x5b \x90\x7e", locale);
     int words = 0;
     for (GetToken(); pToken->eClass != TOK_EOF; GetToken()) ++words;

@@ -16,7 +16,7 @@ namespace {
 
 /// The element decoded under the given locale; decoded in an exactly sized
 /// buffer, so a read past its end shows under the address sanitizer.
-std::string Decode(const std::string& element, int locale) {
+std::string Decode(const std::string& element, Language locale) {
   std::vector<char> buffer(element.begin(), element.end());
   buffer.push_back('\0');
   DecodeLStrEscapes(buffer.data(), Locale(locale));
@@ -26,7 +26,7 @@ std::string Decode(const std::string& element, int locale) {
 struct EscapeCase {
   const char* element;
   const char* decoded;
-  int locale;
+  Language locale;
 };
 
 // The plain escapes are covered by the golden cases; these are the corners.

@@ -49,7 +49,7 @@ TEST(Prefixes, EveryPrefixOfEveryGoldenInputAndExampleEndsCleanly) {
   CapturedStreams streams;
   for (const auto& [input, base] : inputs) {
     const std::string name = fs::relative(input, base).generic_string();
-    const int language = DetectLocale(name.c_str());
+    const Language language = DetectLocale(name.c_str());
     const std::string text = ReadFile(input.string());
     for (std::size_t length = 0; length <= text.size(); ++length, ++cuts) {
       const int status = ::Run(std::string_view(text).substr(0, length), language)

@@ -10,7 +10,7 @@
 
 namespace {
 
-Conversion ConvertPreprocessed(const std::string& input, int language = kLocaleEnglish) {
+Conversion ConvertPreprocessed(const std::string& input, Language language = kLocaleEnglish) {
   Preprocessing preprocessing;
   preprocessing.on = true;
   ::Run run(input, language, preprocessing);

@@ -32,7 +32,7 @@ TEST_F(Define, StringMacroBecomesAString) {
 TEST_F(Include, FailureInsideAHeaderRestoresTheIncludingSource) {
   const std::string header = WriteSourceFile("bad.h", "#define kOk 1\ntypedef long Fixed;\n");
   Load("next\n");
-  const auto streams = ExpectFailure([&] { run().IncludeFile(header.c_str()); });
+  const auto streams = ExpectFailure([&] { RunForTesting::IncludeFile(run(), header.c_str()); });
   EXPECT_EQ(streams.out, "Parsing Directive\nUnknownToken: typedef Line# 2\n");
   EXPECT_EQ(streams.err, "Help 2, line 2\n");
   GetToken();
@@ -47,11 +47,11 @@ TEST_F(Include, NestingStopsAt32FilesBelowTheMainFile) {
   for (int i = 0; i < 32; ++i) expected += "Parsing Directive\n";
 
   Load("next\n");
-  auto streams = ExpectFailure([&] { run().IncludeFile(self.c_str()); });
+  auto streams = ExpectFailure([&] { RunForTesting::IncludeFile(run(), self.c_str()); });
   EXPECT_EQ(streams.out, expected);
   EXPECT_EQ(streams.err, "Include nesting too deep, line 1\n");
   // Every level was given back: the same chain reaches the same depth again.
-  streams = ExpectFailure([&] { run().IncludeFile(self.c_str()); });
+  streams = ExpectFailure([&] { RunForTesting::IncludeFile(run(), self.c_str()); });
   EXPECT_EQ(streams.out, expected);
 
   // A missing file at the deepest level is only warned about.
@@ -60,7 +60,7 @@ TEST_F(Include, NestingStopsAt32FilesBelowTheMainFile) {
     next = WriteSourceFile("level" + std::to_string(level) + ".h", IncludeLine(next));
   Load("next\n");
   CapturedStreams deepest;
-  run().IncludeFile(next.c_str());
+  RunForTesting::IncludeFile(run(), next.c_str());
   deepest.Finish();
   EXPECT_EQ(deepest.out, expected + "Warning:Unable to open include file \"/no/such/file.h\"\n");
 }

@@ -15,6 +15,7 @@
 
 #include "base/locale.h"
 #include "driver/run.h"
+#include "run_for_testing.h"
 #include "source/lexer.h"
 
 /// A random tag drawn once per test process, which keeps apart the files of
@@ -69,21 +70,21 @@ struct CapturedStreams {
 class TextRunTest : public testing::Test {
  protected:
   /// Starts over with a run whose input is `text`, in `language`.
-  void Load(const std::string& text, int language = kLocaleEnglish) {
+  void Load(const std::string& text, Language language = kLocaleEnglish) {
     run_ = std::make_unique<::Run>(text, language);
-    pToken = run_->lexer().pToken;
+    pToken = lexer().pToken;
   }
 
   ::Run& run() { return *run_; }
-  Lexer& lexer() { return run_->lexer(); }
-  SourceReader& source() { return run_->lexer().source(); }
+  Lexer& lexer() { return RunForTesting::lexer(*run_); }
+  SourceReader& source() { return lexer().source(); }
   void GetToken() { lexer().GetToken(); }
   void UngetToken() { lexer().UngetToken(); }
 
   /// Carries out the directives at the start of the source, up to the first
   /// other token, which is left to be read.
   void RunDirectives() {
-    for (GetToken(); pToken->eClass == TOK_DIRECTIVE; GetToken()) run().HandleDirective();
+    for (GetToken(); pToken->eClass == TOK_DIRECTIVE; GetToken()) RunForTesting::HandleDirective(run());
     UngetToken();
   }
 
@@ -92,7 +93,7 @@ class TextRunTest : public testing::Test {
   template <class Step>
   CapturedStreams ExpectFailure(Step step) {
     CapturedStreams streams;
-    const int status = run().Attempt(step);
+    const int status = RunForTesting::Attempt(run(), step);
     streams.Finish();
     EXPECT_EQ(status, 1) << "the step did not fail";
     return streams;

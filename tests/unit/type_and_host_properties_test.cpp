@@ -16,7 +16,7 @@
 #include <thread>
 
 #include "driver/run.h"
-#include "proplist/record.h"
+#include "proplist/string_field.h"
 #include "source_text.h"
 
 namespace {

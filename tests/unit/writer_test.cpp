@@ -18,7 +18,8 @@ constexpr const char* kPrelude =
 
 TEST(Writer, PreludeThenPatchedPlaceholdersKeepTheirWidth) {
   const std::string path = WriteSourceFile("patch.rc", "");
-  ScriptWriter out;
+  platform::Disk disk;
+  ScriptWriter out(disk);
   ASSERT_TRUE(out.OpenOutput(path.c_str()));
   out.WriteFormatted("RSCS32(");
   const Placeholder outer = out.WritePlaceholder("%3ld", 0);
@@ -38,11 +39,12 @@ TEST(Writer, PreludeThenPatchedPlaceholdersKeepTheirWidth) {
 
 TEST(Writer, PlaceholderThatReachesTheFlushThresholdStaysInMemory) {
   const std::string path = WriteSourceFile("threshold.rc", "");
-  ScriptWriter out;
+  platform::Disk disk;
+  ScriptWriter out(disk);
   ASSERT_TRUE(out.OpenOutput(path.c_str()));
   // The placeholder's own text takes the buffer past 64 KiB.
   const std::string filler((1 << 16) - 1 - std::string(kPrelude).size(), '.');
-  out.WriteText(filler.data(), filler.size());
+  out.WriteFormatted("%s", filler.c_str());
   const Placeholder count = out.WritePlaceholder("%3ld", 0);
   out.PatchPlaceholder(count, "%3ld", 7);
   out.Finish();
@@ -73,7 +75,8 @@ TEST(Writer, ConversionsAreLaidOutAsPrintfDoes) {
   // The writer lays numbers out itself; every form the script uses must come
   // out as the C library writes it.
   const std::string path = WriteSourceFile("conversions.rc", "");
-  ScriptWriter out;
+  platform::Disk disk;
+  ScriptWriter out(disk);
   ASSERT_TRUE(out.OpenOutput(path.c_str()));
   std::string expected = kPrelude;
   for (const int value : {0, 7, -7, 255, 4096, -32768, 65535, INT_MAX, INT_MIN}) {
@@ -105,7 +108,8 @@ TEST(Writer, ConversionsAreLaidOutAsPrintfDoes) {
 TEST(Writer, LongTextArrivesWholeAndAWideValueNeverWidensItsPlaceholder) {
   const std::string path = WriteSourceFile("long.rc", "");
   const std::string longText(2000, 'w');
-  ScriptWriter out;
+  platform::Disk disk;
+  ScriptWriter out(disk);
   ASSERT_TRUE(out.OpenOutput(path.c_str()));
   const Placeholder count = out.WritePlaceholder("%3ld", 0);
   out.WriteFormatted("[%s]", longText.c_str());
@@ -116,8 +120,9 @@ TEST(Writer, LongTextArrivesWholeAndAWideValueNeverWidensItsPlaceholder) {
 
 TEST(Writer, WriteToFullDeviceIsAFailure) {
   // Windows has no such device (wine reaches the POSIX one through its Z: drive).
-  if (!platform::OutputFile::Create("/dev/full")) GTEST_SKIP() << "no /dev/full here";
-  ScriptWriter out;
+  platform::Disk disk;
+  if (!disk.CreateOutput("/dev/full")) GTEST_SKIP() << "no /dev/full here";
+  ScriptWriter out(disk);
   ASSERT_TRUE(out.OpenOutput("/dev/full"));
   out.WriteFormatted("x");
   EXPECT_THROW(out.Finish(), Failure);

@@ -1,5 +1,6 @@
-// Size limits of a file format: the largest image it can hold and, per image
-// mode, the most channels it can hold.
+// Properties of 16-bit numbers: a pair (FormatMaxSize, in braces of its own,
+// and the host's interface and list versions) and a list (FormatMaxChannels:
+// per image mode, the most channels a file format can hold).
 #include "base/diagnostics.h"
 #include "proplist/property_list.h"
 
@@ -8,22 +9,23 @@ namespace {
 /// The length field of FormatMaxChannels is a four-digit placeholder.
 constexpr long kMaxChannelsLength = 9999;
 
-/// Width and height, in braces of their own.
-constexpr PairProperty kFormatMaxSize{
-    "ParseFormatMaxSize",
-    "\t\"zsxm\", /* 'mxsz' PIFmtMaxSizeProperty */\n\tRSCS32(0),\n\tRSCS32(4),\n", true};
-
 }  // namespace
 
-void PropertyList::ParseFormatMaxSize() { ParsePairProperty(kFormatMaxSize); }
+/// Both items, and the braces around them, read before anything is written.
+void PropertyList::ParseWordPair(const PropertyRow& row) {
+  const int braces = row.nested ? 2 : 1;
+  for (int i = 0; i < braces; ++i) ExpectToken(TOK_LBRACE, row.parser, "Open Brace Expected!");
+  const SignedPair pair = ReadSignedPair(row.parser);
+  for (int i = 0; i < braces; ++i) ExpectToken(TOK_RBRACE, row.parser, "CloseBrace Expected");
+  WriteHead(row);
+  out_.WriteFormatted("\t%d, %d,\n", pair.first, pair.second);
+}
 
-void PropertyList::ParseFormatMaxChannels() {
-  const char* parser = "ParseFormatMaxChannels";
+void PropertyList::ParseWords(const PropertyRow& row) {
+  const char* parser = row.parser;
   ExpectToken(TOK_LBRACE, parser, "Open Brace Expected!");
   ExpectToken(TOK_LBRACE, parser, "Open Brace Expected!");
-  WriteVendorCode();
-  out_.WriteFormatted("\t\"hcxm\", /* 'mxch' PIFmtMaxChannelsProperty */\n\tRSCS32(0),\n\t");
-  out_.WriteFormatted("RSCS32(");
+  WriteHead(row);
   const Placeholder lengthField = out_.WritePlaceholder("%4ld", 0);
   out_.WriteFormatted("),\n\t");
   long length = 0;
