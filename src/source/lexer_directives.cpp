@@ -1,6 +1,7 @@
-// Preprocessing mode's directives in the lexer: the conditional groups,
-// carried out wherever they stand in the input (between statements, inside a
-// property list, inside a skipped statement), #error, and the text of a
+// Preprocessing mode's directives in the lexer, each carried out wherever it
+// stands in the input (between statements, inside a property or string list,
+// inside a skipped statement): the conditional groups, #define and #undef,
+// #error and #warning, #include through the run; and the text of a
 // directive's line.
 #include <cstring>
 #include <string>
