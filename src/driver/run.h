@@ -25,7 +25,7 @@ int RunVorlTool(int argc, char** argv);
 /// once on different threads. The statement loops of the main file and of
 /// included files, and the directive handling that leads from one to the
 /// other, are its members.
-class Run : private IncludeReader {
+class Run final : private IncludeReader {
  public:
   /// A run over the file at `inputPath`, which Convert opens; the path's
   /// name suffix selects the language.
