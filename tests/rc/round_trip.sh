@@ -54,6 +54,19 @@ fail() {
   failed=$((failed + 1))
 }
 
+# entries_of <.res> <file>: the entries of the .res, sorted, into <file>. Under
+# wine on a busy machine the output of a program is now and then lost; every
+# .res file has at least its leading empty entry, so an empty answer is such a
+# loss, and the program is asked again (three times at most).
+entries_of() {
+  local attempt
+  for attempt in 1 2 3; do
+    "${emulator[@]}" "$entries" "$1" >"$2.raw"
+    [ -s "$2.raw" ] && break
+  done
+  sort "$2.raw" >"$2"
+}
+
 # back_again <folder> <input> <label>: converts and compiles the dump
 # <folder>/<input> and compares its resources with the first ones.
 back_again() {
@@ -66,7 +79,7 @@ back_again() {
     fail "$label: llvm-rc refused the script converted from the dump" "$folder/second.log"
     return 1
   fi
-  "${emulator[@]}" "$entries" "$folder/second.res" | sort >"$folder/second.entries"
+  entries_of "$folder/second.res" "$folder/second.entries"
   if ! diff "$work/first.entries" "$folder/second.entries" >"$folder/entries.diff"; then
     fail "$label: the resources differ after the round trip ($folder)" "$folder/entries.diff"
     return 1
@@ -82,7 +95,7 @@ round_trip() {
     skipped=$((skipped + 1))
     return
   }
-  "${emulator[@]}" "$entries" "$work/first.res" | sort >"$work/first.entries"
+  entries_of "$work/first.res" "$work/first.entries"
   mkdir -p "$work/back"
   if ! "${emulator[@]}" "$dump" "$work/first.res" "$work/back/$input" >"$work/dump.log" 2>&1; then
     fail "$label: VorlDump refused the compiled resources" "$work/dump.log"
