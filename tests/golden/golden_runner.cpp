@@ -192,23 +192,30 @@ std::optional<int> RunBinary(const std::string& binary, const std::vector<std::s
   std::string commandLine = QuoteArgument(binary);
   for (const std::string& arg : args) commandLine += " " + QuoteArgument(arg);
 
-  const HANDLE in = OpenInherited("NUL", false);
-  const HANDLE out = OpenInherited(outPath.string().c_str(), true);
-  const HANDLE err = OpenInherited(errPath.string().c_str(), true);
-  STARTUPINFOA startup{};
-  startup.cb = sizeof startup;
-  startup.dwFlags = STARTF_USESTDHANDLES;
-  startup.hStdInput = in;
-  startup.hStdOutput = out;
-  startup.hStdError = err;
+  // A start that fails never ran the binary, so it is tried again: wine on a
+  // busy machine now and then refuses to start a process (error 1359).
   PROCESS_INFORMATION child{};
-  const bool started = in != INVALID_HANDLE_VALUE && out != INVALID_HANDLE_VALUE &&
-                       err != INVALID_HANDLE_VALUE &&
-                       CreateProcessA(binary.c_str(), commandLine.data(), nullptr, nullptr, TRUE,
-                                      0, nullptr, workDir.string().c_str(), &startup, &child);
-  const DWORD startError = GetLastError();
-  for (HANDLE handle : {in, out, err})
-    if (handle != INVALID_HANDLE_VALUE) CloseHandle(handle);
+  bool started = false;
+  DWORD startError = 0;
+  for (int attempt = 0; attempt < 3 && !started; ++attempt) {
+    if (attempt > 0) Sleep(500);
+    const HANDLE in = OpenInherited("NUL", false);
+    const HANDLE out = OpenInherited(outPath.string().c_str(), true);
+    const HANDLE err = OpenInherited(errPath.string().c_str(), true);
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    startup.dwFlags = STARTF_USESTDHANDLES;
+    startup.hStdInput = in;
+    startup.hStdOutput = out;
+    startup.hStdError = err;
+    started = in != INVALID_HANDLE_VALUE && out != INVALID_HANDLE_VALUE &&
+              err != INVALID_HANDLE_VALUE &&
+              CreateProcessA(binary.c_str(), commandLine.data(), nullptr, nullptr, TRUE, 0,
+                             nullptr, workDir.string().c_str(), &startup, &child);
+    startError = GetLastError();
+    for (HANDLE handle : {in, out, err})
+      if (handle != INVALID_HANDLE_VALUE) CloseHandle(handle);
+  }
   if (!started) {
     trouble = "cannot start the binary (error " + std::to_string(startError) + ")";
     return std::nullopt;
