@@ -16,7 +16,7 @@ groups, #if expressions and macros, read with options, their guarded header
 as the included file.
 """
 
-import importlib.util
+import importlib
 import os
 import random
 import sys
@@ -74,9 +74,8 @@ def with_options(index, control, header):
 def oracle_seeds(oracle):
     """Sources of the preprocessing oracle, by its own generator."""
     sys.dont_write_bytecode = True  # nothing is written beside the oracle
-    spec = importlib.util.spec_from_file_location("oracle", oracle)
-    module = importlib.util.module_from_spec(spec)
-    spec.loader.exec_module(module)
+    sys.path.insert(0, os.path.dirname(os.path.abspath(oracle)))
+    module = importlib.import_module(os.path.splitext(os.path.basename(oracle))[0])
     rng = random.Random(module.SEED)
     for index in range(ORACLE_SEEDS):
         source = module.Source(rng, "10000", True)
