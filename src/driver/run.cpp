@@ -107,11 +107,10 @@ int Run::Attempt(const std::function<void()>& step) {
     // The line of the last word read, after everything already written on
     // standard output.
     std::fflush(stdout);
-    if (failure.file().empty())
-      std::fprintf(stderr, "%s, line %ld\n", failure.message(), static_cast<long>(pToken->line));
-    else
-      std::fprintf(stderr, "%s, line %ld in %s\n", failure.message(),
-                   static_cast<long>(pToken->line), failure.file().c_str());
+    // A failure inside an included file (preprocessing mode) names it.
+    const std::string where = failure.file().empty() ? "" : " in " + failure.file();
+    std::fprintf(stderr, "%s, line %ld%s\n", failure.message(), static_cast<long>(pToken->line),
+                 where.c_str());
     std::fflush(stderr);
     script_.Discard();
     return 1;

@@ -89,12 +89,11 @@ class Lexer {
     std::size_t savedGroupBase_;
   };
 
-  /// Preprocessing mode, as a C preprocessor reads: every directive but
-  /// #include is carried out wherever it stands (a group not taken is never
-  /// read), and macros hold their replacement text, read where they are
-  /// used. Off, the reading is the plain one.
-  /// Turns preprocessing mode on; `reader` reads the files of #include,
-  /// wherever it stands, for as long as the lexer reads.
+  /// Turns on preprocessing mode, which reads as a C preprocessor does:
+  /// every directive is carried out wherever it stands (a group not taken
+  /// is never read; `reader` reads the files of #include, for as long as the
+  /// lexer reads), and macros hold their replacement text, read where they
+  /// are used. Off, the reading is the plain one.
   void StartPreprocessing(IncludeReader& reader) {
     preprocessing_ = true;
     includeReader_ = &reader;
@@ -139,6 +138,8 @@ class Lexer {
   /// Replaces the word just read by the value of `macro`, as the Token's
   /// number or string.
   void ReplaceMacro(Macro& macro);
+  /// What `macro` stands for where it is used (a text macro's text is read).
+  MacroValue ValueOfMacro(Macro& macro);
   /// A text macro's value: its text read as a plain #define's value.
   MacroValue ReadMacroText(Macro& macro);
   int GetNumber(int byte);
@@ -243,8 +244,6 @@ class Lexer {
   std::vector<Group> groups_;
   /// Groups opened in the sources around the current one.
   std::size_t groupBase_ = 0;
-  /// Stands for a text macro inside its own text: a macro without a value.
-  Macro valueless_;
   IncludeReader* includeReader_ = nullptr;
 
   /// Keeps what the Token and its buffers hold while something else is

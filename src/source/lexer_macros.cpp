@@ -17,10 +17,13 @@ constexpr int kMaxMacroNesting = 200;
 
 }  // namespace
 
+MacroValue Lexer::ValueOfMacro(Macro& macro) {
+  if (macro.kind == kMacroText) return ReadMacroText(macro);
+  return {macro.kind, macro.numValue, &macro.stringValue};
+}
+
 void Lexer::ReplaceMacro(Macro& macro) {
-  const MacroValue value = macro.kind == kMacroText
-                               ? ReadMacroText(macro)
-                               : MacroValue{macro.kind, macro.numValue, &macro.stringValue};
+  const MacroValue value = ValueOfMacro(macro);
   if (value.kind == kMacroString) {
     // The text goes where the latest string lives; the format result holds less.
     const std::size_t room = token_.text == formatResult_ ? kFormatResultSize : sizeof stringBuffer_;
@@ -37,15 +40,14 @@ void Lexer::ReplaceMacro(Macro& macro) {
 bool Lexer::FindMacroValue(std::string_view name, MacroValue& value) {
   Macro* macro = macros_.LookupMacro(name);
   if (macro == nullptr) return false;
-  value = macro->kind == kMacroText ? ReadMacroText(*macro)
-                                    : MacroValue{macro->kind, macro->numValue, &macro->stringValue};
+  value = ValueOfMacro(*macro);
   return true;
 }
 
 MacroValue Lexer::ReadMacroText(Macro& macro) {
   // Inside its own text a macro stands for itself, as a plain #define's
   // value sees the macro it defines: without a value.
-  if (macro.expanding) return {valueless_.kind, valueless_.numValue, &valueless_.stringValue};
+  if (macro.expanding) return MacroValue{};
   if (macro.functionLike) {
     // The word just read is the macro's name.
     FatalErrorFormatted("Macro %s takes arguments, which a resource statement does not expand",
@@ -62,7 +64,6 @@ MacroValue Lexer::ReadMacroText(Macro& macro) {
   // The text becomes the source for a moment; whatever the Token and its
   // buffers held is theirs again afterwards, as if one word had been read
   // (after a failure they are left as they were, for the report's line).
-  const std::string text = macro.text;
   TokenKeeper keeper(*this);
   // Also when a failure unwinds: the macro stands for its text again.
   struct Restore {
@@ -80,12 +81,13 @@ MacroValue Lexer::ReadMacroText(Macro& macro) {
   MacroValue value;
   std::string stringValue;
   {
-    // Every word of the text counts as on the line of the use: a failure
-    // there reports that line.
-    SourceReader reader(text);
+    // Every word of the text counts as on the line of the use, the line the
+    // Token holds: the value is read to the text's end, and a failure there
+    // reports that line. (No directive is carried out in the text, so the
+    // macro and its text stay as they are while it is read.)
+    SourceReader reader(macro.text);
     reader.StartAtLine(token_.line);
     IncludedSource source(*this, reader);
-    token_.line = reader.CurrentLine();
     GetToken();
     if (token_.eClass == TOK_EOF) {
       value.kind = kMacroNone;
