@@ -409,10 +409,17 @@ def parse_size(text):
 def generate(out, size, seed=1, japanese=False):
     """Writes about `size` bytes to the binary file `out`; returns the count."""
     writer = Writer(seed, japanese)
-    chunk = [writer.header(seed)]
+    return write_plugins(out, size, writer.header(seed), writer.plugin)
+
+
+def write_plugins(out, size, header, plugin):
+    """Writes `header`, then plugin(0), plugin(1), ... until `size` bytes are
+    reached, to the binary file `out` in pieces of about 1 MB; returns the
+    count."""
+    chunk = [header]
     pending, written, index = len(chunk[0]), 0, 0
     while written + pending < size:
-        text = writer.plugin(index)
+        text = plugin(index)
         chunk.append(text)
         pending += len(text)
         index += 1
