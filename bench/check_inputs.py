@@ -81,10 +81,8 @@ def check_macro_heavy(run_tool, scratch, failures):
         shutil.rmtree(folder, ignore_errors=True)
         main = gen_macros.generate(folder, SIZE, seed)
         flat = os.path.join(scratch, name + "_flat.r")
-        result = subprocess.run(
-            [cc, "-E", "-P", "-undef", "-nostdinc", "-x", "c", "-D_WIN32=1", "-DRC_INVOKED=1"]
-            + defines + ["-I", os.path.join(folder, gen_macros.INCLUDE), main, "-o", flat],
-            capture_output=True)
+        result = subprocess.run(gen_macros.cc_command(cc, folder, main, flat, defines),
+                                capture_output=True)
         if result.returncode != 0:
             failures.append("%s: cc -E: status %d, %s" % (name, result.returncode,
                                                          result.stderr.decode("latin-1")))

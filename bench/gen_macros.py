@@ -26,7 +26,7 @@ converted are drawn from gen_input.py's tables.
 
 The result is written for a C preprocessor: `cc -E -P -undef -x c
 -D_WIN32=1 -DRC_INVOKED=1 -I FOLDER/include` followed by a plain run of
-VorlTool converts it (see check_inputs.py).
+VorlTool converts it (cc_command; see check_inputs.py).
 """
 
 import argparse
@@ -288,6 +288,13 @@ class MacroWriter(gen_input.Writer):
         parts += ["#undef %s\n" % d[0] for d in defines]
         parts.append("\n")
         return "".join(parts)
+
+
+def cc_command(cc, folder, main, flat, defines=()):
+    """The C preprocessor's command for a folder that generate() wrote,
+    with VorlTool's predefined macros: it writes the text to `flat`."""
+    return ([cc, "-E", "-P", "-undef", "-nostdinc", "-x", "c", "-D_WIN32=1", "-DRC_INVOKED=1"]
+            + list(defines) + ["-I", os.path.join(folder, INCLUDE), main, "-o", flat])
 
 
 def generate(folder, size, seed=1):
