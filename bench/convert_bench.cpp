@@ -1,6 +1,7 @@
-// Cost per input byte of a whole conversion, and of lexing alone, over large
-// generated inputs of three kinds: property lists, string lists, and
-// statements that are skipped (with comments and folded arithmetic).
+// Cost per input byte of a whole conversion, plain and in preprocessing mode
+// (--preprocess) side by side, and of lexing alone, over large generated
+// inputs of three kinds: property lists, string lists, and statements that
+// are skipped (with comments and folded arithmetic).
 //
 //   cmake -S . -B build-bench -DVORLTOOL_BENCH=ON -DCMAKE_BUILD_TYPE=Release
 //   cmake --build build-bench --target vorl_bench && build-bench/bench/vorl_bench
@@ -14,6 +15,7 @@
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include <vector>
 
 #include "base/locale.h"
 #include "base/platform.h"
@@ -78,12 +80,16 @@ void SetPerByteCounters(benchmark::State& state, const std::string& path) {
   std::filesystem::remove(path);
 }
 
-void ConvertWhole(benchmark::State& state, const char* kind, const char* piece) {
+/// Whole runs, with --preprocess when `preprocess` is set.
+void ConvertWhole(benchmark::State& state, const char* kind, const char* piece,
+                  bool preprocess) {
   const std::string path = MakeInput(kind, piece, static_cast<std::size_t>(state.range(0)));
-  std::string program = "VorlTool", input = path, output = "/dev/null";
-  char* argv[] = {program.data(), input.data(), output.data(), nullptr};
+  std::string program = "VorlTool", option = "--preprocess", input = path, output = "/dev/null";
+  std::vector<char*> argv = {program.data()};
+  if (preprocess) argv.push_back(option.data());
+  argv.insert(argv.end(), {input.data(), output.data(), nullptr});
   for (auto _ : state) {
-    if (RunVorlTool(3, argv) != 0) {
+    if (RunVorlTool(static_cast<int>(argv.size()) - 1, argv.data()) != 0) {
       state.SkipWithError("the conversion failed");
       break;
     }
@@ -107,9 +113,15 @@ void LexOnly(benchmark::State& state, const char* kind, const char* piece) {
 
 constexpr int64_t kSize = 4 << 20;
 
-BENCHMARK_CAPTURE(ConvertWhole, property_lists, "vorl", kPropertyList)->Arg(kSize);
-BENCHMARK_CAPTURE(ConvertWhole, string_lists, "lstr", kStringList)->Arg(kSize);
-BENCHMARK_CAPTURE(ConvertWhole, skipped_statements, "skip", kSkipped)->Arg(kSize);
+BENCHMARK_CAPTURE(ConvertWhole, property_lists, "vorl", kPropertyList, false)->Arg(kSize);
+BENCHMARK_CAPTURE(ConvertWhole, property_lists_preprocess, "vorl", kPropertyList, true)
+    ->Arg(kSize);
+BENCHMARK_CAPTURE(ConvertWhole, string_lists, "lstr", kStringList, false)->Arg(kSize);
+BENCHMARK_CAPTURE(ConvertWhole, string_lists_preprocess, "lstr", kStringList, true)
+    ->Arg(kSize);
+BENCHMARK_CAPTURE(ConvertWhole, skipped_statements, "skip", kSkipped, false)->Arg(kSize);
+BENCHMARK_CAPTURE(ConvertWhole, skipped_statements_preprocess, "skip", kSkipped, true)
+    ->Arg(kSize);
 BENCHMARK_CAPTURE(LexOnly, property_lists, "lex_vorl", kPropertyList)->Arg(kSize);
 BENCHMARK_CAPTURE(LexOnly, skipped_statements, "lex_skip", kSkipped)->Arg(kSize);
 
