@@ -179,6 +179,14 @@ class Writer:
 
     # Properties: each returns the text of one list element ---------------
 
+    # How a few of them are written: the values they choose from, a group of
+    # a list, a pair of type and creator, and a case of FilterCaseInfo.
+    SIZES = ["kMaxSize", "30000", "0x7FFF"]
+    CHANNELS = ["kMaxChannels", "24", "4", "56"]
+    GROUP = "{ %s }"
+    PAIR = "%s, %s"
+    CASE = "%s, %s, %s, %s, %s"
+
     def kind(self, kinds):
         return "Kind { %s }" % kinds[self.round % len(kinds)]
 
@@ -217,7 +225,7 @@ class Writer:
     def filter_case_info(self):
         cases = []
         for _ in range(7):
-            cases.append("%s, %s, %s, %s, %s" % (
+            cases.append(self.CASE % (
                 self.rnd.choice(IN_CASES), self.rnd.choice(OUT_CASES),
                 self.rnd.choice(["filtersLayerMasks", "cantFilterLayerMasks", "0", "0x04"]),
                 self.rnd.choice(["worksWithBlankData", "cantWorkWithBlankData", "2"]),
@@ -230,25 +238,25 @@ class Writer:
         return "%s { %s }" % (keyword, ", ".join(self.pick(names, 1, len(names))))
 
     def max_size(self):
-        size = self.rnd.choice(["kMaxSize", "30000", "0x7FFF"])
+        size = self.rnd.choice(self.SIZES)
         return "FormatMaxSize { { %s, %s } }" % (size, size)
 
     def max_channels(self):
-        values = ["1"] + [self.rnd.choice(["kMaxChannels", "24", "4", "56"])
+        values = ["1"] + [self.rnd.choice(self.CHANNELS)
                           for _ in range(self.rnd.randrange(3, 16))]
-        return "FormatMaxChannels { { %s } }" % ", ".join(values)
+        return "FormatMaxChannels { %s }" % (self.GROUP % ", ".join(values))
 
     def fmt_file_type(self):
         return "FmtFileType { %s, %s }" % (self.literal(TYPES), self.literal(CREATORS))
 
     def pair(self):
-        return "%s, %s" % (self.literal(TYPES), self.literal(CREATORS))
+        return self.PAIR % (self.literal(TYPES), self.literal(CREATORS))
 
     def type_list(self, keyword, entry, many):
         groups = []
         for _ in range(self.rnd.randint(1, 3)):
             count = self.rnd.randint(1, 3) if many else 1
-            groups.append("{ " + ", ".join(entry() for _ in range(count)) + " }")
+            groups.append(self.GROUP % ", ".join(entry() for _ in range(count)))
         return "%s { %s }" % (keyword, ", ".join(groups))
 
     def terminology(self):
@@ -343,13 +351,21 @@ class Writer:
         props = [self.filter_props, self.format_props, self.other_props,
                  self.effect_props][flavour]()
         rtype = "TzAv" if flavour == 3 and self.round % 2 else "Vorl"
+        lines = self.property_lines(props)
+        attrs = self.rnd.choice(["", ", purgeable", ", (purgeable, locked)"])
+        return ("resource '%s' (%s%s) {\n\t{\n%s\n\t}\n};\n\n"
+                % (rtype, self.id_and_name(index), attrs, "\n".join(lines)))
+
+    def property_lines(self, props):
+        """The lines of a property list's elements."""
         lines = []
         for i, prop in enumerate(props):
             sep = "," if i + 1 < len(props) else ""
             lines.append("\t\t" + prop + sep + self.trailing_comment())
-        attrs = self.rnd.choice(["", ", purgeable", ", (purgeable, locked)"])
-        return ("resource '%s' (kVendorBase + %d, %s%s) {\n\t{\n%s\n\t}\n};\n\n"
-                % (rtype, index % 1000, self.string(self.names), attrs, "\n".join(lines)))
+        return lines
+
+    def id_and_name(self, index):
+        return "kVendorBase + %d, %s" % (index % 1000, self.string(self.names))
 
     def string_list(self, index):
         elements = []
@@ -387,17 +403,29 @@ class Writer:
                 "read 'PICT' (%d) \"preview.pict\";\n\n"
                 % (16100 + index % 100, 16100 + index % 100, 200 + index % 100))
 
+    # The group around one plug-in in eight.
+    WRAP = "#ifndef __PIMac__\n"
+
+    def plugin_head(self, index):
+        """Text between a plug-in's comment and its statements: none here."""
+        return ""
+
+    def plugin_tail(self):
+        """Text after a plug-in's statements: none here."""
+        return ""
+
     def plugin(self, index):
-        parts = ["/* %s */\n" % self.rnd.choice(self.comments)]
+        parts = ["/* %s */\n" % self.rnd.choice(self.comments), self.plugin_head(index)]
         wrapped = self.rnd.randrange(8) == 0
         if wrapped:
-            parts.append("#ifndef __PIMac__\n")
+            parts.append(self.WRAP)
         parts.append(self.property_list(index))
         if wrapped:
             parts.append("#endif\n\n")
         parts.append(self.string_list(index))
         for _ in range(self.rnd.randrange(3)):
             parts.append(self.skipped(index))
+        parts.append(self.plugin_tail())
         return "".join(parts)
 
 

@@ -64,7 +64,7 @@ DEFS_HEADER = """\
 #define kMaxChannels        24
 #define kTerminologyID      1
 #define kInfoFlags          (0x0001 | 0x0004)
-#define kOutFlags           0x02000000
+#define kHasUI              1
 
 #define STR(x)              #x
 #define XSTR(x)             STR(x)
@@ -171,59 +171,29 @@ class MacroWriter(gen_input.Writer):
             modes[0] = "kBasicModes"
         return "SupportedModes { %s }" % ", ".join(modes)
 
-    def filter_case_info(self):
-        cases = []
-        for _ in range(7):
-            cases.append("FILTER_CASE(%s, %s, %s, %s, %s)" % (
-                self.rnd.choice(gen_input.IN_CASES), self.rnd.choice(gen_input.OUT_CASES),
-                self.rnd.choice(["filtersLayerMasks", "cantFilterLayerMasks", "0", "0x04"]),
-                self.rnd.choice(["worksWithBlankData", "cantWorkWithBlankData", "2"]),
-                self.rnd.choice(["doNotCopySourceToDestination",
-                                 "copySourceToDestination"])))
-        return ("FilterCaseInfo {\n\t\t\t{\n\t\t\t\t" + ",\n\t\t\t\t".join(cases)
-                + "\n\t\t\t}\n\t\t}")
-
-    def max_size(self):
-        size = self.rnd.choice(["kMaxSize", "XCAT(kMax, Size)"])
-        return "FormatMaxSize { { %s, %s } }" % (size, size)
-
-    def max_channels(self):
-        values = ["1"] + [self.rnd.choice(["kMaxChannels", "XCAT(kMax, Channels)", "4"])
-                          for _ in range(self.rnd.randrange(3, 16))]
-        return "FormatMaxChannels { LIST(%s) }" % ", ".join(values)
-
-    def pair(self):
-        return "TYPE_PAIR(%s, %s)" % (self.literal(gen_input.TYPES),
-                                      self.literal(gen_input.CREATORS))
-
-    def type_list(self, keyword, entry, many):
-        groups = []
-        for _ in range(self.rnd.randint(1, 3)):
-            count = self.rnd.randint(1, 3) if many else 1
-            groups.append("LIST(" + ", ".join(entry() for _ in range(count)) + ")")
-        return "%s { %s }" % (keyword, ", ".join(groups))
+    # gen_input's properties written through the headers' macros.
+    SIZES = ["kMaxSize", "XCAT(kMax, Size)"]
+    CHANNELS = ["kMaxChannels", "XCAT(kMax, Channels)", "4"]
+    GROUP = "LIST(%s)"
+    PAIR = "TYPE_PAIR(%s, %s)"
+    CASE = "FILTER_CASE(%s, %s, %s, %s, %s)"
 
     def terminology(self):
-        words = ["example blur", "sample format", "radius", "amount of noise"]
-        return ("#ifdef FEATURE_TERMINOLOGY", ["HasTerminology { %s, %s, %s, %s }" % (
-            self.literal(["clas", "Clss", "8BIM"]), self.literal(["evnt", "Blr ", "Shrp"]),
-            self.rnd.choice(["kTerminologyID", "ID(kPlugInIndex)"]),
-            self.rnd.choice(["XSTR(kPlugInName)", "STR(%s)" % self.rnd.choice(words)]))], [])
+        return ("#ifdef FEATURE_TERMINOLOGY", [super().terminology()], [])
+
+    # The effect's numbers that its header names, and what they choose from.
+    ZR_MACROS = {"ZR_Effect_Version": ["MAKE_VERSION(8, 1)", "kVersion32", "kMajorVersion"],
+                 "ZR_Effect_Info_Flags": ["kInfoFlags", "FEATURE_LEVEL"],
+                 "ZR_Effect_Match_Name": ["kMatchName", "XSTR(XCAT(EXAMPLE_, kPlugInEntry))"]}
 
     def zr_numbers(self):
-        return [
-            "ZR_Vorl_Version { 2, 0 }",
-            "ZR_Effect_Spec_Version { kHostMajor, kHostMinor }",
-            "ZR_Effect_Version { %s }" % self.rnd.choice(["MAKE_VERSION(8, 1)", "kVersion32",
-                                                           "kMajorVersion"]),
-            "ZR_Effect_Info_Flags { %s }" % self.rnd.choice(["kInfoFlags", "FEATURE_LEVEL"]),
-            "ZR_Effect_Global_OutFlags { kOutFlags | 0x%X }" % self.rnd.randrange(1 << 12),
-            "ZR_Effect_Global_OutFlags_2 { 0x08000000 }",
-            "ZR_Effect_Match_Name { %s }" % self.rnd.choice(
-                ["kMatchName", "XSTR(XCAT(EXAMPLE_, kPlugInEntry))"]),
-            "ZR_Reserved { 0 }",
-            ("#if FEATURE_LEVEL >= 2", ["ZR_Reserved_Info { 1 }"], ["ZR_Reserved_Info { 0 }"]),
-        ]
+        props = []
+        for prop in super().zr_numbers():
+            keyword = prop.split()[0]
+            if keyword in self.ZR_MACROS:
+                prop = "%s { %s }" % (keyword, self.rnd.choice(self.ZR_MACROS[keyword]))
+            props.append(prop)
+        return props
 
     # Statements -----------------------------------------------------------
 
@@ -247,15 +217,8 @@ class MacroWriter(gen_input.Writer):
                 lines.append("\t\t" + prop + ("" if last else ",") + self.trailing_comment())
         return lines
 
-    def property_list(self, index):
-        flavour, self.round = index % 4, index // 4
-        self.legacy = index % 16 == 4
-        props = [self.filter_props, self.format_props, self.other_props,
-                 self.effect_props][flavour]()
-        rtype = "TzAv" if flavour == 3 and self.round % 2 else "Vorl"
-        attrs = self.rnd.choice(["", ", purgeable", ", (purgeable, locked)"])
-        return ("resource '%s' (kPlugInID, XSTR(kPlugInName)%s) {\n\t{\n%s\n\t}\n};\n\n"
-                % (rtype, attrs, "\n".join(self.property_lines(props))))
+    def id_and_name(self, index):
+        return "kPlugInID, XSTR(kPlugInName)"
 
     def string_list(self, index):
         elements = []
@@ -268,26 +231,18 @@ class MacroWriter(gen_input.Writer):
         return ("%s 'LStr' (STRINGS_ID(kPlugInIndex), \"Messages\") {\n\tMESSAGES(%s\n\t)\n};\n\n"
                 % (keyword, ",\n\t\t".join(elements)))
 
-    def plugin(self, index):
+    WRAP = "#if !defined(__PIMac__) && FEATURE_LEVEL > 1\n"
+
+    def plugin_head(self, index):
+        """The macros of one plug-in: its index, id, name and entry."""
         name = self.rnd.choice(WORD_NAMES)
-        defines = [("kPlugInIndex", str(index % 1000)), ("kPlugInID", "ID(kPlugInIndex)"),
-                   ("kPlugInName", name),
-                   ("kPlugInEntry", re.sub(r"\W", "", name) + "Main%d" % index)]
-        parts = ["/* %s */\n" % self.rnd.choice(self.comments)]
-        parts += ["#define %-15s %s\n" % d for d in defines]
-        parts.append("\n")
-        wrapped = self.rnd.randrange(8) == 0
-        if wrapped:
-            parts.append("#if !defined(__PIMac__) && FEATURE_LEVEL > 1\n")
-        parts.append(self.property_list(index))
-        if wrapped:
-            parts.append("#endif\n\n")
-        parts.append(self.string_list(index))
-        for _ in range(self.rnd.randrange(3)):
-            parts.append(self.skipped(index))
-        parts += ["#undef %s\n" % d[0] for d in defines]
-        parts.append("\n")
-        return "".join(parts)
+        self.defines = [("kPlugInIndex", str(index % 1000)), ("kPlugInID", "ID(kPlugInIndex)"),
+                        ("kPlugInName", name),
+                        ("kPlugInEntry", re.sub(r"\W", "", name) + "Main%d" % index)]
+        return "".join("#define %-15s %s\n" % d for d in self.defines) + "\n"
+
+    def plugin_tail(self):
+        return "".join("#undef %s\n" % d[0] for d in self.defines) + "\n"
 
 
 def cc_command(cc, folder, main, flat, defines=()):
