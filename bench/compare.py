@@ -413,9 +413,10 @@ def part_macros(tool, args, folder):
 
 
 def main():
-    parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
+    parser = argparse.ArgumentParser(description=" ".join(__doc__.split("\n\n")[0].split()))
     parser.add_argument("--runs", type=int, default=7,
-                        help="rounds on the 16 MB input and at each macro-heavy size")
+                        help="rounds on the 16 MB input (three times as many for modes) and"
+                        " at each macro-heavy size")
     parser.add_argument("--tool", help="VorlTool binary (default: build it in build-release)")
     parser.add_argument("--baseline-tool",
                         help="another VorlTool binary whose instructions are counted beside")
