@@ -64,6 +64,16 @@ OptionsRead Answered() {
 
 }  // namespace
 
+bool RefuseOptionAfterPaths(int argc, char** argv) {
+  for (int next = 3; next < argc; ++next) {
+    if (argv[next][0] == '-') {
+      Refuse("options go before the paths: ", argv[next]);
+      return true;
+    }
+  }
+  return false;
+}
+
 OptionsRead ReadOptions(int argc, char** argv) {
   OptionsRead read;
   Preprocessing& preprocessing = read.preprocessing;
