@@ -5,9 +5,9 @@
 #include <cstring>
 #include <string_view>
 
+#include "base/version.h"
 
-#ifndef VORLTOOL_VERSION_TEXT
-#define VORLTOOL_VERSION_TEXT "0.0.0"
+#ifndef VORLTOOL_VERSION_NUMBER
 #define VORLTOOL_VERSION_NUMBER "0"
 #endif
 
@@ -87,7 +87,7 @@ OptionsRead ReadOptions(int argc, char** argv) {
       return Answered();
     }
     if (std::strcmp(option, "--version") == 0) {
-      std::fputs("VorlTool " VORLTOOL_VERSION_TEXT "\n", stdout);
+      PrintVersion("VorlTool");
       return Answered();
     }
     if (std::strcmp(option, "--preprocess") == 0) continue;
