@@ -5,6 +5,7 @@
 #include <cstring>
 #include <string_view>
 
+#include "base/licence.h"
 
 #ifndef VORLTOOL_VERSION_TEXT
 #define VORLTOOL_VERSION_TEXT "0.0.0"
@@ -33,7 +34,7 @@ constexpr const char* kHelp =
     "  --preprocess           read as a C preprocessor does, defining nothing more\n"
     "  --                     end of the options\n"
     "  --help                 show this text\n"
-    "  --version              show the version\n"
+    "  --version              show the version and the licence\n"
     "\n"
     "Predefined: _WIN32 and RC_INVOKED as 1, VORLTOOL_VERSION as "
     VORLTOOL_VERSION_NUMBER ".\n";
@@ -77,7 +78,7 @@ OptionsRead ReadOptions(int argc, char** argv) {
       return Answered();
     }
     if (std::strcmp(option, "--version") == 0) {
-      std::fputs("VorlTool " VORLTOOL_VERSION_TEXT "\n", stdout);
+      std::printf("VorlTool %s\n%s\n", VORLTOOL_VERSION_TEXT, kLicenceLine);
       return Answered();
     }
     if (std::strcmp(option, "--preprocess") == 0) continue;
