@@ -2,5 +2,6 @@
 #pragma once
 
 /// Writes what --version shows on standard output: "<program> <version>"
-/// and a line end. Both programs print it here, so they tell the same.
+/// and, on a line of its own, the licence. Both programs print it here, so
+/// they tell the same.
 void PrintVersion(const char* program);

@@ -33,7 +33,7 @@ constexpr const char* kHelp =
     "  --preprocess           read as a C preprocessor does, defining nothing more\n"
     "  --                     end of the options\n"
     "  --help                 show this text\n"
-    "  --version              show the version\n"
+    "  --version              show the version and the licence\n"
     "\n"
     "Predefined: _WIN32 and RC_INVOKED as 1, VORLTOOL_VERSION as "
     VORLTOOL_VERSION_NUMBER ".\n";

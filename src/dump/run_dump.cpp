@@ -22,7 +22,7 @@ constexpr const char* kHelp =
     "to standard output.\n"
     "\n"
     "  --help                 show this text\n"
-    "  --version              show the version\n";
+    "  --version              show the version and the licence\n";
 
 /// The whole file, or false with a message in `error`.
 bool ReadWholeFile(platform::Disk& disk, const char* path, std::vector<std::uint8_t>& bytes,
