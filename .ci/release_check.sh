@@ -1,15 +1,19 @@
 #!/usr/bin/env bash
 # The release archives as a user gets them: made by release_archives.sh, their
 # checksums checked, and each unpacked or installed afresh and used. In every
-# one VorlTool --version tells the version of project() and both programs
-# give the same bytes as the normal build.
+# one VorlTool --version tells the version of project() and names the licence,
+# both programs give the same bytes as the normal build, LICENSE (in the .deb,
+# the copyright file) and the two examples are beside the README, and the
+# README's quick start for that archive, typed as written where its user
+# stands, converts an example and shows the script.
 # - tar.gz: the programs are statically linked; the manual pages tell the
 #   version; no path of this machine inside; the consumer project
 #   (.ci/consumer) finds the package through CMAKE_PREFIX_PATH and converts
 #   with it.
-# - .deb: its fields and files, lintian without errors, installed with dpkg:
-#   man finds the pages, the consumer finds the package with no prefix path;
-#   removed with dpkg, nothing is left.
+# - .deb: its fields and files, lintian without errors and without a warning
+#   about the copyright file, which is machine-readable and holds LICENSE's
+#   notice and text; installed with dpkg: man finds the pages, the consumer
+#   finds the package with no prefix path; removed with dpkg, nothing is left.
 # - zip: under wine, in a fresh prefix whose path holds no mingw-w64 folder,
 #   VorlTool.exe converts the shipped example and VorlDump.exe reads back the
 #   .res that llvm-rc -C 1252 makes of the normal build's conversion; the
@@ -70,18 +74,26 @@ cp "$root/examples/format_plugin.r" "$work/"
   llvm-rc -C 1252 -fo reference.res reference.rc &&
   "$reference/VorlDump" reference.res reference_dump.r)
 
+# The licence: the title of LICENSE ("MIT License"), its copyright notice,
+# and its text after the notice, the part the Debian copyright file holds.
+licence_title=$(head -n 1 "$root/LICENSE")
+licence_notice=$(grep -m 1 '^Copyright (c) ' "$root/LICENSE") ||
+  fail "$root/LICENSE holds no line beginning with \"Copyright (c) \""
+licence_text=$(sed '1,/^Copyright (c) /d' "$root/LICENSE" | sed '/./,$!d')
+
 # Checks the programs of an unpacked archive (prefix, then the programs'
-# suffix and the way to run them): VorlTool tells the version, the example
-# converts to the reference bytes and the .res reads back as the reference
-# does.
+# suffix and the way to run them): VorlTool tells the version and, on the
+# next line, the notice and the name of the licence, the example converts to
+# the reference bytes and the .res reads back as the reference does.
 check_programs() {
   local prefix=$1 suffix=$2
   shift 2
-  local run=("$@") shown
+  local run=("$@") shown expected
   # A Windows program ends its lines with CR LF on the console.
   shown=$("${run[@]}" "$prefix/bin/VorlTool$suffix" --version | tr -d '\r')
-  [ "$shown" = "VorlTool $version" ] ||
-    fail "VorlTool$suffix --version from $prefix shows \"$shown\", not \"VorlTool $version\""
+  expected="VorlTool $version"$'\n'"$licence_notice. Released under the $licence_title."
+  [ "$shown" = "$expected" ] ||
+    fail "VorlTool$suffix --version from $prefix shows"$'\n'"$shown"$'\n'"not"$'\n'"$expected"
   rm -f "$work/out.rc" "$work/out_dump.r"
   (cd "$work" && "${run[@]}" "$prefix/bin/VorlTool$suffix" format_plugin.r out.rc >/dev/null) ||
     fail "VorlTool$suffix from $prefix did not convert the example"
@@ -108,6 +120,70 @@ check_files() {
   for file in "$@"; do
     [ -f "$prefix/$file" ] || fail "$file is not in $prefix"
   done
+}
+
+# Fails unless the LICENSE and the examples beside the README in the folder
+# $1 are those of the sources.
+check_licence_and_examples() {
+  local doc=$1
+  cmp "$doc/LICENSE" "$root/LICENSE" || fail "$doc/LICENSE is not the LICENSE of the sources"
+  for example in format_plugin.r effect_plugin.r; do
+    cmp "$doc/examples/$example" "$root/examples/$example" ||
+      fail "$doc/examples/$example is not the example of the sources"
+  done
+}
+
+# Fails unless the text of $1's manual page ($2) has a COPYRIGHT section that
+# holds LICENSE's notice and names the licence (read with its lines joined).
+check_copyright_section() {
+  local section
+  section=$(awk '/^[A-Z]/ { inside = $0 == "COPYRIGHT"; next } inside' <<<"$2" | tr -s ' \n' '  ')
+  { grep -qF "$licence_notice." <<<"$section" && grep -qF "$licence_title" <<<"$section"; } ||
+    fail "the manual page of $1 has no COPYRIGHT section with \"$licence_notice.\" and the $licence_title:"$'\n'"$2"
+}
+
+# Prints the block of the README's quick start ($1) whose first line begins
+# with $2: what the user of one archive types first.
+quick_start_block() {
+  awk -v first="$2" '
+    /^## / { inside = $0 == "## Quick start" }
+    !inside { next }
+    /^```/ { if (fenced && chosen) exit; fenced = !fenced; opening = fenced; next }
+    fenced && opening { chosen = index($0, first) == 1; opening = 0 }
+    fenced && chosen { print }' "$1"
+}
+
+# Types the README's quick start for one archive in the folder where its user
+# stands, each line given to a shell (the words after the folder). The first
+# line converts an example of the sources and names the script after it; the
+# script must be what the normal build makes of that example, and what the
+# lines show must end with it (the user looks at it).
+#
+#   check_quick_start <README> <first words of the block> <folder> <shell...>
+check_quick_start() {
+  local readme=$1 first=$2 folder=$3
+  shift 3
+  local block words example script line
+  block=$(quick_start_block "$readme" "$first")
+  [ -n "$block" ] || fail "the quick start of $readme holds no block that begins with \"$first\""
+  # The words of the first line, a backslash (octal 134) read as a slash: the
+  # last that ends in .r and the last that ends in .rc.
+  words=$(head -n 1 <<<"$block" | tr ' \134' '\n/')
+  example=$(grep '\.r$' <<<"$words" | tail -n 1) || true
+  script=$(grep '\.rc$' <<<"$words" | tail -n 1) || true
+  { [ -n "$example" ] && [ -n "$script" ]; } ||
+    fail "the quick start line \"$(head -n 1 <<<"$block")\" names no example and script"
+  (cd "$work" && "$reference/VorlTool" "$root/examples/$(basename "$example")" quick_reference.rc >/dev/null)
+  rm -f "$folder/$script"
+  while IFS= read -r line; do
+    (cd "$folder" && "$@" "$line" </dev/null) || fail "the quick start line \"$line\" failed in $folder"
+  done <<<"$block" | tr -d '\r' >"$work/quick_shown.txt"
+  cmp "$folder/$script" "$work/quick_reference.rc" ||
+    fail "the quick start wrote $folder/$script otherwise than $reference/VorlTool converts $example"
+  tail -c "$(wc -c <"$work/quick_reference.rc")" "$work/quick_shown.txt" | cmp -s - "$work/quick_reference.rc" ||
+    fail "the quick start does not show the script it wrote; it shows:"$'\n'"$(cat "$work/quick_shown.txt")"
+  rm -f "$folder/$script"
+  echo "the README's quick start, typed in $folder, converts $(basename "$example") and shows the script"
 }
 
 package_files=(lib/cmake/VorlTool/VorlToolConfig.cmake lib/cmake/VorlTool/VorlToolConfigVersion.cmake
@@ -138,15 +214,18 @@ tar -xzf "$dist/$tgz" -C "$scratch/tgz"
 prefix=$scratch/tgz/VorlTool-$version-Linux-x86_64
 check_files "$prefix" bin/VorlTool bin/VorlDump share/man/man1/VorlTool.1 share/man/man1/VorlDump.1 \
   share/doc/vorltool/README.md "${package_files[@]}"
+check_licence_and_examples "$prefix/share/doc/vorltool"
 for program in VorlTool VorlDump; do
   file "$prefix/bin/$program" | grep -q 'statically linked' ||
     fail "$program is not statically linked: $(file "$prefix/bin/$program")"
   ! ldd "$prefix/bin/$program" >/dev/null 2>&1 || fail "ldd finds libraries that $program loads"
-  groff -man -Tascii -P-cbou "$prefix/share/man/man1/$program.1" | grep -q "^VorlTool $version " ||
-    fail "the manual page of $program does not tell version $version"
+  page=$(groff -man -Tascii -P-cbou "$prefix/share/man/man1/$program.1")
+  grep -q "^VorlTool $version " <<<"$page" || fail "the manual page of $program does not tell version $version"
+  check_copyright_section "$program" "$page"
 done
 check_programs "$prefix" ""
 check_no_build_path "$prefix"
+check_quick_start "$prefix/share/doc/vorltool/README.md" "bin/VorlTool " "$prefix" bash -c
 check_consumer "$scratch/consumer-tgz" "$prefix/bin/VorlTool" -DCMAKE_PREFIX_PATH="$prefix"
 
 echo "-- $deb"
@@ -157,12 +236,30 @@ done
 contents=$(dpkg-deb --contents "$dist/$deb" | awk '{ print $NF }')
 for file in usr/bin/VorlTool usr/bin/VorlDump usr/share/man/man1/VorlTool.1.gz \
             usr/share/man/man1/VorlDump.1.gz usr/share/doc/vorltool/copyright \
+            usr/share/doc/vorltool/examples/format_plugin.r usr/share/doc/vorltool/examples/effect_plugin.r \
             "${package_files[@]/#/usr/}"; do
   grep -qxF "./$file" <<<"$contents" || fail "$deb holds no $file"
 done
-# Warnings are shown, errors fail. (lintian also warns that it runs as root.)
+# The copyright file in the machine-readable format: its header, the files
+# under MIT with LICENSE's notice, and a License paragraph holding LICENSE's
+# text (each line indented by a blank, an empty line written " .").
+copyright=$(dpkg-deb --fsys-tarfile "$dist/$deb" | tar -xO ./usr/share/doc/vorltool/copyright)
+[ "$(head -n 1 <<<"$copyright")" = "Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/" ] ||
+  fail "the copyright file of $deb does not begin with the Format of the machine-readable format:"$'\n'"$copyright"
+files=$(awk '/^Files: \*$/ { inside = 1 } /^$/ { inside = 0 } inside' <<<"$copyright")
+{ grep -qxF "Copyright: ${licence_notice#Copyright (c) }" <<<"$files" && grep -qx 'License: MIT' <<<"$files"; } ||
+  fail "the copyright file of $deb has no \"Files: *\" paragraph with LICENSE's notice and License: MIT:"$'\n'"$copyright"
+text=$(awk '/^License: MIT$/ { count++; next } count == 2 && /^ / { print; next } count == 2 { exit }' \
+         <<<"$copyright" | sed -e 's/^ //' -e 's/^\.$//')
+[ "$text" = "$licence_text" ] ||
+  fail "the License: MIT paragraph of $deb's copyright file is not the text of LICENSE:"$'\n'"$copyright"
+echo "the copyright file is machine-readable and holds LICENSE's notice and text under License: MIT"
+# Errors fail, and so does a warning about the copyright file; other warnings
+# are shown. (lintian also warns that it runs as root.)
 report=$(lintian --fail-on error "$dist/$deb" 2>&1) || fail "lintian reports errors in $deb:"$'\n'"$report"
 grep -v 'root privileges' <<<"$report" || true
+report=$(lintian --check-part debian/copyright --fail-on error,warning "$dist/$deb" 2>&1) ||
+  fail "lintian reports about the copyright file of $deb:"$'\n'"$report"
 if dpkg -s vorltool >/dev/null 2>&1; then
   fail "a vorltool package is installed already; remove it (dpkg -r vorltool) to check this one"
 fi
@@ -174,6 +271,8 @@ for page in VorlTool VorlDump; do
     fail "man -w $page finds $(man -w "$page" 2>&1)"
 done
 check_programs /usr ""
+mkdir -p "$work/deb-user"
+check_quick_start /usr/share/doc/vorltool/README.md "VorlTool /usr/" "$work/deb-user" bash -c
 check_consumer "$scratch/consumer-deb" /usr/bin/VorlTool
 "${as_root[@]}" dpkg -r vorltool >/dev/null
 deb_installed=no
@@ -192,11 +291,13 @@ unzip -q "$dist/$zip" -d "$scratch/zip"
 prefix=$scratch/zip/VorlTool-$version-win64
 check_files "$prefix" bin/VorlTool.exe bin/VorlDump.exe doc/VorlTool.txt doc/VorlDump.txt \
   doc/README.md "${package_files[@]}"
+check_licence_and_examples "$prefix/doc"
 for program in VorlTool VorlDump; do
   dlls=$(llvm-readobj --coff-imports "$prefix/bin/$program.exe" | sed -n 's/^ *Name: \(.*\.dll\)$/\1/ip')
   ! grep -qi '^lib' <<<"$dlls" || fail "$program.exe loads the compiler's runtime:"$'\n'"$dlls"
   grep -q "^VorlTool $version " "$prefix/doc/$program.txt" ||
     fail "the text of $program's manual page does not tell version $version"
+  check_copyright_section "$program" "$(cat "$prefix/doc/$program.txt")"
 done
 check_no_build_path "$prefix"
 # A prefix of its own, made afresh; wine's path is then its Windows folders
@@ -209,5 +310,7 @@ wine_started=yes
 wineserver -p
 wineboot --init >/dev/null 2>&1
 check_programs "$prefix" .exe wine
+# Typed in a Command Prompt, as the README says.
+check_quick_start "$prefix/doc/README.md" 'bin\VorlTool.exe ' "$prefix" wine cmd /c
 
 echo "release_check: passed"

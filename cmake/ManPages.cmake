@@ -1,12 +1,19 @@
 # The manual pages of VorlTool and VorlDump, as installed. The pages in doc/
 # name the version as @PROJECT_VERSION@, filled in here from project(), so
-# the installed pages and the packages always tell the same version.
+# the installed pages and the packages always tell the same version. Their
+# COPYRIGHT section names the copyright notice of LICENSE as
+# @VORLTOOL_COPYRIGHT@, so a new year or holder there reaches the pages too.
 #
 # Windows has no man: there the pages are rendered to plain text with groff
 # while building (groff runs on the build host, a cross build included) and
 # installed with the README. Without groff no page is installed there.
 
 set(vorl_man_dir ${PROJECT_BINARY_DIR}/man)
+file(STRINGS ${PROJECT_SOURCE_DIR}/LICENSE VORLTOOL_COPYRIGHT REGEX "^Copyright " LIMIT_COUNT 1)
+if(NOT VORLTOOL_COPYRIGHT)
+  message(FATAL_ERROR "LICENSE holds no line beginning with \"Copyright \"")
+endif()
+set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/LICENSE)
 set(vorl_man_pages "")
 foreach(page VorlTool VorlDump)
   configure_file(${PROJECT_SOURCE_DIR}/doc/${page}.1 ${vorl_man_dir}/${page}.1 @ONLY)

@@ -25,7 +25,9 @@ else()
   set(CPACK_GENERATOR TGZ DEB)
   set(CPACK_SYSTEM_NAME ${CMAKE_SYSTEM_NAME}-${CMAKE_SYSTEM_PROCESSOR})
 
-  set(VORLTOOL_PACKAGE_MAINTAINER "VorlTool maintainers <maintainers@vorltool.invalid>"
+  # The project, as the copyright holder is named; a distribution that packs
+  # it names its own maintainer with -DVORLTOOL_PACKAGE_MAINTAINER=...
+  set(VORLTOOL_PACKAGE_MAINTAINER "${CPACK_PACKAGE_VENDOR} <developers@vorltool.invalid>"
       CACHE STRING "The Maintainer field of the Debian package: a name and an address")
   set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${VORLTOOL_PACKAGE_MAINTAINER}")
   set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)

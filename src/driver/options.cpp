@@ -5,9 +5,9 @@
 #include <cstring>
 #include <string_view>
 
+#include "base/version.h"
 
-#ifndef VORLTOOL_VERSION_TEXT
-#define VORLTOOL_VERSION_TEXT "0.0.0"
+#ifndef VORLTOOL_VERSION_NUMBER
 #define VORLTOOL_VERSION_NUMBER "0"
 #endif
 
@@ -33,7 +33,7 @@ constexpr const char* kHelp =
     "  --preprocess           read as a C preprocessor does, defining nothing more\n"
     "  --                     end of the options\n"
     "  --help                 show this text\n"
-    "  --version              show the version\n"
+    "  --version              show the version and the licence\n"
     "\n"
     "Predefined: _WIN32 and RC_INVOKED as 1, VORLTOOL_VERSION as "
     VORLTOOL_VERSION_NUMBER ".\n";
@@ -64,6 +64,16 @@ OptionsRead Answered() {
 
 }  // namespace
 
+bool RefuseOptionAfterPaths(int argc, char** argv) {
+  for (int next = 3; next < argc; ++next) {
+    if (argv[next][0] == '-') {
+      Refuse("options go before the paths: ", argv[next]);
+      return true;
+    }
+  }
+  return false;
+}
+
 OptionsRead ReadOptions(int argc, char** argv) {
   OptionsRead read;
   Preprocessing& preprocessing = read.preprocessing;
@@ -77,7 +87,7 @@ OptionsRead ReadOptions(int argc, char** argv) {
       return Answered();
     }
     if (std::strcmp(option, "--version") == 0) {
-      std::fputs("VorlTool " VORLTOOL_VERSION_TEXT "\n", stdout);
+      PrintVersion("VorlTool");
       return Answered();
     }
     if (std::strcmp(option, "--preprocess") == 0) continue;

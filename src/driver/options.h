@@ -45,5 +45,12 @@ struct OptionsRead {
 /// is refused on standard error with status 1.
 OptionsRead ReadOptions(int argc, char** argv);
 
+/// In a run without options in front: refuses a separate argument after the
+/// two paths that begins with - ("VorlTool: options go before the paths:
+/// <argument>" on standard error) and returns true. A -D _WIN64 there would
+/// else be ignored and the wrong entry point written. A part split off the
+/// first argument, and any other extra word, is left alone.
+bool RefuseOptionAfterPaths(int argc, char** argv);
+
 /// Whether the argument is an option: a - followed by something.
 inline bool IsOption(const char* argument) { return argument[0] == '-' && argument[1] != '\0'; }

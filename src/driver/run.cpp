@@ -56,6 +56,11 @@ int RunVorlTool(int argc, char** argv) {
                                    : read.status;
   } else if (const auto entries = SplitArguments(argc, argv); entries.size() < 3) {
     PrintStdout("%s", kUsage);
+    // A path without its partner is a build rule whose destination went
+    // missing: the build must stop there, not go on as if it had converted.
+    if (argc >= 2) status = 1;
+  } else if (RefuseOptionAfterPaths(argc, argv)) {
+    status = 1;
   } else {
     status = Run(entries[1]).Convert(entries[2].c_str());
   }

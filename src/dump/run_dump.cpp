@@ -2,17 +2,27 @@
 #include "dump/run_dump.h"
 
 #include <cstdio>
+#include <cstring>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "base/platform.h"
+#include "base/version.h"
 #include "dump/bytes.h"
 #include "dump/dump.h"
 
 namespace {
 
 constexpr const char* kUsage = "Usage: VorlDump file [output.r]\n";
+/// What --help shows after the usage line.
+constexpr const char* kHelp =
+    "Writes the property lists and string lists of a compiled resource file (.res)\n"
+    "or a plug-in DLL back in the resource description language, to output.r or\n"
+    "to standard output.\n"
+    "\n"
+    "  --help                 show this text\n"
+    "  --version              show the version and the licence\n";
 
 /// The whole file, or false with a message in `error`.
 bool ReadWholeFile(platform::Disk& disk, const char* path, std::vector<std::uint8_t>& bytes,
@@ -41,6 +51,16 @@ bool WriteAll(platform::Disk& disk, const char* path, const std::string& text) {
 }  // namespace
 
 int RunVorlDump(int argc, char** argv) {
+  // Asked as VorlTool is asked, in the first argument.
+  if (argc >= 2 && std::strcmp(argv[1], "--help") == 0) {
+    std::fputs(kUsage, stdout);
+    std::fputs(kHelp, stdout);
+    return 0;
+  }
+  if (argc >= 2 && std::strcmp(argv[1], "--version") == 0) {
+    PrintVersion("VorlDump");
+    return 0;
+  }
   if (argc < 2 || argc > 3) {
     std::fputs(kUsage, stdout);
     return argc < 2 ? 0 : 1;

@@ -2,6 +2,7 @@
 // back-patched property count and the body loop.
 #include "base/diagnostics.h"
 #include "proplist/property_list.h"
+#include "source/resource_id.h"
 
 namespace {
 
@@ -15,7 +16,7 @@ void PropertyList::ConvertVorl(const char* type) {
     GetToken();
     if (pToken->eClass == TOK_EOF) FailIn("ConvertVorl", "Premature End of file");
   } while (pToken->eClass != TOK_LPAREN);
-  const int32_t id = GetResourceID();
+  const int32_t id = GetResourceID(lexer_, "GetResourceID: integer expected");
   out_.WriteFormatted("%d  %s  DISCARDABLE\nBEGIN\n\t0x0001,\t /* Must always be the first Byte */\n"
                       "\tRSCS32(0), \t/* kCurrentVorlVersion */\n\t",
                       static_cast<int16_t>(id), type);
@@ -28,31 +29,6 @@ void PropertyList::ConvertVorl(const char* type) {
   if (pToken->eClass != TOK_SEMICOLON) FailIn("ConvertVorl", "Semicolon Expected!");
   out_.PatchPlaceholder(count, "%3ld", propertyCount_);
   out_.WriteFormatted("\nEND\n\n");
-}
-
-int32_t PropertyList::GetResourceID() {
-  do {
-    GetToken();
-  } while (pToken->eClass == TOK_LPAREN);
-  uint32_t id;
-  if (pToken->eClass == TOK_MINUS) {
-    GetToken();
-    if (pToken->eClass != TOK_NUMBER) FailIn("GetResourceID", "integer expected");
-    id = 0u - static_cast<uint32_t>(pToken->value);
-  } else if (pToken->eClass == TOK_NUMBER) {
-    id = static_cast<uint32_t>(pToken->value);
-  } else {
-    FailIn("GetResourceID", "integer expected");
-  }
-  GetToken();
-  if (pToken->eClass == TOK_PLUS) {
-    GetToken();
-    if (pToken->eClass != TOK_NUMBER) FailIn("GetResourceID", "integer expected");
-    id += static_cast<uint32_t>(pToken->value);
-  } else {
-    UngetToken();
-  }
-  return static_cast<int32_t>(id);
 }
 
 void PropertyList::SkipToCloseParanthesis() {

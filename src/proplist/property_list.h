@@ -26,7 +26,6 @@ class PropertyList {
 
  private:
   // The framing and the body loop (framing.cpp).
-  int32_t GetResourceID();
   void SkipToCloseParanthesis();
   void ParseVorlBody();
   /// Calls the routine of the row's family.

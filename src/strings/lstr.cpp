@@ -10,6 +10,7 @@
 #include "base/diagnostics.h"
 #include "base/writer.h"
 #include "source/lexer.h"
+#include "source/resource_id.h"
 #include "strings/lstr_escapes.h"
 #include "strings/string_pool.h"
 
@@ -51,16 +52,16 @@ uint16_t SwapBytes16(uint16_t value) {
 
 void ConvertLStr(Lexer& lexer, ScriptWriter& out, StringPool& pool, const char* type) {
   const Token* pToken = lexer.pToken;
-  // The name and attributes after the id are not read: raw skips pass them.
   lexer.SkipToCharacter('(');
-  lexer.GetToken();
-  if (pToken->eClass != TOK_NUMBER) FatalError("integer expected");
+  // The id as the header writes it, terms and all, as a property list reads
+  // it: the plug-in loads its strings by that number. The token the reader
+  // looked at after the id is dropped, and the name and attributes after it
+  // are not read: raw skips pass them.
+  const int32_t id = GetResourceID(lexer, "integer expected");
   lexer.SkipToCharacter('{');
   lexer.SkipToCharacter('{');
   lexer.GetToken();
-  // The id is the latest number's value: a number that opens the list takes
-  // its place, while strings and punctuation leave it as the header set it.
-  out.WriteFormatted("%d\t%s\tDISCARDABLE\nBEGIN\n\t0,\n\t", pToken->value, type);
+  out.WriteFormatted("%d\t%s\tDISCARDABLE\nBEGIN\n\t0,\n\t", id, type);
 
   pool.ResetStringPool();
   unsigned count = 0;

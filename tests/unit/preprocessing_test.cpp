@@ -70,6 +70,10 @@ TEST(Preprocessing, ReadsAsThePlainSourceWrittenOut) {
        kVorl + "3" + kEnd},
       // Quoted text that the line ends, or that a backslash joins to the next.
       {"#define kS \"abc\n#define kT \"x\\\ny\"\n" + kVorl + "12" + kEnd, kVorl + "12" + kEnd},
+      // Ids with terms, in both kinds of header, from macros defined as text.
+      {"#define kBase 16000\n#define kOff 10\nresource 'Vorl' (-kBase + kOff - 1) { { } };\n"
+       "resource 'LStr' (kBase - kOff) { { } };\n",
+       "resource 'Vorl' (-15991) { { } };\nresource 'LStr' (15990) { { } };\n"},
       // The text of the last line of the input, without its line end.
       {"#define kLast 14\n#define kEnd 15", ""},
   };

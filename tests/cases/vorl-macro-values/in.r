@@ -11,4 +11,4 @@ resource 'Vorl' (kBase + 28) {
 		Name { kPluginName }
 	}
 };
-resource 'TzAv' (kBase - 28, "the minus ends the id") { { } };
+resource 'TzAv' (kBase - 28, "a minus term") { { } };
