@@ -15,6 +15,17 @@ void FatalErrorFormatted(const char* format, ...) {
   FatalError(message);
 }
 
+void FatalErrorOnLine(int32_t line, const char* format, ...) {
+  char message[kMessageSize];
+  va_list args;
+  va_start(args, format);
+  std::vsnprintf(message, sizeof message, format, args);
+  va_end(args);
+  Failure failure(message);
+  failure.NameLine(line);
+  throw failure;
+}
+
 void FailIn(const char* parser, const char* what) { FatalErrorFormatted("%s: %s", parser, what); }
 
 void PrintStdout(const char* format, ...) {

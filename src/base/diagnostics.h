@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <string>
 
 #include "base/printf_format.h"
@@ -18,18 +19,26 @@ class Failure {
  public:
   explicit Failure(const char* message) : message_(message) {}
   const char* message() const { return message_.c_str(); }
-  /// The included file being read when the run failed; empty when it was
-  /// the main input, or when the report does not name files.
+  /// The file the failure happened in, where the failure names it (in
+  /// preprocessing mode); empty when it is the main input's last word.
   const std::string& file() const { return file_; }
+  /// The line the failure happened on, where the failure names it; -1 when
+  /// the report takes the line of the last word read.
+  int32_t line() const { return line_; }
   /// Names the file the failure happened in, unless one is named already
-  /// (the innermost include is the one that counts).
-  void NameFile(const char* path) {
+  /// (the innermost place is the one that counts).
+  void NameFile(const std::string& path) {
     if (file_.empty()) file_ = path;
+  }
+  /// Names the line, unless one is named already.
+  void NameLine(int32_t line) {
+    if (line_ < 0) line_ = line;
   }
 
  private:
   std::string message_;
   std::string file_;
+  int32_t line_ = -1;
 };
 
 /// Ends the run with `message`; the report adds ", line <n>". Never returns.
@@ -38,6 +47,10 @@ class Failure {
 /// Composes a message into a 256-byte buffer (cut to 255 characters) and
 /// fails with it.
 [[noreturn]] void FatalErrorFormatted(const char* format, ...) VORL_PRINTF_FORMAT(1, 2);
+
+/// Fails with the message composed as FatalErrorFormatted does, naming
+/// `line` as the line it happened on.
+[[noreturn]] void FatalErrorOnLine(int32_t line, const char* format, ...) VORL_PRINTF_FORMAT(2, 3);
 
 /// Fails with "<parser>: <what>", the form of every message that names the
 /// parsing function it comes from.

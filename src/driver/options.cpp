@@ -23,11 +23,13 @@ constexpr const char* kHelp =
     "Usage: VorlTool [options] sourcefile destinationfile\n"
     "Converts a resource description (.r) into a Windows resource script (.rc).\n"
     "\n"
-    "Any of these options reads the source as a C preprocessor does (#if, #ifdef,\n"
-    "#elif, #else, #endif, #undef, #error; macros evaluated where they are used;\n"
-    "include folders); without options the source is read as it always was.\n"
+    "Any of these options reads the source as a C preprocessor does (directives,\n"
+    "conditional groups, macros replaced as text, include folders), and failures\n"
+    "as FILE:LINE: error: MESSAGE; without options the source is read as it\n"
+    "always was.\n"
     "  -D NAME, -DNAME        define NAME as 1\n"
     "  -D NAME=TEXT           define NAME as TEXT\n"
+    "  -D 'NAME(A,B)=TEXT'    define NAME with parameters\n"
     "  -U NAME, -UNAME        remove NAME (a predefined macro too)\n"
     "  -I FOLDER, -IFOLDER    search FOLDER for included files, after the others\n"
     "  --preprocess           read as a C preprocessor does, defining nothing more\n"
@@ -37,17 +39,6 @@ constexpr const char* kHelp =
     "\n"
     "Predefined: _WIN32 and RC_INVOKED as 1, VORLTOOL_VERSION as "
     VORLTOOL_VERSION_NUMBER ".\n";
-
-/// Whether `name` can name a macro: a letter or _, then letters, digits, _.
-bool IsMacroName(std::string_view name) {
-  if (name.empty()) return false;
-  for (std::size_t i = 0; i < name.size(); ++i) {
-    const char c = name[i];
-    const bool letter = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '_';
-    if (!letter && (i == 0 || c < '0' || c > '9')) return false;
-  }
-  return true;
-}
 
 /// Refuses the command line: "VorlTool: <reason><what>" on standard error.
 OptionsRead Refuse(const char* reason, const char* what) {
@@ -110,7 +101,10 @@ OptionsRead ReadOptions(int argc, char** argv) {
     macro.name = text.substr(0, equals);
     macro.text = equals == std::string_view::npos ? "1" : text.substr(equals + 1);
     macro.undefine = letter == 'U';
-    if (!IsMacroName(macro.name)) return Refuse("not a macro name: ", value);
+    // -U takes a name; -D perhaps a name with its parameters.
+    const bool named = macro.undefine ? IsName(macro.name, [](unsigned char) { return false; })
+                                      : IsMacroHead(macro.name);
+    if (!named) return Refuse("not a macro name: ", value);
     preprocessing.macros.push_back(std::move(macro));
   }
   // The two paths are taken whole: a blank or a byte from 128 up is part of

@@ -5,20 +5,13 @@
 #include <string>
 #include <vector>
 
+#include "source/preprocessor.h"
+
 /// How a run reads its source. Off, the plain reading; on, preprocessing
-/// mode: conditionals, macros as text, include folders.
-struct Preprocessing {
+/// mode, with the macros of the -D and -U options (in command-line order,
+/// after the predefined ones) and the -I folders.
+struct Preprocessing : PreprocessorSetup {
   bool on = false;
-  /// A -D (a name and its text) or a -U (a name), in command-line order,
-  /// after the predefined macros.
-  struct MacroOption {
-    std::string name;
-    std::string text;
-    bool undefine = false;
-  };
-  std::vector<MacroOption> macros;
-  /// Folders searched for included files, in order.
-  std::vector<std::string> includeFolders;
 };
 
 /// The macros preprocessing mode defines before the options: what Windows

@@ -6,7 +6,6 @@
 
 #include "base/diagnostics.h"
 #include "base/locale.h"
-#include "source/preprocessor.h"
 
 namespace {
 
@@ -70,38 +69,41 @@ int RunVorlTool(int argc, char** argv) {
 
 Run::Run(const std::string& inputPath, const Preprocessing& preprocessing)
     : inputPath_(inputPath),
+      preprocessing_(preprocessing),
       lexer_(Locale(DetectLocale(inputPath.c_str()))),
-      pToken(lexer_.pToken) {
-  StartPreprocessing(preprocessing);
-}
+      pToken(lexer_.pToken) {}
 
-Run::Run(std::string_view text, Language language, const Preprocessing& preprocessing)
-    : readsText_(true),
+Run::Run(std::string_view text, Language language, const Preprocessing& preprocessing,
+         const std::string& name)
+    : inputPath_(name),
+      readsText_(true),
       text_(text),
+      preprocessing_(preprocessing),
       lexer_(Locale(language)),
       pToken(lexer_.pToken) {
-  lexer_.StartSource(SourceReader(text_));
-  StartPreprocessing(preprocessing);
-}
-
-void Run::StartPreprocessing(const Preprocessing& preprocessing) {
-  openFiles_.push_back(inputPath_);
-  if (!preprocessing.on) return;
-  lexer_.StartPreprocessing(*this);
-  includeFolders_ = preprocessing.includeFolders;
-  for (const PredefinedMacro& macro : kPredefinedMacros)
-    DefineMacroText(lexer_, macro.name, macro.text);
-  for (const Preprocessing::MacroOption& macro : preprocessing.macros) {
-    if (macro.undefine) lexer_.macros().RemoveMacro(macro.name);
-    else DefineMacroText(lexer_, macro.name.c_str(), macro.text.c_str());
-  }
+  if (!preprocessing.on) lexer_.StartSource(SourceReader(text_));
 }
 
 void Run::OpenInput() {
-  if (readsText_) return;
-  mainInput_ = disk_.OpenInput(inputPath_.c_str(), platform::InputRule::kNotDirectory);
-  if (!mainInput_) FatalErrorFormatted("Unable to open input file: %s\n", inputPath_.c_str());
-  lexer_.StartSource(SourceReader(mainInput_.get()));
+  // A plain run over text reads it from the start.
+  if (readsText_ && !preprocessing_.on) return;
+  if (!readsText_) {
+    mainInput_ = disk_.OpenInput(inputPath_.c_str(), platform::InputRule::kNotDirectory);
+    if (!mainInput_) FatalErrorFormatted("Unable to open input file: %s\n", inputPath_.c_str());
+  }
+  if (!preprocessing_.on) {
+    lexer_.StartSource(SourceReader(mainInput_.get()));
+    return;
+  }
+  // The predefined macros, then the options' in their order.
+  PreprocessorSetup setup;
+  for (const PredefinedMacro& macro : kPredefinedMacros) setup.macros.push_back({macro.name, macro.text});
+  setup.macros.insert(setup.macros.end(), preprocessing_.macros.begin(), preprocessing_.macros.end());
+  setup.includeFolders = preprocessing_.includeFolders;
+  preprocessor_ = std::make_unique<Preprocessor>(lexer_.locale(), disk_, setup);
+  if (readsText_) preprocessor_->StartText(text_, inputPath_);
+  else preprocessor_->StartFile(mainInput_.get(), inputPath_);
+  lexer_.StartSource(SourceReader(preprocessor_.get()));
 }
 
 int Run::Attempt(const std::function<void()>& step) {
@@ -109,17 +111,27 @@ int Run::Attempt(const std::function<void()>& step) {
     step();
     return 0;
   } catch (const Failure& failure) {
-    // The line of the last word read, after everything already written on
-    // standard output.
+    // After everything already written on standard output.
     std::fflush(stdout);
-    // A failure inside an included file (preprocessing mode) names it.
-    const std::string where = failure.file().empty() ? "" : " in " + failure.file();
-    std::fprintf(stderr, "%s, line %ld%s\n", failure.message(), static_cast<long>(pToken->line),
-                 where.c_str());
+    std::fputs(Report(failure).c_str(), stderr);
     std::fflush(stderr);
     script_.Discard();
     return 1;
   }
+}
+
+std::string Run::Report(const Failure& failure) const {
+  const long line = failure.line() >= 0 ? failure.line() : pToken->line;
+  if (!preprocessing_.on) {
+    // The line of the last word read.
+    return std::string(failure.message()) + ", line " + std::to_string(line) + "\n";
+  }
+  // As compilers report, for editors and build logs to read: the file, the
+  // line where there is one, the message without a line end of its own.
+  std::string message = failure.message();
+  if (!message.empty() && message.back() == '\n') message.pop_back();
+  const std::string& file = failure.file().empty() ? inputPath_ : failure.file();
+  return file + (line > 0 ? ":" + std::to_string(line) : "") + ": error: " + message + "\n";
 }
 
 int Run::Convert(const char* outputPath) {
@@ -133,7 +145,11 @@ int Run::Convert(const char* outputPath) {
     ParseStatements();
     script_.Finish();
     // A run over text has no files to name.
-    if (!readsText_)
+    if (!readsText_) {
+      if (preprocessor_)
+        for (const std::string& path : preprocessor_->includedFiles())
+          dependencies_.NoteIncludedFile(path.c_str());
       dependencies_.WriteDependencyFile(inputPath_.c_str(), outputPath);
+    }
   });
 }

@@ -7,11 +7,13 @@
 #include <string_view>
 #include <vector>
 
+#include "base/diagnostics.h"
 #include "base/platform.h"
 #include "base/writer.h"
 #include "driver/depfile.h"
 #include "driver/options.h"
 #include "source/lexer.h"
+#include "source/preprocessor.h"
 #include "strings/string_pool.h"
 
 /// Runs one conversion as "VorlTool sourcefile destinationfile" and returns
@@ -20,19 +22,22 @@ int RunVorlTool(int argc, char** argv);
 
 /// One conversion and everything it holds: the main input, the lexer (with
 /// the language's predicates, the character source, the macro table and the
-/// Token), the resource script, the string pool, the include depth and the
-/// files it included. Nothing is shared between runs, so several may run at
-/// once on different threads. The statement loops of the main file and of
-/// included files, and the directive handling that leads from one to the
-/// other, are its members.
-class Run final : private IncludeReader {
+/// Token), in preprocessing mode the preprocessor the lexer reads from, the
+/// resource script, the string pool, the include depth and the files it
+/// included. Nothing is shared between runs, so several may run at once on
+/// different threads. The statement loops of the main file and of included
+/// files, and the plain reading's directive handling that leads from one to
+/// the other, are its members.
+class Run final {
  public:
   /// A run over the file at `inputPath`, which Convert opens; the path's
   /// name suffix selects the language.
   explicit Run(const std::string& inputPath, const Preprocessing& preprocessing = {});
   /// A run over `text` in memory, in `language` (kLocaleEnglish and the
-  /// others). The text is copied; the run reads it from the start.
-  Run(std::string_view text, Language language, const Preprocessing& preprocessing = {});
+  /// others). The text is copied; the run reads it from the start. In
+  /// preprocessing mode, failures and __FILE__ name it `name`.
+  Run(std::string_view text, Language language, const Preprocessing& preprocessing = {},
+      const std::string& name = "");
   Run(const Run&) = delete;
   Run& operator=(const Run&) = delete;
 
@@ -44,8 +49,9 @@ class Run final : private IncludeReader {
   int Convert(const char* outputPath);
 
   /// Opens the main input of a run over a file and makes it the lexer's
-  /// source; fails with "Unable to open input file: %s\n" when it cannot be
-  /// read (a directory neither). A run over text has its source from the start.
+  /// source (in preprocessing mode, through the preprocessor); fails with
+  /// "Unable to open input file: %s\n" when it cannot be read (a directory
+  /// neither).
   void OpenInput();
 
  private:
@@ -54,14 +60,17 @@ class Run final : private IncludeReader {
   friend class RunForTesting;
 
   /// Runs `step` as Convert runs the conversion: a failure is reported as
-  /// "<message>, line <n>" on standard error, the script (if one was opened)
+  /// "<message>, line <n>" on standard error (in preprocessing mode as
+  /// "<file>:<line>: error: <message>"), the script (if one was opened)
   /// removed, and 1 returned; 0 when the step completes.
   int Attempt(const std::function<void()>& step);
+  /// The report of a failure, as Attempt writes it.
+  std::string Report(const Failure& failure) const;
 
   /// With a TOK_DIRECTIVE current (its name in pToken->name): #define adds a
   /// macro, #include reads the file; every other directive is passed over
-  /// with its line. (In preprocessing mode the lexer carries out every
-  /// directive itself, and hands #include to CarryOutInclude.)
+  /// with its line. (In preprocessing mode the preprocessor carries out the
+  /// directives before the lexer sees the text.)
   void HandleDirective();
   /// Reads an included file through its own statement loop; a file that
   /// cannot be read is only warned about.
@@ -75,16 +84,6 @@ class Run final : private IncludeReader {
   /// The loop over an included file; returns at that file's end of input.
   void ParseIncludedStatements();
   void IncludeDirective();
-  /// Preprocessing mode's #include "file" and #include <file>, found in the
-  /// include folders, wherever the directive stands.
-  void CarryOutInclude() override;
-  /// Where an included file of that name is found: for "file", as named
-  /// (from the working folder, as a plain run has it), in the including
-  /// file's folder, then in the include folders; for <file>, in the include
-  /// folders only. Empty when it is nowhere.
-  std::string FindIncludeFile(const std::string& name, bool angled);
-  /// Sets up preprocessing mode: the predefined macros, then the options'.
-  void StartPreprocessing(const Preprocessing& preprocessing);
 
   /// The disk every file of the run is opened, created or removed on.
   platform::Disk disk_;
@@ -92,15 +91,15 @@ class Run final : private IncludeReader {
   bool readsText_ = false;
   std::string text_;  ///< the input of a run over text
   std::unique_ptr<platform::InputFile> mainInput_;
+  /// Preprocessing mode: whether it is on, and with what.
+  Preprocessing preprocessing_;
   Lexer lexer_;
+  /// Preprocessing mode's stage, which the lexer reads from.
+  std::unique_ptr<Preprocessor> preprocessor_;
   const Token* const pToken;
   ScriptWriter script_{disk_};
   StringPool stringPool_;
   /// Included files open below the main file.
   int includeDepth_ = 0;
-  /// Preprocessing mode's include folders.
-  std::vector<std::string> includeFolders_;
-  /// The paths of the files being read, the main input first.
-  std::vector<std::string> openFiles_;
   Dependencies dependencies_{disk_};
 };

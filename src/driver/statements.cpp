@@ -1,7 +1,7 @@
 // The statement loops: the main file's, which converts or skips each
 // statement, and the included files', which only reads their directives. The
-// two meet in the directive handling: an #include runs the included files'
-// loop from inside either one.
+// two meet in the plain reading's directive handling: an #include runs the
+// included files' loop from inside either one.
 #include <cstdint>
 #include <string>
 
@@ -9,7 +9,7 @@
 #include "driver/run.h"
 #include "proplist/property_list.h"
 #include "source/directives.h"
-#include "source/preprocessor.h"
+#include "source/plain_define.h"
 #include "source/resource_types.h"
 #include "strings/lstr.h"
 
@@ -98,8 +98,6 @@ void Run::ParseIncludedStatements() {
 
 void Run::HandleDirective() {
   // A plain run knows two directives and reads both sides of conditionals.
-  // (In preprocessing mode no directive comes here: the lexer carries them
-  // out, and hands #include back to CarryOutInclude.)
   const char* name = pToken->name != nullptr ? pToken->name : "";
   const Directive directive = LookupDirective(name);
   if (directive == Directive::kDefine) DefineMacro(lexer_);
@@ -117,42 +115,6 @@ void Run::IncludeDirective() {
   lexer_.SkipToCharacter('\n');
 }
 
-void Run::CarryOutInclude() {
-  const std::string text = lexer_.ReadDirectiveText(false);
-  const bool angled = !text.empty() && text[0] == '<';
-  const std::size_t close = text.find(angled ? '>' : '"', 1);
-  if (text.empty() || (!angled && text[0] != '"') || close == std::string::npos)
-    FatalError("#include expects \"file\" or <file>");
-  const std::string name = text.substr(1, close - 1);
-  const std::string path = FindIncludeFile(name, angled);
-  if (path.empty()) FatalErrorFormatted("Unable to open include file \"%s\"", name.c_str());
-  IncludeFile(path.c_str());
-}
-
-std::string Run::FindIncludeFile(const std::string& name, bool angled) {
-  const auto readable = [this](const std::string& path) {
-    return disk_.OpenInput(path.c_str(), platform::InputRule::kRegularFile) != nullptr;
-  };
-  if (name.empty()) return {};
-  if (platform::IsAbsolutePath(name.c_str())) return readable(name) ? name : std::string();
-  if (!angled) {
-    if (readable(name)) return name;
-    const std::string& including = openFiles_.back();
-    std::size_t folderEnd = including.size();
-    while (folderEnd > 0 && !platform::IsPathSeparator(including[folderEnd - 1])) --folderEnd;
-    if (folderEnd > 0) {
-      const std::string beside = including.substr(0, folderEnd) + name;
-      if (readable(beside)) return beside;
-    }
-  }
-  for (const std::string& folder : includeFolders_) {
-    const bool separated = folder.empty() || platform::IsPathSeparator(folder.back());
-    const std::string path = folder + (separated ? "" : "/") + name;
-    if (readable(path)) return path;
-  }
-  return {};
-}
-
 void Run::IncludeFile(const char* path) {
   // Only a regular file is read: a directory, a pipe or a device is treated
   // like a missing file (a pipe could otherwise block the run).
@@ -164,18 +126,5 @@ void Run::IncludeFile(const char* path) {
   NestingGuard level(includeDepth_, kMaxIncludeDepth, "Include nesting too deep");
   dependencies_.NoteIncludedFile(path);
   Lexer::IncludedSource source(lexer_, SourceReader(file.get()));
-  if (!lexer_.preprocessing()) {
-    ParseIncludedStatements();
-    return;
-  }
-  // A failure inside names the file it happened in.
-  openFiles_.emplace_back(path);
-  try {
-    ParseIncludedStatements();
-  } catch (Failure& failure) {
-    failure.NameFile(path);
-    openFiles_.pop_back();
-    throw;
-  }
-  openFiles_.pop_back();
+  ParseIncludedStatements();
 }

@@ -105,9 +105,23 @@ void SourceReader::RefillLine() {
   ungotAt_ = -1;
   if (file_) {
     lineLength_ = FillLine(*file_, lineBuffer_, stopsAhead_);
-  } else {
-    TextBytes text{text_, textEnd_};
-    lineLength_ = FillLine(text, lineBuffer_, stopsAhead_);
+    return;
+  }
+  if (feed_ != nullptr && text_ == textEnd_) {
+    std::string_view text;
+    if (feed_->NextText(text, feedLine_)) {
+      text_ = reinterpret_cast<const unsigned char*>(text.data());
+      textEnd_ = text_ + text.size();
+    }
+    stopsAhead_ = {};
+  }
+  TextBytes text{text_, textEnd_};
+  lineLength_ = FillLine(text, lineBuffer_, stopsAhead_);
+  if (feed_ != nullptr) {
+    // Each line is numbered as the feed says, whatever the readers counted;
+    // a line cut at the buffer's length goes on on the same line.
+    lineNumber_ = feedLine_;
+    if (lineLength_ < kLineBufferSize && lineBuffer_[lineLength_ - 1] == '\n') ++feedLine_;
   }
 }
 

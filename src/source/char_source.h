@@ -15,6 +15,20 @@ constexpr int kEndOfInput = 127;
 /// A physical line longer than this arrives as several lines.
 constexpr int kLineBufferSize = 512;
 
+/// Where a source in preprocessing mode takes its text: the lines the
+/// preprocessor makes of the files, each with the line of the main file it
+/// comes from.
+class TextFeed {
+ public:
+  /// The next text: one or more whole lines, each ending in a line feed,
+  /// and the line of the main file its first line comes from; false when
+  /// there is no more. The text stays valid until the next call.
+  virtual bool NextText(std::string_view& text, int32_t& line) = 0;
+
+ protected:
+  ~TextFeed() = default;
+};
+
 /// The reading state of one input. A lexer holds the current one; it is
 /// copied out whole before an include and copied back after it, so the
 /// including file goes on at the byte where it stopped.
@@ -29,6 +43,9 @@ class SourceReader {
   /// text is not copied and must outlive the reading.
   explicit SourceReader(std::string_view text)
       : text_(reinterpret_cast<const unsigned char*>(text.data())), textEnd_(text_ + text.size()) {}
+  /// Reads the text a feed gives, numbering each line as the feed says. The
+  /// feed must outlive the reading.
+  explicit SourceReader(TextFeed* feed) : feed_(feed) {}
 
   /// Next byte (0-255; 127 at the end, and again on every later read).
   int GetCharacter() {
@@ -82,6 +99,9 @@ class SourceReader {
   platform::InputFile* file_ = nullptr;
   const unsigned char* text_ = nullptr;  ///< the next byte of text in memory
   const unsigned char* textEnd_ = nullptr;
+  TextFeed* feed_ = nullptr;
+  /// The line of the main file that the feed's next byte stands on.
+  int32_t feedLine_ = 0;
 };
 
 /// Reads the current line buffer through pointers of its own, for the loops

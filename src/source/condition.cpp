@@ -2,18 +2,15 @@
 #include "source/condition.h"
 
 #include <cstdint>
-#include <memory>
-#include <string>
+#include <string_view>
 #include <vector>
 
 #include "base/diagnostics.h"
-#include "source/macros.h"
 
 namespace {
 
-/// Macro texts that may be read inside one another, and operators and
-/// parentheses that may nest, in one condition: a longer chain fails cleanly
-/// instead of exhausting the stack.
+/// Operators and parentheses that may nest in one condition: a longer chain
+/// fails cleanly instead of exhausting the stack.
 constexpr int kMaxNesting = 256;
 
 /// A value as C's preprocessor holds it: the bits of an intmax_t or a
@@ -27,7 +24,7 @@ struct Value {
   static Value Int(std::int64_t v) { return {static_cast<std::uint64_t>(v), false}; }
 };
 
-enum class Kind { kEnd, kNumber, kName, kOperator };
+enum class Kind { kEnd, kNumber, kOperator };
 
 /// Operators of two characters have codes of their own.
 enum : int {
@@ -44,14 +41,9 @@ enum : int {
 struct Piece {
   Kind kind = Kind::kEnd;
   Value value;
-  std::string_view name;
   int op = 0;
 };
 
-bool IsNameStart(unsigned char c) {
-  return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '_' || c == '$' || c >= 128;
-}
-bool IsNameChar(unsigned char c) { return IsNameStart(c) || (c >= '0' && c <= '9'); }
 int DigitValue(unsigned char c) {
   if (c >= '0' && c <= '9') return c - '0';
   if (c >= 'a' && c <= 'z') return c - 'a' + 10;
@@ -59,23 +51,16 @@ int DigitValue(unsigned char c) {
   return 99;
 }
 
-/// Reads a condition: its pieces, with macro names replaced by their texts
-/// (each text read in its turn, a macro never inside its own text), and the
-/// expression over them.
+/// Reads a condition: the value of each of its tokens, and the expression
+/// over them.
 class ConditionReader {
  public:
-  ConditionReader(MacroTable& macros, const char* directive)
-      : macros_(macros), directive_(directive) {}
+  ConditionReader(const std::vector<PpToken>& tokens, const char* directive)
+      : tokens_(tokens), directive_(directive) {}
   ConditionReader(const ConditionReader&) = delete;
   ConditionReader& operator=(const ConditionReader&) = delete;
-  ~ConditionReader() {
-    // Also when a failure unwinds: every macro stands for its text again.
-    for (const Frame& frame : frames_)
-      if (frame.macro) frame.macro->expanding = false;
-  }
 
-  bool Evaluate(std::string_view text) {
-    frames_.push_back({text, 0, nullptr});
+  bool Evaluate() {
     Next();
     if (piece_.kind == Kind::kEnd) FatalErrorFormatted("Empty expression in #%s", directive_);
     const Value result = Conditional(true, 0);
@@ -84,144 +69,51 @@ class ConditionReader {
   }
 
  private:
-  struct Frame {
-    std::string_view text;
-    std::size_t pos;
-    Macro* macro;  ///< whose text this is; null for the condition itself
-  };
-
   [[noreturn]] void Malformed() const {
     FatalErrorFormatted("Malformed expression in #%s", directive_);
   }
 
-  /// The next byte to read, -1 at the end of every text.
-  int PeekByte() {
-    for (;;) {
-      Frame& frame = frames_.back();
-      if (frame.pos < frame.text.size()) return static_cast<unsigned char>(frame.text[frame.pos]);
-      if (frames_.size() == 1) return -1;
-      // A macro's text is read whole: it stands for itself again. (Every
-      // frame above the condition's own is a macro's.)
-      frame.macro->expanding = false;
-      frames_.pop_back();
-    }
-  }
-
-  /// Reads the next piece into piece_, replacing macro names by their texts.
-  /// `defined` and its operand are read as they stand.
+  /// Reads the next token's value into piece_: a name left after the
+  /// macros were replaced is 0.
   void Next() {
-    for (;;) {
-      ReadPiece();
-      if (piece_.kind != Kind::kName) return;
-      if (piece_.name == "defined") {
-        ReadDefined();
-        return;
-      }
-      Macro* macro = macros_.LookupMacro(piece_.name);
-      if (macro == nullptr || macro->expanding) {
-        piece_ = {Kind::kNumber, Value::Int(0), {}, 0};
-        return;
-      }
-      if (macro->functionLike && !FollowedByParenthesis()) {
-        piece_ = {Kind::kNumber, Value::Int(0), {}, 0};
-        return;
-      }
-      if (macro->functionLike) {
-        FatalErrorFormatted("Macro %.*s takes arguments, which #%s does not expand",
-                            static_cast<int>(piece_.name.size() < 64 ? piece_.name.size() : 64),
-                            piece_.name.data(), directive_);
-      }
-      if (frames_.size() >= kMaxNesting) FatalErrorFormatted("Macros nested too deeply in #%s", directive_);
-      macro->expanding = true;
-      frames_.push_back({macro->text, 0, macro});
-    }
-  }
-
-  /// Whether the next piece is an opening parenthesis (nothing is read).
-  bool FollowedByParenthesis() {
-    SkipBlanks();
-    return PeekByte() == '(';
-  }
-
-  void SkipBlanks() {
-    for (int c = PeekByte(); c == ' ' || c == '\t' || c == '\f' || c == '\v' || c == '\r'; c = PeekByte())
-      ++frames_.back().pos;
-  }
-
-  void ReadDefined() {
-    ReadPiece();
-    const bool parenthesised = piece_.kind == Kind::kOperator && piece_.op == '(';
-    if (parenthesised) ReadPiece();
-    if (piece_.kind != Kind::kName) Malformed();
-    const bool defined = macros_.LookupMacro(piece_.name) != nullptr;
-    if (parenthesised) {
-      ReadPiece();
-      if (piece_.kind != Kind::kOperator || piece_.op != ')') Malformed();
-    }
-    piece_ = {Kind::kNumber, Value::Int(defined ? 1 : 0), {}, 0};
-  }
-
-  void ReadPiece() {
-    SkipBlanks();
-    const int c = PeekByte();
-    if (c < 0) {
+    if (next_ == tokens_.size()) {
       piece_ = {};
       return;
     }
-    Frame& frame = frames_.back();
-    const std::string_view rest = frame.text.substr(frame.pos);
-    const auto byte = static_cast<unsigned char>(c);
-    std::size_t length = 1;
-    if (byte >= '0' && byte <= '9') {
-      length = NumberLength(rest);
-      piece_ = {Kind::kNumber, ParseNumber(rest.substr(0, length)), {}, 0};
-    } else if (byte == '\'') {
-      piece_ = {Kind::kNumber, ParseCharacter(rest, length, false), {}, 0};
-    } else if ((byte == 'L' || byte == 'u' || byte == 'U') && rest.size() > 1 && rest[1] == '\'') {
-      piece_ = {Kind::kNumber, ParseCharacter(rest.substr(1), length, true), {}, 0};
-      ++length;
-    } else if (IsNameStart(byte)) {
-      while (length < rest.size() && IsNameChar(static_cast<unsigned char>(rest[length]))) ++length;
-      piece_ = {Kind::kName, {}, rest.substr(0, length), 0};
-    } else {
-      piece_ = {Kind::kOperator, {}, {}, ReadOperator(rest, length)};
+    const PpToken& token = tokens_[next_++];
+    const std::string_view text = token.text;
+    switch (token.kind) {
+      case PpKind::kNumber:
+        piece_ = {Kind::kNumber, ParseNumber(text), 0};
+        break;
+      case PpKind::kIdentifier:
+        piece_ = {Kind::kNumber, Value::Int(0), 0};
+        break;
+      case PpKind::kCharacter:
+        // A prefix (L, u, U) makes the value the character's own.
+        if (text[0] == '\'') piece_ = {Kind::kNumber, ParseCharacter(text, false), 0};
+        else piece_ = {Kind::kNumber, ParseCharacter(text.substr(1), true), 0};
+        break;
+      case PpKind::kPunctuator:
+        piece_ = {Kind::kOperator, {}, ReadOperator(text)};
+        break;
+      default:
+        Malformed();
     }
-    frame.pos += length;
   }
 
-  int ReadOperator(std::string_view rest, std::size_t& length) const {
+  int ReadOperator(std::string_view text) const {
     static constexpr struct {
-      char first, second;
+      std::string_view text;
       int op;
-    } kPairs[] = {{'<', '<', kShiftLeft}, {'>', '>', kShiftRight}, {'<', '=', kLessEqual},
-                  {'>', '=', kGreaterEqual}, {'=', '=', kEqual}, {'!', '=', kNotEqual},
-                  {'&', '&', kAndAnd}, {'|', '|', kOrOr}};
-    if (rest.size() > 1) {
-      for (const auto& pair : kPairs) {
-        if (rest[0] == pair.first && rest[1] == pair.second) {
-          length = 2;
-          return pair.op;
-        }
-      }
-    }
+    } kPairs[] = {{"<<", kShiftLeft}, {">>", kShiftRight}, {"<=", kLessEqual},
+                  {">=", kGreaterEqual}, {"==", kEqual}, {"!=", kNotEqual},
+                  {"&&", kAndAnd}, {"||", kOrOr}};
+    for (const auto& pair : kPairs)
+      if (text == pair.text) return pair.op;
     static constexpr std::string_view kSingles = "+-*/%<>&^|!~?:()";
-    if (kSingles.find(rest[0]) == std::string_view::npos) Malformed();
-    return static_cast<unsigned char>(rest[0]);
-  }
-
-  /// The length of a preprocessing number: digits, letters, _, . and an
-  /// exponent's sign.
-  static std::size_t NumberLength(std::string_view rest) {
-    std::size_t length = 1;
-    while (length < rest.size()) {
-      const char c = rest[length];
-      const char before = rest[length - 1];
-      const bool exponentSign = (c == '+' || c == '-') &&
-                                (before == 'e' || before == 'E' || before == 'p' || before == 'P');
-      if (!IsNameChar(static_cast<unsigned char>(c)) && c != '.' && !exponentSign) break;
-      ++length;
-    }
-    return length;
+    if (text.size() != 1 || kSingles.find(text[0]) == std::string_view::npos) Malformed();
+    return static_cast<unsigned char>(text[0]);
   }
 
   /// A C integer literal: 0x, 0b, a leading 0 for octal, decimal; suffixes
@@ -267,22 +159,22 @@ class ConditionReader {
     return {value, isUnsigned};
   }
 
-  /// A character constant from its opening quote; `length` is set to its
-  /// length with both quotes. Several characters make one int, the first
-  /// highest; one character is a char (signed, as on the systems we build
-  /// on), or for a `wide` one (L'x', u'x', U'x') its value as it stands.
-  Value ParseCharacter(std::string_view rest, std::size_t& length, bool wide) const {
+  /// A character constant from its opening quote to its closing one.
+  /// Several characters make one int, the first highest; one character is a
+  /// char (signed, as on the systems we build on), or for a `wide` one
+  /// (L'x', u'x', U'x') its value as it stands.
+  Value ParseCharacter(std::string_view text, bool wide) const {
+    const std::string_view rest = text.substr(0, text.size() - 1);
     std::size_t pos = 1;
     std::uint32_t value = 0;
     int count = 0;
-    while (pos < rest.size() && rest[pos] != '\'') {
+    while (pos < rest.size()) {
       std::uint32_t c = static_cast<unsigned char>(rest[pos++]);
       if (c == '\\') c = ParseEscape(rest, pos);
       value = (value << 8) | (c & 0xFFu);
       ++count;
     }
-    if (pos >= rest.size() || count == 0) Malformed();
-    length = pos + 1;
+    if (count == 0) Malformed();
     if (count == 1 && wide) return Value::Int(value);
     if (count == 1) return Value::Int(static_cast<signed char>(static_cast<unsigned char>(value)));
     return Value::Int(static_cast<std::int32_t>(value));
@@ -460,15 +352,14 @@ class ConditionReader {
     }
   }
 
-  MacroTable& macros_;
+  const std::vector<PpToken>& tokens_;
+  std::size_t next_ = 0;
   const char* directive_;
-  std::vector<Frame> frames_;
   Piece piece_;
 };
 
 }  // namespace
 
-bool EvaluateCondition(std::string_view text, MacroTable& macros, const char* directive) {
-  ConditionReader reader(macros, directive);
-  return reader.Evaluate(text);
+bool EvaluateCondition(const std::vector<PpToken>& tokens, const char* directive) {
+  return ConditionReader(tokens, directive).Evaluate();
 }

@@ -1,14 +1,14 @@
 // The #if and #elif conditions of preprocessing mode, evaluated as C
 // evaluates them: intmax_t arithmetic (uintmax_t where an operand is
-// unsigned), C's precedence and associativity, `defined`, C integer literals
-// and character constants, short circuits. A name that is no macro is 0; a
-// macro stands for its replacement text, read at this point.
+// unsigned), C's precedence and associativity, C integer literals and
+// character constants, short circuits.
 #pragma once
 
-#include <string_view>
+#include <vector>
 
-class MacroTable;
+#include "source/pp_token.h"
 
-/// Whether the condition `text` (the rest of the directive's line) holds.
+/// Whether the condition holds, given its tokens with every macro replaced
+/// and `defined` and `__has_include` evaluated (a name left is 0).
 /// `directive` ("if" or "elif") names the directive in failure messages.
-bool EvaluateCondition(std::string_view text, MacroTable& macros, const char* directive);
+bool EvaluateCondition(const std::vector<PpToken>& tokens, const char* directive);

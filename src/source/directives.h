@@ -19,6 +19,7 @@ enum class Directive {
   kEndif,
   kError,
   kWarning,
+  kPragma,
 };
 
 /// Every directive by its name.
@@ -32,11 +33,11 @@ inline constexpr struct {
     {"elif", Directive::kElif},         {"elifdef", Directive::kElifdef},
     {"elifndef", Directive::kElifndef}, {"else", Directive::kElse},
     {"endif", Directive::kEndif},       {"error", Directive::kError},
-    {"warning", Directive::kWarning},
+    {"warning", Directive::kWarning},   {"pragma", Directive::kPragma},
 };
 
-/// The directive named `name`; kUnknown for every other name (#pragma,
-/// #line and the like among them).
+/// The directive named `name`; kUnknown for every other name (#line and
+/// the like among them).
 constexpr Directive LookupDirective(std::string_view name) {
   for (const auto& entry : kDirectives)
     if (entry.name == name) return entry.directive;

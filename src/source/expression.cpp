@@ -14,9 +14,7 @@ namespace {
 
 /// Calls of the evaluators that may be under way at once. Each operator and
 /// each parenthesis nests one call, so a long value line fails cleanly here
-/// instead of exhausting the stack. The lexer counts them: in preprocessing
-/// mode a macro's text is evaluated from inside an evaluation, and the calls
-/// of both count together.
+/// instead of exhausting the stack. The lexer counts them.
 constexpr int kMaxEvaluatorDepth = 1000;
 
 /// Applies the operator token class `op` (+ - * / | and << for TOK_LESS).
@@ -43,9 +41,9 @@ int32_t Combine(int32_t left, int32_t op, int32_t right) {
 std::optional<int32_t> NumericMacroOfName(Lexer& lexer, bool withLineEnd) {
   const Token* pToken = lexer.pToken;
   if (pToken->name == nullptr) return std::nullopt;
-  MacroValue macro;
-  if (!lexer.FindMacroValue(pToken->name, macro)) return std::nullopt;
-  if (macro.kind == kMacroNumber) return macro.number;
+  const Macro* macro = lexer.macros().LookupMacro(pToken->name);
+  if (macro == nullptr) return std::nullopt;
+  if (macro->kind == kMacroNumber) return macro->numValue;
   PrintStdout("Line #%d ", pToken->line);
   if (withLineEnd) FatalErrorFormatted("Undefined Symbol %s\n", pToken->name);
   FatalErrorFormatted("Undefined Symbol %s", pToken->name);

@@ -124,35 +124,26 @@ void Lexer::GetToken() {
     tokenPushedBack_ = false;
     return;
   }
+  bool directive = false;
+  int byte = ReadCountedByte();
   for (;;) {
-    bool directive = false;
-    int byte = ReadCountedByte();
-    for (;;) {
-      const Handler handler = charClass_[byte];
-      if (handler == nullptr) {
-        // White space, and every byte no token starts with.
-        byte = ReadCountedByte();
-        continue;
-      }
-      const int next = handler(*this, byte);
-      if (next == kTokenDone) break;
-      if (next == kDirectivePending) {
-        // The directive's name is read as the next token, the class set after it.
-        directive = true;
-        readingDirectiveName_ = preprocessing_;
-        directive_ = Directive::kUnknown;
-        byte = ReadCountedByte();
-      } else {
-        byte = next;
-      }
+    const Handler handler = charClass_[byte];
+    if (handler == nullptr) {
+      // White space, and every byte no token starts with.
+      byte = ReadCountedByte();
+      continue;
     }
-    if (!directive) return;
-    token_.eClass = TOK_DIRECTIVE;
-    readingDirectiveName_ = false;
-    // In preprocessing mode a conditional is carried out where it stands, and
-    // the token after it (or after the group it passes over) is read instead.
-    if (!preprocessing_ || !CarryOutDirective()) return;
+    const int next = handler(*this, byte);
+    if (next == kTokenDone) break;
+    if (next == kDirectivePending) {
+      // The directive's name is read as the next token, the class set after it.
+      directive = true;
+      byte = ReadCountedByte();
+    } else {
+      byte = next;
+    }
   }
+  if (directive) token_.eClass = TOK_DIRECTIVE;
 }
 
 void Lexer::UngetToken() {
@@ -168,7 +159,7 @@ bool Lexer::IsFourCharLiteral() const {
 
 int Lexer::VORL_GetKeywordOrLabel(int byte) {
   // A directive's name and a #define's macro name are never replaced.
-  const bool afterDirective = token_.eClass == TOK_DIRECTIVE || readingDirectiveName_;
+  const bool afterDirective = token_.eClass == TOK_DIRECTIVE;
   token_.line = source_.CurrentLine();
   constexpr auto kMostBytes = static_cast<std::size_t>(kIdentMax);
   std::size_t stored = 0;
@@ -196,7 +187,6 @@ int Lexer::VORL_GetKeywordOrLabel(int byte) {
   // The second byte of a double-byte character may be a zero byte, which
   // ends the word as a C string (and so as a macro name); no keyword holds a
   // byte above 127, so the word's bytes from there on never make one either way.
-  if (readingDirectiveName_) directive_ = LookupDirective({identBuffer_, stored});
   if (const int32_t keyword = KeywordClass(identBuffer_, stored); keyword != TOK_NONE) {
     token_.eClass = keyword;
     if (token_.eClass == TOK_INCLUDE) token_.code[0] = '\0';
@@ -216,7 +206,6 @@ int Lexer::GetNumber(int byte) {
 }
 
 int Lexer::SetEndOfFile(int) {
-  if (preprocessing_) CheckGroupsClosed();
   token_.eClass = TOK_EOF;
   return kTokenDone;
 }

@@ -1,38 +1,226 @@
-// The preprocessor's #define.
+// The preprocessor's stage: the lines it hands the lexer, as they stand or
+// made from tokens, and the main file's tokens with its directives carried
+// out.
 #include "source/preprocessor.h"
 
-#include <cstdint>
+#include <cstring>
 
 #include "base/diagnostics.h"
-#include "source/expression.h"
-#include "source/lexer.h"
-#include "source/macros.h"
 
-void DefineMacro(Lexer& lexer) {
-  const Token* pToken = lexer.pToken;
-  // Read while the directive is current, so the name is never replaced.
-  lexer.GetToken();
-  const int32_t nameLine = pToken->line;
-  // The entry exists, value-less, while its value is read: a value that names
-  // the macro itself is therefore an undefined symbol.
-  Macro* macro = lexer.macros().AddMacro(pToken->name != nullptr ? pToken->name : "");
-  lexer.GetToken();
-  if (pToken->line != nameLine) {
-    lexer.UngetToken();
-    return;
+namespace {
+
+/// The text of a -D or a predefined macro, read as its #define line.
+std::vector<PpToken> TokensOf(std::string_view text, const PpScanner& scanner) {
+  std::vector<PpToken> tokens;
+  std::size_t gapStart = 0;
+  for (std::size_t pos = 0; pos < text.size();) {
+    const PpScanner::Scanned scanned = scanner.Scan(text.substr(pos));
+    if (scanned.piece == PpScanner::Piece::kToken) {
+      PpToken token;
+      token.kind = scanned.kind;
+      token.text = text.substr(pos, scanned.length);
+      token.leading = text.substr(gapStart, pos - gapStart);
+      tokens.push_back(token);
+      gapStart = pos + scanned.length;
+    }
+    pos += scanned.length;
   }
-  if (pToken->eClass == TOK_STRING) {
-    macro->stringValue = pToken->text != nullptr ? pToken->text : "";
-    macro->kind = kMacroString;
-    return;
-  }
-  const int32_t value = EvaluateMacroValue(lexer);
-  macro->numValue = CutToSigned16(value);
-  macro->kind = kMacroNumber;
+  return tokens;
 }
 
-void DefineMacroText(Lexer& lexer, const char* name, const char* text) {
-  Macro* macro = lexer.macros().AddMacro(name);
-  macro->kind = kMacroText;
-  macro->text = text;
+}  // namespace
+
+bool IsMacroHead(std::string_view text) {
+  const Locale english;
+  const PpScanner scanner(english);
+  const std::vector<PpToken> tokens = TokensOf(text, scanner);
+  if (tokens.empty() || tokens[0].kind != PpKind::kIdentifier || tokens[0].text.size() != text.size()) {
+    // NAME(PARAMETERS): the parenthesis touching the name, names or ...
+    // between commas, and nothing after the closing parenthesis.
+    if (tokens.size() < 3 || tokens[0].kind != PpKind::kIdentifier || !tokens[1].IsPunctuator("(") ||
+        !tokens[1].leading.empty() || !tokens.back().IsPunctuator(")") || !tokens[0].leading.empty())
+      return false;
+    for (std::size_t i = 2; i + 1 < tokens.size(); ++i) {
+      const bool wantName = i % 2 == 0;
+      const bool isName = tokens[i].kind == PpKind::kIdentifier || tokens[i].IsPunctuator("...");
+      if (wantName != isName || (!wantName && !tokens[i].IsPunctuator(","))) return false;
+    }
+    return tokens.size() == 3 || tokens.size() % 2 == 0;
+  }
+  return true;
+}
+
+Preprocessor::Preprocessor(const Locale& locale, platform::Disk& disk, const PreprocessorSetup& setup)
+    : locale_(locale),
+      scanner_(locale_),
+      disk_(disk),
+      includeFolders_(setup.includeFolders),
+      context_{macros_, hideSets_, arena_, scanner_, *this},
+      expander_(context_, *this, Expander::Mode::kText, true) {
+  macros_.DefineBuiltin("__LINE__", MacroDefinition::Builtin::kLine);
+  macros_.DefineBuiltin("__FILE__", MacroDefinition::Builtin::kFile);
+  macros_.DefineBuiltin("__has_include", MacroDefinition::Builtin::kHasInclude);
+  for (const PreprocessorSetup::MacroOption& option : setup.macros) {
+    if (option.undefine) {
+      macros_.Undefine(option.name);
+      continue;
+    }
+    // -D NAME=TEXT means #define NAME TEXT.
+    const std::string_view line = arena_.Store(option.name + " " + option.text);
+    try {
+      macros_.Define(TokensOf(line, scanner_));
+    } catch (Failure& failure) {
+      failure.NameFile("<command line>");
+      failure.NameLine(0);
+      throw;
+    }
+  }
+  arena_.Clear();
+}
+
+void Preprocessor::StartFile(platform::InputFile* file, const std::string& path) {
+  PushFile(nullptr, file, {}, path);
+}
+
+void Preprocessor::StartText(std::string_view text, const std::string& path) {
+  PushFile(nullptr, nullptr, text, path);
+}
+
+bool Preprocessor::NextText(std::string_view& text, int32_t& line) {
+  try {
+    while (!ended_) {
+      if (BetweenLines()) {
+        // No token waits that points into what was read or made before.
+        arena_.Clear();
+        hideSets_.Clear();
+        macros_.ReleaseRetired();
+        if (TakeLinesAsTheyStand(text, line)) return true;
+      }
+      if (MakeLine(text, line)) return true;
+    }
+    return false;
+  } catch (Failure& failure) {
+    // A failure of the stage names the file and the line it was reading.
+    failure.NameLine(line_);
+    failure.NameFile(files_.back().path);
+    throw;
+  }
+}
+
+bool Preprocessor::BetweenLines() const {
+  return expander_.Idle() && files_.size() == 1 && !files_.back().inLine;
+}
+
+bool Preprocessor::TakeLinesAsTheyStand(std::string_view& text, int32_t& line) {
+  OpenFile& file = files_.back();
+  const std::string_view buffered = file.lines.Buffered();
+  std::size_t taken = 0;
+  int32_t lines = 0;
+  while (const void* feed = std::memchr(buffered.data() + taken, '\n', buffered.size() - taken)) {
+    const auto end = static_cast<std::size_t>(static_cast<const char*>(feed) - buffered.data());
+    std::string_view physical = buffered.substr(taken, end - taken);
+    if (!physical.empty() && physical.back() == '\r') physical.remove_suffix(1);
+    if (!StandsAsItIs(physical)) break;
+    taken = end + 1;
+    ++lines;
+  }
+  if (lines == 0) return false;
+  line = file.lines.line() + 1;
+  text = buffered.substr(0, taken);
+  file.lines.Take(taken, lines);
+  return true;
+}
+
+bool Preprocessor::StandsAsItIs(std::string_view line) {
+  // No line joined to it, no directive, no comment, no macro's name.
+  if (scanner_.EndsInSplice(line)) return false;
+  bool first = true;
+  for (std::size_t pos = 0; pos < line.size();) {
+    const PpScanner::Scanned scanned = scanner_.Scan(line.substr(pos));
+    if (scanned.piece == PpScanner::Piece::kToken) {
+      const std::string_view text = line.substr(pos, scanned.length);
+      if (scanned.kind == PpKind::kIdentifier) {
+        if (macros_.Find(text) != nullptr) return false;
+      } else if (first && (text == "#" || text == "%:")) {
+        return false;
+      }
+      first = false;
+    } else if (scanned.piece != PpScanner::Piece::kSpace) {
+      return false;
+    }
+    pos += scanned.length;
+  }
+  return true;
+}
+
+bool Preprocessor::MakeLine(std::string_view& text, int32_t& line) {
+  made_.clear();
+  for (;;) {
+    const PpToken token = expander_.Next();
+    if (token.kind == PpKind::kEnd) {
+      ended_ = true;
+      break;
+    }
+    if (token.kind == PpKind::kNewline) break;
+    if (made_.empty()) line = token.line;
+    Append(token);
+  }
+  if (made_.empty()) return false;
+  made_ += '\n';
+  text = made_;
+  return true;
+}
+
+void Preprocessor::Append(const PpToken& token) {
+  // Tokens that touch stay apart where the lexer would read them as one:
+  // two words or numbers, or a / and what would make it a comment.
+  std::string_view leading = token.leading;
+  if (leading.empty() && !made_.empty()) {
+    const auto last = static_cast<unsigned char>(made_.back());
+    const auto next = static_cast<unsigned char>(token.text.front());
+    if ((IsNameChar(last) && IsNameChar(next)) || (last == '/' && (next == '/' || next == '*')))
+      leading = " ";
+  }
+  made_ += leading;
+  made_ += token.text;
+}
+
+PpToken Preprocessor::Next(bool lookingForCall) {
+  for (;;) {
+    PpToken token = ReadToken();
+    if (token.startsLine && token.IsHash()) {
+      // A directive's line ends the look for a call's (, as in C
+      // preprocessors: the name before it stays a name.
+      if (lookingForCall && files_.size() == 1) {
+        UnreadLineStart(token);
+        return PpToken{};
+      }
+      CarryOutDirective();
+      continue;
+    }
+    if (token.kind == PpKind::kEnd) {
+      CheckGroupsClosed();
+      if (files_.size() == 1) return token;
+      files_.pop_back();
+      continue;
+    }
+    // An included file's text: only its directives count.
+    if (files_.size() > 1) continue;
+    return token;
+  }
+}
+
+std::string_view Preprocessor::FileLiteral() {
+  std::string literal = "\"";
+  for (const char c : files_.back().path) {
+    if (c == '"' || c == '\\') literal += '\\';
+    literal += c;
+  }
+  literal += '"';
+  return arena_.Store(literal);
+}
+
+bool Preprocessor::HasInclude(const std::string& name, bool angled) {
+  std::string path;
+  return FindIncludeFile(name, angled, path) != nullptr;
 }

@@ -1,5 +1,5 @@
 // Preprocessing mode over text in memory: each source converts to the script
-// that a plain source, written without the preprocessor's help, converts to;
+// that a plain source, written as a C preprocessor leaves it, converts to;
 // and each malformed one is refused with its exact report.
 #include <gtest/gtest.h>
 
@@ -13,7 +13,7 @@ namespace {
 Conversion ConvertPreprocessed(const std::string& input, Language language = kLocaleEnglish) {
   Preprocessing preprocessing;
   preprocessing.on = true;
-  ::Run run(input, language, preprocessing);
+  ::Run run(input, language, preprocessing, "in.r");
   const std::string output = WriteSourceFile("out.rc", "");
   std::remove(output.c_str());
   Conversion result = ConvertWith(run, output);
@@ -36,16 +36,18 @@ TEST(Preprocessing, ReadsAsThePlainSourceWrittenOut) {
        "resource 'LStr' (2) { { \"a // b /* c\" } };\n"},
       {"#define kQ \"say \\\"hi\\\"\"\t\r\nresource 'LStr' (2) { { kQ } };\n",
        "resource 'LStr' (2) { { \"say \\\"hi\\\"\" } };\n"},
-      {"#define kHalf 8 / 2\n#define kOpen (1 +\n 2) // goes on after the parenthesis\n" + kVorl +
-           "kHalf, kOpen" + kEnd,
-       kVorl + "4, 3" + kEnd},
-      // A macro inside its own text stands for itself, as a plain #define's
-      // value sees the macro it defines (value 1); a chain is read through.
-      {"#define kSelf kSelf + 1\n#define kEmpty\n#define kB kC\n#define kC 5\n" + kVorl +
-           "kSelf, kEmpty, kB, kB" + kEnd,
-       kVorl + "2, 1, 5, 5" + kEnd},
-      // A # in a macro's text is no directive there: the word after it is.
-      {"#define kHash # if 1\n" + kVorl + "kHash" + kEnd, kVorl + "1" + kEnd},
+      // A macro stands for its text, read where it is used: a 32-bit value
+      // stays whole, and arithmetic groups as written.
+      {"#define kHalf 8 / 2\n#define kOpen (1 + \\\n 2)\n#define kVer 0x00010002\n"
+       "resource 'Vorl' (1) { { Version { kVer }, Priority { kHalf * kOpen } } };\n",
+       "resource 'Vorl' (1) { { Version { 0x00010002 }, Priority { 8 / 2 * (1 + 2) } } };\n"},
+      // A macro inside its own text stays a name; a chain is read through.
+      {"#define kSelf 2 kSelf\n#define kEmpty\n#define kB kC\n#define kC 5\n" + kVorl +
+           "kB, kEmpty kB" + kEnd + "resource 'Vorl' (1) { { Version { kSelf } } };\n",
+       kVorl + "5, 5" + kEnd + "resource 'Vorl' (1) { { Version { 2 kSelf } } };\n"},
+      // A # in a macro's text is no directive.
+      {"#define kHash 1 # 2\nresource 'Vorl' (1) { { Version { kHash } } };\n",
+       "resource 'Vorl' (1) { { Version { 1 # 2 } } };\n"},
       // Text passed over in a group not taken: division signs, literals,
       // strings longer than the reader's limit, blanks before a name.
       {"#if 0\na / b 'x\n' \"" + std::string(300, 'x') + "\" \"a\\\"b\"\n#  endif\n" + kVorl + "7" + kEnd,
@@ -63,17 +65,18 @@ TEST(Preprocessing, ReadsAsThePlainSourceWrittenOut) {
       {"resource 'LStr' (2) { {\n#define kMsg \"Ed\\\nge\"\n\"Noise\", kMsg } };\n",
        "resource 'LStr' (2) { { \"Noise\", \"Edge\" } };\n"},
       // Directive names of every spelling in a group not taken, one longer
-      // than a word; a name with _; a text with a lone backslash, a comment
-      // after an operator, blanks of every kind.
+      // than a word; a name with _; a definition that its line ends after an
+      // operator, and the line after it, text of the file.
       {"#if 0\n#\tIF0\n#" + std::string(40, 'e') + "ndif\n#endif\n#ifdef _kX\n#endif\n"
            "#define kA 1 + // more\n 2 \\ 3\f\v\n" + kVorl + "kA" + kEnd,
-       kVorl + "3" + kEnd},
+       " 2 \\ 3\n" + kVorl + "1 +" + kEnd},
       // Quoted text that the line ends, or that a backslash joins to the next.
       {"#define kS \"abc\n#define kT \"x\\\ny\"\n" + kVorl + "12" + kEnd, kVorl + "12" + kEnd},
-      // Ids with terms, in both kinds of header, from macros defined as text.
+      // Ids with terms, in both kinds of header: the readers read the text
+      // the macros stand for, digits on one line folded first.
       {"#define kBase 16000\n#define kOff 10\nresource 'Vorl' (-kBase + kOff - 1) { { } };\n"
        "resource 'LStr' (kBase - kOff) { { } };\n",
-       "resource 'Vorl' (-15991) { { } };\nresource 'LStr' (15990) { { } };\n"},
+       "resource 'Vorl' (-16009) { { } };\nresource 'LStr' (15990) { { } };\n"},
       // The text of the last line of the input, without its line end.
       {"#define kLast 14\n#define kEnd 15", ""},
   };
@@ -153,38 +156,36 @@ TEST(Preprocessing, RefusesWithTheLineOfTheFault) {
   std::string longChain;
   for (int i = 0; i < 201; ++i)
     longChain += "#define k" + std::to_string(i) + " k" + std::to_string(i + 1) + "\n";
-  // Evaluations nested through macro texts count together: the stack is
-  // bounded however the operators are spread over the macros.
-  std::string spreadOperators = "#define kOne 1\n";
-  for (int i = 0; i < 50; ++i) {
-    spreadOperators += "#define k" + std::to_string(i) + " ";
-    for (int j = 0; j < 30; ++j) spreadOperators += "kOne + ";
-    spreadOperators += "k" + std::to_string(i + 1) + "\n";
-  }
+  // A text that doubles at every level: the bound on one use ends it.
+  std::string bomb = "#define A0 x\n";
+  for (int i = 1; i <= 30; ++i)
+    bomb += "#define A" + std::to_string(i) + " A" + std::to_string(i - 1) + " A" + std::to_string(i - 1) + "\n";
   const struct {
     std::string source;
     std::string report;
   } kCases[] = {
-      {"#error\n", "#error, line 1\n"},
-      {"\n#ifdef\n#endif\n", "#ifdef without a macro name, line 2\n"},
-      {"#define\n", "#define without a macro name, line 1\n"},
-      {"#define F(x\n", "#define without a ) after its parameters, line 1\n"},
-      {"#undef 1\n", "#undef without a macro name, line 1\n"},
-      {"#include kHeader\n", "#include expects \"file\" or <file>, line 1\n"},
-      {"#include\n", "#include expects \"file\" or <file>, line 1\n"},
-      {"#include <x.h\n", "#include expects \"file\" or <file>, line 1\n"},
-      {"#include \"unclosed\n", "#include expects \"file\" or <file>, line 1\n"},
-      {"#include <>\n", "Unable to open include file \"\", line 1\n"},
-      {"#include </no/such/folder/x.h>\n", "Unable to open include file \"/no/such/folder/x.h\", line 1\n"},
-      {"#else\n", "#else without #if, line 1\n"},
-      {"#if 0\n#else\n#elif 1\n#endif\n", "#elif after #else, line 3\n"},
-      {"#if 0\n/* never closed\n", "#if without #endif, line 1\n"},
-      {"#if 0\n'never closed", "#if without #endif, line 1\n"},
-      {deepSkipped, "#if nesting too deep, line 257\n"},
-      {longChain + kVorl + "k0" + kEnd, "Macros nested too deeply, line 202\n"},
-      {spreadOperators + kVorl + "k0" + kEnd, "Expression Too Complex!, line 52\n"},
-      {"#define kText \"t\"\n#define kSum 1 + kText\n" + kVorl + "kSum" + kEnd,
-       "Undefined Symbol kText, line 3\n"},
+      {"#error\n", "in.r:1: error: #error\n"},
+      {"\n#ifdef\n#endif\n", "in.r:2: error: #ifdef without a macro name\n"},
+      {"#define\n", "in.r:1: error: #define without a macro name\n"},
+      {"#define F(x\n", "in.r:1: error: #define without a ) after its parameters\n"},
+      {"#undef 1\n", "in.r:1: error: #undef without a macro name\n"},
+      {"#include kHeader\n", "in.r:1: error: #include expects \"file\" or <file>\n"},
+      {"#include\n", "in.r:1: error: #include expects \"file\" or <file>\n"},
+      {"#include <x.h\n", "in.r:1: error: #include expects \"file\" or <file>\n"},
+      {"#include \"unclosed\n", "in.r:1: error: #include expects \"file\" or <file>\n"},
+      {"#include <>\n", "in.r:1: error: Unable to open include file \"\"\n"},
+      {"#include </no/such/folder/x.h>\n", "in.r:1: error: Unable to open include file \"/no/such/folder/x.h\"\n"},
+      {"#else\n", "in.r:1: error: #else without #if\n"},
+      {"#if 0\n#else\n#elif 1\n#endif\n", "in.r:3: error: #elif after #else\n"},
+      {"#if 0\n/* never closed\n", "in.r:1: error: #if without #endif\n"},
+      {"#if 0\n'never closed", "in.r:1: error: #if without #endif\n"},
+      {deepSkipped, "in.r:257: error: #if nesting too deep\n"},
+      {longChain + kVorl + "k0" + kEnd, "in.r:202: error: Macros nested too deeply\n"},
+      {bomb + kVorl + "A30" + kEnd, "in.r:32: error: Macro expansion too large\n"},
+      // A failure of the lexer or a parser names the line of the last word.
+      {"#define F(a, b) a b\n" + kVorl + "F(1)" + kEnd, "in.r:2: error: Macro F takes 2 arguments, not 1\n"},
+      {"#define kBad 1 + \"t\"\n\n" + kVorl + "kBad" + kEnd,
+       "in.r:3: error: ParseFormatMaxChannels: COMMA Expected\n"},
   };
   for (const auto& entry : kCases) {
     const Conversion result = ConvertPreprocessed(entry.source);

@@ -1,0 +1,135 @@
+// Macro expansion as C does it: a name that is a macro is replaced by its
+// replacement list, its arguments (read across lines and nested parentheses,
+// each expanded first unless it stands beside # or ##) put in for its
+// parameters, # making a string of an argument and ## pasting two tokens
+// into one; then the result is read again with what follows it, and a
+// macro is never replaced inside its own replacement (hide sets).
+//
+// An expander reads from a token source (the main file, the tokens of a
+// directive, an argument) and hands out tokens with every macro replaced,
+// one at a time: a replacement waits on a stack and is read from there, so
+// a macro whose text grows with every level costs memory only for the
+// levels under way.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "source/definitions.h"
+#include "source/hide_sets.h"
+#include "source/pp_scanner.h"
+#include "source/pp_token.h"
+#include "source/text_arena.h"
+
+/// Where an expander's tokens come from.
+class TokenSource {
+ public:
+  /// The next token, or kEnd. While the ( of a call is looked for over the
+  /// line's end (`lookingForCall`), a directive's line is not read: kEnd is
+  /// given for it, and it is read after.
+  virtual PpToken Next(bool lookingForCall) = 0;
+
+ protected:
+  ~TokenSource() = default;
+};
+
+/// A list of tokens as a source.
+class TokenList final : public TokenSource {
+ public:
+  explicit TokenList(const std::vector<PpToken>& tokens) : tokens_(tokens) {}
+  PpToken Next(bool) override { return next_ < tokens_.size() ? tokens_[next_++] : PpToken{}; }
+
+ private:
+  const std::vector<PpToken>& tokens_;
+  std::size_t next_ = 0;
+};
+
+/// What only the preprocessor knows, asked for by expansion.
+class ExpansionHooks {
+ public:
+  /// __FILE__: the file being read, spelled as a string literal.
+  virtual std::string_view FileLiteral() = 0;
+  /// __has_include: whether an #include of that name here would find a file.
+  virtual bool HasInclude(const std::string& name, bool angled) = 0;
+
+ protected:
+  ~ExpansionHooks() = default;
+};
+
+/// What every expansion of one run shares, with the bounds on it.
+struct ExpansionContext {
+  Definitions& macros;
+  HideSets& hideSets;
+  TextArena& arena;
+  const PpScanner& scanner;
+  ExpansionHooks& hooks;
+  /// Argument expansions under way inside one another.
+  int nesting = 0;
+  /// Bytes of text made by the use of a macro that the file's text holds
+  /// (with everything its arguments became), and by the whole run.
+  std::size_t producedInUse = 0;
+  std::size_t producedInRun = 0;
+};
+
+class Expander {
+ public:
+  enum class Mode {
+    kText,       ///< the file's text, and the operand of #include
+    kCondition,  ///< #if and #elif: defined and __has_include are operators
+  };
+  /// An expander for the file's text (`outermost`) counts each use of a
+  /// macro in it against the bound on one use; one under it does not.
+  /// `directive` names #if or #elif in messages.
+  Expander(ExpansionContext& context, TokenSource& source, Mode mode, bool outermost,
+           const char* directive = "if")
+      : context_(context), source_(source), mode_(mode), outermost_(outermost),
+        directive_(directive) {}
+  Expander(const Expander&) = delete;
+  Expander& operator=(const Expander&) = delete;
+
+  /// The next token with every macro replaced; kEnd at the source's end.
+  PpToken Next();
+  /// Whether no replacement is waiting to be read.
+  bool Idle() const { return pending_.empty(); }
+
+  /// All of `tokens`, expanded, as one list.
+  static std::vector<PpToken> ExpandAll(ExpansionContext& context, const std::vector<PpToken>& tokens,
+                                        Mode mode, const char* directive = "if");
+
+ private:
+  using Arguments = std::vector<std::vector<PpToken>>;
+
+  PpToken Pull(bool lookingForCall);
+  /// With the name of a function-like macro read: reads its call, or puts
+  /// back what was read when no ( follows; false then.
+  bool ReadCall(const PpToken& name, const MacroDefinition& macro, Arguments& arguments,
+                PpToken& closing);
+  /// Puts the replacement of `name`, the arguments put in, on the stack.
+  void Replace(const PpToken& name, const MacroDefinition& macro, const Arguments& arguments,
+               uint32_t hideSet);
+  PpToken Builtin(const PpToken& name, const MacroDefinition& macro);
+  PpToken Stringize(const std::vector<PpToken>& argument, const PpToken& hash);
+  PpToken Paste(const PpToken& left, const PpToken& right);
+  /// defined NAME, defined(NAME), __has_include(...): 1 or 0.
+  PpToken ReadDefined(const PpToken& name);
+  PpToken ReadHasInclude(const PpToken& name);
+  PpToken Made(const PpToken& like, PpKind kind, std::string_view text);
+  /// Counts `bytes` of made text against the bounds.
+  void Produce(std::size_t bytes, int32_t line);
+
+  ExpansionContext& context_;
+  TokenSource& source_;
+  Mode mode_;
+  bool outermost_;
+  const char* directive_;
+  /// Replacements waiting to be read, the next token last.
+  std::vector<PpToken> pending_;
+};
+
+/// The file an #include or __has_include names, from its (expanded)
+/// tokens: "name" or <name>, the part between the quotes or brackets.
+/// False when the tokens are neither.
+bool HeaderName(const std::vector<PpToken>& tokens, std::string& name, bool& angled);

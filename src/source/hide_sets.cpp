@@ -1,0 +1,62 @@
+// The hide sets of macro expansion.
+#include "source/hide_sets.h"
+
+#include <algorithm>
+#include <iterator>
+
+void HideSets::Clear() {
+  sets_.assign(1, {});
+  numbers_.clear();
+  numbers_.emplace(std::vector<uint32_t>{}, kEmpty);
+  added_.clear();
+  unions_.clear();
+  intersections_.clear();
+}
+
+uint32_t HideSets::Intern(std::vector<uint32_t>&& names) {
+  const auto [found, inserted] = numbers_.emplace(names, static_cast<uint32_t>(sets_.size()));
+  if (inserted) sets_.push_back(std::move(names));
+  return found->second;
+}
+
+bool HideSets::Contains(uint32_t set, uint32_t name) const {
+  const std::vector<uint32_t>& names = sets_[set];
+  return std::binary_search(names.begin(), names.end(), name);
+}
+
+uint32_t HideSets::Add(uint32_t set, uint32_t name) {
+  if (Contains(set, name)) return set;
+  const auto [found, inserted] = added_.emplace(Key(set, name), kEmpty);
+  if (inserted) {
+    std::vector<uint32_t> names = sets_[set];
+    names.insert(std::upper_bound(names.begin(), names.end(), name), name);
+    found->second = Intern(std::move(names));
+  }
+  return found->second;
+}
+
+uint32_t HideSets::Union(uint32_t a, uint32_t b) {
+  if (a == b || b == kEmpty) return a;
+  if (a == kEmpty) return b;
+  const auto [found, inserted] = unions_.emplace(Key(a, b), kEmpty);
+  if (inserted) {
+    std::vector<uint32_t> names;
+    std::set_union(sets_[a].begin(), sets_[a].end(), sets_[b].begin(), sets_[b].end(),
+                   std::back_inserter(names));
+    found->second = Intern(std::move(names));
+  }
+  return found->second;
+}
+
+uint32_t HideSets::Intersection(uint32_t a, uint32_t b) {
+  if (a == b) return a;
+  if (a == kEmpty || b == kEmpty) return kEmpty;
+  const auto [found, inserted] = intersections_.emplace(Key(a, b), kEmpty);
+  if (inserted) {
+    std::vector<uint32_t> names;
+    std::set_intersection(sets_[a].begin(), sets_[a].end(), sets_[b].begin(), sets_[b].end(),
+                          std::back_inserter(names));
+    found->second = Intern(std::move(names));
+  }
+  return found->second;
+}

@@ -1,0 +1,44 @@
+// The hide sets of macro expansion: with every token goes the set of macro
+// names whose replacement it came from, and a token is never replaced by a
+// macro of its set. So a macro is not replaced again inside its own
+// replacement, however its calls nest, which is C's rule for rescanning.
+//
+// Sets are kept once each and named by a number; the operations the
+// expansion needs remember their answers, so a set is built only once.
+#pragma once
+
+#include <cstdint>
+#include <map>
+#include <unordered_map>
+#include <vector>
+
+class HideSets {
+ public:
+  /// The empty set.
+  static constexpr uint32_t kEmpty = 0;
+
+  HideSets() { Clear(); }
+
+  bool Contains(uint32_t set, uint32_t name) const;
+  /// The set with `name` added.
+  uint32_t Add(uint32_t set, uint32_t name);
+  uint32_t Union(uint32_t a, uint32_t b);
+  uint32_t Intersection(uint32_t a, uint32_t b);
+  /// How many names the set holds.
+  std::size_t Size(uint32_t set) const { return sets_[set].size(); }
+
+  /// Forgets every set but the empty one: no token holds another any more.
+  void Clear();
+
+ private:
+  /// The number of the set holding `names` (sorted, each once).
+  uint32_t Intern(std::vector<uint32_t>&& names);
+  /// A remembered answer: the operation and both operands in one key.
+  static uint64_t Key(uint32_t a, uint32_t b) { return (uint64_t{a} << 32) | b; }
+
+  std::vector<std::vector<uint32_t>> sets_;
+  std::map<std::vector<uint32_t>, uint32_t> numbers_;
+  std::unordered_map<uint64_t, uint32_t> added_;
+  std::unordered_map<uint64_t, uint32_t> unions_;
+  std::unordered_map<uint64_t, uint32_t> intersections_;
+};

@@ -1,0 +1,74 @@
+// Preprocessing tokens, as C's preprocessor sorts the text of a line, and the
+// one rule for what makes a name.
+//
+// A token does not own its spelling: it points into the line it was read
+// from, into a macro's definition, or into text the preprocessor made (a
+// stringized argument, a pasted token), all of which outlive it.
+#pragma once
+
+#include <cstdint>
+#include <string_view>
+
+enum class PpKind : uint8_t {
+  kIdentifier,
+  kNumber,      ///< a preprocessing number: 12, 0x1F, 1.5e+3, 0X1F, 12abc
+  kCharacter,   ///< 'x', L'x'
+  kString,      ///< "text", L"text"
+  kPunctuator,  ///< + <<= ## ... and the rest of C's punctuators
+  kOther,       ///< any other byte, and a quote that its line does not close (to the line's end)
+  kNewline,     ///< the end of a line of the file (never inside a macro's text)
+  kEnd,         ///< nothing more to read
+  kPlacemarker, ///< an empty argument beside ##, gone before the expansion is rescanned
+};
+
+struct PpToken {
+  std::string_view text;
+  /// The white space before it, as it is written out: the blanks between
+  /// it and the token before it on its line, " " where a comment or a line
+  /// end stood between them, or "" when they touch.
+  std::string_view leading;
+  /// The names of the macros whose replacement it came from: it is never
+  /// replaced by one of them again.
+  uint32_t hideSet = 0;
+  /// The line of the file it stands on, or of the macro's use it came from.
+  int32_t line = 0;
+  PpKind kind = PpKind::kEnd;
+  /// The first token of its line: a # there begins a directive.
+  bool startsLine = false;
+
+  bool IsPunctuator(std::string_view spelling) const {
+    return kind == PpKind::kPunctuator && text == spelling;
+  }
+  /// # (or its other spelling %:): a directive's start, or stringizing.
+  bool IsHash() const { return kind == PpKind::kPunctuator && (text == "#" || text == "%:"); }
+  /// ## (or %:%:): pasting.
+  bool IsHashHash() const {
+    return kind == PpKind::kPunctuator && (text == "##" || text == "%:%:");
+  }
+};
+
+/// A byte that may begin a name: a letter, _, $, or any byte from 128 up
+/// (the letters of other alphabets, and double-byte characters).
+constexpr bool IsNameStart(unsigned char c) {
+  return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '_' || c == '$' || c >= 128;
+}
+/// A byte that may continue a name: one that may begin it, or a digit.
+constexpr bool IsNameChar(unsigned char c) { return IsNameStart(c) || (c >= '0' && c <= '9'); }
+
+/// The length of the name at the start of `text` (0 when none begins there).
+/// The second byte of a double-byte character (`isLeadByte`) belongs to the
+/// name whatever it is.
+template <class LeadBytes>
+std::size_t NameLength(std::string_view text, const LeadBytes& isLeadByte) {
+  if (text.empty() || !IsNameStart(static_cast<unsigned char>(text[0]))) return 0;
+  std::size_t length = 0;
+  while (length < text.size() && IsNameChar(static_cast<unsigned char>(text[length])))
+    length += isLeadByte(static_cast<unsigned char>(text[length])) && length + 1 < text.size() ? 2 : 1;
+  return length;
+}
+
+/// Whether all of `text` is one name (a macro's name on the command line).
+template <class LeadBytes>
+bool IsName(std::string_view text, const LeadBytes& isLeadByte) {
+  return !text.empty() && NameLength(text, isLeadByte) == text.size();
+}

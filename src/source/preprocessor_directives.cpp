@@ -1,0 +1,191 @@
+// The preprocessor's directives, carried out where they stand: #define and
+// #undef, #include, the conditional groups, #error and #warning, #pragma
+// once. Others (#line among them) are passed over with their line.
+#include <string>
+
+#include "base/diagnostics.h"
+#include "source/condition.h"
+#include "source/directives.h"
+#include "source/preprocessor.h"
+
+namespace {
+
+/// Conditional groups open at once, in the main file and its includes.
+constexpr std::size_t kMaxGroupNesting = 256;
+/// Included files that may be open below the main file at once; an include
+/// chain that leads back to itself ends here.
+constexpr std::size_t kMaxIncludeDepth = 32;
+
+}  // namespace
+
+void Preprocessor::CarryOutDirective() {
+  const PpToken name = ReadToken();
+  // A # alone on its line is a directive that does nothing.
+  if (name.kind == PpKind::kNewline || name.kind == PpKind::kEnd) return;
+  const std::vector<PpToken> tokens = ReadRestOfLine();
+  line_ = name.line;
+  const Directive directive =
+      name.kind == PpKind::kIdentifier ? LookupDirective(name.text) : Directive::kUnknown;
+  const char* directiveName = DirectiveName(directive);
+  switch (directive) {
+    case Directive::kDefine:
+      macros_.Define(tokens);
+      break;
+    case Directive::kUndef:
+      if (tokens.empty() || tokens[0].kind != PpKind::kIdentifier) FatalError("#undef without a macro name");
+      macros_.Undefine(tokens[0].text);
+      break;
+    case Directive::kInclude:
+      Include(tokens);
+      break;
+    case Directive::kIf:
+    case Directive::kIfdef:
+    case Directive::kIfndef:
+      if (groups_.size() >= kMaxGroupNesting) FatalError("#if nesting too deep");
+      groups_.push_back({line_, directiveName, false});
+      if (!ConditionHolds(directive, tokens)) SkipGroup(false);
+      break;
+    case Directive::kEndif:
+      CurrentGroup(directiveName);
+      groups_.pop_back();
+      break;
+    case Directive::kElif:
+    case Directive::kElifdef:
+    case Directive::kElifndef:
+    case Directive::kElse: {
+      // A branch was taken: every later one is passed over, and an #elif's
+      // condition is not even read.
+      Group& group = CurrentGroup(directiveName);
+      if (group.sawElse) FatalErrorFormatted("#%s after #else", directiveName);
+      group.sawElse = directive == Directive::kElse;
+      SkipGroup(true);
+      break;
+    }
+    case Directive::kError: {
+      const std::string text = DirectiveText(tokens);
+      FatalError(text.empty() ? "#error" : text.c_str());
+    }
+    case Directive::kWarning: {
+      const std::string text = DirectiveText(tokens);
+      PrintStdout("%s:%ld: warning: %s\n", files_.back().path.c_str(), static_cast<long>(line_),
+                  text.empty() ? "#warning" : text.c_str());
+      break;
+    }
+    case Directive::kPragma:
+      if (!tokens.empty() && tokens[0].kind == PpKind::kIdentifier && tokens[0].text == "once")
+        onceFiles_.push_back(files_.back().path);
+      break;
+    case Directive::kUnknown:
+      break;
+  }
+}
+
+std::string Preprocessor::DirectiveText(const std::vector<PpToken>& tokens) {
+  std::string text;
+  for (const PpToken& token : tokens) {
+    if (!text.empty()) text += token.leading;
+    text += token.text;
+  }
+  return text;
+}
+
+void Preprocessor::Include(const std::vector<PpToken>& tokens) {
+  std::string name;
+  bool angled = false;
+  const std::string_view line = files_.back().text;
+  const auto inLine = [line](std::string_view text) {
+    return text.data() >= line.data() && text.data() + text.size() <= line.data() + line.size();
+  };
+  if (!tokens.empty() && tokens[0].IsPunctuator("<") && inLine(tokens[0].text)) {
+    // <file> as written, up to the first >, whatever it holds.
+    const std::size_t start = static_cast<std::size_t>(tokens[0].text.data() - line.data()) + 1;
+    const std::size_t close = line.find('>', start);
+    if (close == std::string_view::npos) FatalError("#include expects \"file\" or <file>");
+    name = line.substr(start, close - start);
+    angled = true;
+  } else if (!HeaderName(tokens, name, angled)) {
+    // Macros that become "file" or <file>.
+    context_.producedInUse = 0;
+    if (!HeaderName(Expander::ExpandAll(context_, tokens, Expander::Mode::kText), name, angled))
+      FatalError("#include expects \"file\" or <file>");
+  }
+  std::string path;
+  std::unique_ptr<platform::InputFile> file = FindIncludeFile(name, angled, path);
+  if (file == nullptr) FatalErrorFormatted("Unable to open include file \"%s\"", name.c_str());
+  for (const std::string& once : onceFiles_)
+    if (disk_.AreSameFile(path.c_str(), once.c_str())) return;
+  if (files_.size() > kMaxIncludeDepth) FatalError("Include nesting too deep");
+  includedFiles_.push_back(path);
+  platform::InputFile* input = file.get();
+  PushFile(std::move(file), input, {}, path);
+}
+
+bool Preprocessor::ConditionHolds(Directive directive, const std::vector<PpToken>& tokens) {
+  const char* name = DirectiveName(directive);
+  if (directive == Directive::kIf || directive == Directive::kElif) {
+    context_.producedInUse = 0;
+    return EvaluateCondition(Expander::ExpandAll(context_, tokens, Expander::Mode::kCondition, name), name);
+  }
+  // #ifdef and its kin: the first word names the macro.
+  if (tokens.empty() || tokens[0].kind != PpKind::kIdentifier)
+    FatalErrorFormatted("#%s without a macro name", name);
+  const bool defined = macros_.Find(tokens[0].text) != nullptr;
+  const bool wantDefined = directive == Directive::kIfdef || directive == Directive::kElifdef;
+  return defined == wantDefined;
+}
+
+Preprocessor::Group& Preprocessor::CurrentGroup(const char* directive) {
+  if (groups_.size() <= files_.back().groupBase) FatalErrorFormatted("#%s without #if", directive);
+  return groups_.back();
+}
+
+void Preprocessor::CheckGroupsClosed() {
+  if (groups_.size() <= files_.back().groupBase) return;
+  const Group& group = groups_.back();
+  FatalErrorOnLine(group.line, "#%s without #endif", group.opener);
+}
+
+void Preprocessor::SkipGroup(bool branchTaken) {
+  int nested = 0;
+  for (;;) {
+    const PpToken token = ReadToken();
+    if (token.kind == PpKind::kEnd) CheckGroupsClosed();
+    if (!token.startsLine || !token.IsHash()) continue;
+    const PpToken name = ReadToken();
+    if (name.kind != PpKind::kIdentifier) {
+      if (name.kind != PpKind::kNewline) ReadRestOfLine();
+      continue;
+    }
+    line_ = name.line;
+    const Directive directive = LookupDirective(name.text);
+    if (OpensGroup(directive)) {
+      if (groups_.size() + static_cast<std::size_t>(nested) >= kMaxGroupNesting)
+        FatalError("#if nesting too deep");
+      ++nested;
+      ReadRestOfLine();
+      continue;
+    }
+    if (nested > 0 || !IsConditional(directive)) {
+      if (directive == Directive::kEndif) --nested;
+      ReadRestOfLine();
+      continue;
+    }
+    // A directive of this group.
+    const char* directiveName = DirectiveName(directive);
+    Group& group = groups_.back();
+    if (directive == Directive::kEndif) {
+      ReadRestOfLine();
+      groups_.pop_back();
+      return;
+    }
+    if (group.sawElse) FatalErrorFormatted("#%s after #else", directiveName);
+    if (directive == Directive::kElse) {
+      group.sawElse = true;
+      ReadRestOfLine();
+      if (!branchTaken) return;
+      continue;
+    }
+    const std::vector<PpToken> condition = ReadRestOfLine();
+    if (!branchTaken && ConditionHolds(directive, condition)) return;
+  }
+}

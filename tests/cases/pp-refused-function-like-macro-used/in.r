@@ -1,2 +1,0 @@
-#define F(x) ((x)+1)
-resource 'Vorl' (F(1)) { { } };
