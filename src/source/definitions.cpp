@@ -17,6 +17,7 @@ constexpr std::string_view kVariadicName = "__VA_ARGS__";
 }  // namespace
 
 void Definitions::Retire(std::string_view name) {
+  ++generation_;
   if (std::shared_ptr<MacroDefinition>* old = table_.Find(name)) retired_.push_back(std::move(*old));
 }
 

@@ -31,6 +31,11 @@ struct MacroDefinition {
   std::vector<int32_t> parameterOf;
   /// The bytes the replacement's spellings point into.
   std::string storage;
+  /// Its text with every macro in it replaced, where that needs no tokens
+  /// (see Expander::Flatten), as found when the table was at `flatAt`.
+  mutable std::string flat;
+  mutable uint64_t flatAt = 0;
+  mutable bool flattens = false;
 };
 
 class Definitions {
@@ -50,6 +55,10 @@ class Definitions {
   /// #undef: removes the macro of that name, if there is one.
   void Undefine(std::string_view name);
 
+  /// Grows with every change of the table: a text found with the macros of
+  /// one generation holds until the next.
+  uint64_t generation() const { return generation_; }
+
   /// A macro replaced or removed may still be in use (an #undef among the
   /// arguments of its call), and tokens of its replacement may still wait
   /// to be read: it is kept until the preprocessor says none is left.
@@ -63,4 +72,5 @@ class Definitions {
   NameTable<std::shared_ptr<MacroDefinition>> table_;
   std::vector<std::shared_ptr<MacroDefinition>> retired_;
   uint32_t nextId_ = 1;
+  uint64_t generation_ = 1;
 };

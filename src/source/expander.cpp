@@ -18,7 +18,48 @@ constexpr std::size_t kMaxBytesPerRun = std::size_t{256} << 20;
 
 int Length(std::string_view text) { return static_cast<int>(text.size()); }
 
+/// Appends a piece of spelling: after a blank where white space stood, or
+/// where the two would run together.
+void AppendSpelled(std::string& text, std::string_view piece, bool spaced) {
+  if (piece.empty()) return;
+  if (!text.empty() && (spaced || WouldJoin(static_cast<unsigned char>(text.back()),
+                                            static_cast<unsigned char>(piece.front()))))
+    text += ' ';
+  text += piece;
+}
+
+bool FlattenInto(Definitions& macros, const MacroDefinition& macro, std::string& text,
+                 std::vector<const MacroDefinition*>& open) {
+  if (macro.functionLike || macro.builtin != MacroDefinition::Builtin::kNone ||
+      open.size() >= static_cast<std::size_t>(kMaxNesting))
+    return false;
+  for (const MacroDefinition* outer : open)
+    if (outer == &macro) return false;
+  open.push_back(&macro);
+  for (const PpToken& token : macro.replacement) {
+    const bool spaced = &token != &macro.replacement.front() && !token.leading.empty();
+    const MacroDefinition* inner =
+        token.kind == PpKind::kIdentifier ? macros.Find(token.text) : nullptr;
+    if (token.IsHashHash()) return false;
+    if (inner == nullptr) {
+      AppendSpelled(text, token.text, spaced);
+      continue;
+    }
+    std::string innerText;
+    if (!FlattenInto(macros, *inner, innerText, open)) return false;
+    AppendSpelled(text, innerText, spaced);
+  }
+  open.pop_back();
+  return true;
+}
+
 }  // namespace
+
+bool Expander::Flatten(Definitions& macros, const MacroDefinition& macro, std::string& text) {
+  std::vector<const MacroDefinition*> open;
+  text.clear();
+  return FlattenInto(macros, macro, text, open);
+}
 
 std::vector<PpToken> Expander::ExpandAll(ExpansionContext& context, const std::vector<PpToken>& tokens,
                                          Mode mode, const char* directive) {
@@ -52,21 +93,22 @@ PpToken Expander::Next() {
     // A use of a macro that the file's text holds begins.
     if (outermost_ && pending_.empty()) context_.producedInUse = 0;
     if (!macro->functionLike) {
-      Replace(token, *macro, {}, context_.hideSets.Add(token.hideSet, macro->id));
+      Replace(token, *macro, {}, context_.hideSets.Add(token.hideSet, macro->id), false);
       continue;
     }
     Arguments arguments;
     PpToken closing;
-    if (!ReadCall(token, *macro, arguments, closing)) return token;
+    bool variadicOmitted = false;
+    if (!ReadCall(token, *macro, arguments, closing, variadicOmitted)) return token;
     // C's rule for a call: what the name and its closing parenthesis both
     // came from, and the macro itself.
     const uint32_t common = context_.hideSets.Intersection(token.hideSet, closing.hideSet);
-    Replace(token, *macro, arguments, context_.hideSets.Add(common, macro->id));
+    Replace(token, *macro, arguments, context_.hideSets.Add(common, macro->id), variadicOmitted);
   }
 }
 
 bool Expander::ReadCall(const PpToken& name, const MacroDefinition& macro, Arguments& arguments,
-                        PpToken& closing) {
+                        PpToken& closing, bool& variadicOmitted) {
   // The ( may stand on a later line; without it the name stays a name.
   std::vector<PpToken> lineEnds;
   PpToken next = Pull(true);
@@ -119,7 +161,8 @@ bool Expander::ReadCall(const PpToken& name, const MacroDefinition& macro, Argum
   // as none; the variable arguments may be left out entirely.
   const auto expected = static_cast<std::size_t>(macro.parameterCount);
   if (expected == 0 && arguments.size() == 1 && arguments[0].empty()) arguments.clear();
-  if (macro.variadic && arguments.size() == named) arguments.emplace_back();
+  variadicOmitted = macro.variadic && arguments.size() == named;
+  if (variadicOmitted) arguments.emplace_back();
   if (arguments.size() != expected) {
     FatalErrorOnLine(name.line, "Macro %.*s takes %d argument%s, not %d", Length(name.text),
                      name.text.data(), macro.parameterCount, expected == 1 ? "" : "s",
@@ -129,7 +172,7 @@ bool Expander::ReadCall(const PpToken& name, const MacroDefinition& macro, Argum
 }
 
 void Expander::Replace(const PpToken& name, const MacroDefinition& macro, const Arguments& arguments,
-                       uint32_t hideSet) {
+                       uint32_t hideSet, bool variadicOmitted) {
   if (context_.hideSets.Size(hideSet) > static_cast<std::size_t>(kMaxNesting))
     FatalErrorOnLine(name.line, "Macros nested too deeply");
   const std::vector<PpToken>& body = macro.replacement;
@@ -159,15 +202,17 @@ void Expander::Replace(const PpToken& name, const MacroDefinition& macro, const 
       std::vector<PpToken> operand;
       if (right >= 0) operand = arguments[static_cast<std::size_t>(right)];
       else operand.push_back(body[i]);
-      if (operand.empty()) {
-        // An empty argument on the right: the left stays as it is; but a
-        // comma written before empty variable arguments goes, as compilers
-        // have it.
-        if (macro.variadic && right == macro.parameterCount - 1 && macro.parameterOf[i - 2] < 0 &&
-            body[i - 2].IsPunctuator(",") && !made.empty() && made.back().IsPunctuator(","))
-          made.pop_back();
+      // A comma written before the variable arguments, ##, as compilers
+      // have it: it goes where the call leaves them out, and pastes nothing.
+      const bool commaBeforeVariable = macro.variadic && right == macro.parameterCount - 1 &&
+                                       macro.parameterOf[i - 2] < 0 && body[i - 2].IsPunctuator(",");
+      if (commaBeforeVariable) {
+        if (variadicOmitted && !made.empty()) made.pop_back();
+        made.insert(made.end(), operand.begin(), operand.end());
         continue;
       }
+      // An empty argument on the right: the left stays as it is.
+      if (operand.empty()) continue;
       if (made.empty()) made.push_back(Made(token, PpKind::kPlacemarker, {}));
       PpToken& left = made.back();
       if (left.kind == PpKind::kPlacemarker) {
@@ -225,10 +270,15 @@ PpToken Expander::Stringize(const std::vector<PpToken>& argument, const PpToken&
   // doubled, since the string's reader takes a doubled one as the character's.
   std::string text = "\"";
   bool afterBackslashByte = false;
+  // Backslashes at the end that stand outside quotes: an odd number would
+  // escape the closing quote, so the last of them is left out, as C
+  // preprocessors do.
+  int strayBackslashes = 0;
   const auto put = [&](char c) {
     if (c == '\\' && afterBackslashByte) text += '\\';
     text += c;
     afterBackslashByte = false;
+    strayBackslashes = 0;
   };
   for (std::size_t k = 0; k < argument.size(); ++k) {
     const PpToken& token = argument[k];
@@ -251,11 +301,18 @@ PpToken Expander::Stringize(const std::vector<PpToken>& argument, const PpToken&
         }
         continue;
       }
-      if (quoted && (c == '"' || c == '\\')) put('\\');
-      put(c);
+      if (!quoted && c == '\\') {
+        const int before = strayBackslashes;
+        put(c);
+        strayBackslashes = before + 1;
+      } else {
+        if (quoted && (c == '"' || c == '\\')) put('\\');
+        put(c);
+      }
       ++j;
     }
   }
+  if (strayBackslashes % 2 != 0) text.pop_back();
   put('"');
   PpToken made = Made(hash, PpKind::kString, context_.arena.Store(text));
   return made;

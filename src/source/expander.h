@@ -95,6 +95,14 @@ class Expander {
   /// Whether no replacement is waiting to be read.
   bool Idle() const { return pending_.empty(); }
 
+  /// The text a use of `macro` becomes where finding it needs no tokens: a
+  /// macro without parameters, whose replacement holds no ## and whose names
+  /// are no macros, or such macros in their turn, none inside its own
+  /// replacement. The tokens are spelt as the preprocessor writes them, a
+  /// blank where white space stood or where they would run together. False
+  /// for any other macro: its uses are expanded token by token.
+  static bool Flatten(Definitions& macros, const MacroDefinition& macro, std::string& text);
+
   /// All of `tokens`, expanded, as one list.
   static std::vector<PpToken> ExpandAll(ExpansionContext& context, const std::vector<PpToken>& tokens,
                                         Mode mode, const char* directive = "if");
@@ -104,12 +112,13 @@ class Expander {
 
   PpToken Pull(bool lookingForCall);
   /// With the name of a function-like macro read: reads its call, or puts
-  /// back what was read when no ( follows; false then.
-  bool ReadCall(const PpToken& name, const MacroDefinition& macro, Arguments& arguments,
-                PpToken& closing);
+  /// back what was read when no ( follows; false then. A variadic macro's
+  /// variable arguments the call leaves out (`variadicOmitted`) are empty.
+  bool ReadCall(const PpToken& name, const MacroDefinition& macro, Arguments& arguments, PpToken& closing,
+                bool& variadicOmitted);
   /// Puts the replacement of `name`, the arguments put in, on the stack.
   void Replace(const PpToken& name, const MacroDefinition& macro, const Arguments& arguments,
-               uint32_t hideSet);
+               uint32_t hideSet, bool variadicOmitted);
   PpToken Builtin(const PpToken& name, const MacroDefinition& macro);
   PpToken Stringize(const std::vector<PpToken>& argument, const PpToken& hash);
   PpToken Paste(const PpToken& left, const PpToken& right);

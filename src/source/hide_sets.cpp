@@ -4,7 +4,7 @@
 #include <algorithm>
 #include <iterator>
 
-void HideSets::Clear() {
+void HideSets::ClearAll() {
   sets_.assign(1, {});
   numbers_.clear();
   numbers_.emplace(std::vector<uint32_t>{}, kEmpty);

@@ -17,7 +17,7 @@ class HideSets {
   /// The empty set.
   static constexpr uint32_t kEmpty = 0;
 
-  HideSets() { Clear(); }
+  HideSets() { ClearAll(); }
 
   bool Contains(uint32_t set, uint32_t name) const;
   /// The set with `name` added.
@@ -28,9 +28,12 @@ class HideSets {
   std::size_t Size(uint32_t set) const { return sets_[set].size(); }
 
   /// Forgets every set but the empty one: no token holds another any more.
-  void Clear();
+  void Clear() {
+    if (sets_.size() != 1) ClearAll();
+  }
 
  private:
+  void ClearAll();
   /// The number of the set holding `names` (sorted, each once).
   uint32_t Intern(std::vector<uint32_t>&& names);
   /// A remembered answer: the operation and both operands in one key.

@@ -3,30 +3,18 @@
 
 #include <cstring>
 
-namespace {
-
-/// C's punctuators of more than one byte, the longest first where one
-/// begins another, so that the first match is the longest.
-constexpr std::string_view kLongPunctuators[] = {
-    "%:%:", "<<=", ">>=", "...", "->", "++", "--", "<<", ">>", "<=", ">=", "==", "!=", "&&",
-    "||",   "*=",  "/=",  "%=",  "+=", "-=", "&=", "^=", "|=", "##", "<:", ":>", "<%", "%>",
-    "%:",
-};
-
-}  // namespace
-
-PpScanner::Scanned PpScanner::ScanName(std::string_view text) const {
-  // A string or character prefix (L, u, U, u8) directly before its quote
-  // belongs to the literal: no name stands there.
-  const char c = text[0];
-  if (c == 'L' || c == 'u' || c == 'U') {
-    std::size_t quote = 1;
-    if (c == 'u' && text.size() > 2 && text[1] == '8' && text[2] == '"') quote = 2;
-    if (quote < text.size() && (text[quote] == '"' || (text[quote] == '\'' && quote == 1)))
-      return ScanQuoted(text, quote);
+PpScanner::PpScanner(const Locale& locale) : locale_(locale) {
+  AddStop('"', kStopQuote);
+  AddStop('\'', kStopQuote);
+  AddStop('/', kStopSlash);
+  for (const char c : {'"', '\'', '\\'}) literalStops_.AddAlways(static_cast<unsigned char>(c));
+  for (const char c : {'/', '#', '%', '\\'}) starts_.AddAlways(static_cast<unsigned char>(c));
+  for (int c = 0; c < 256; ++c) {
+    if (locale_.IsLeadByte(c)) {
+      AddStop(static_cast<unsigned char>(c), kStopLead);
+      literalStops_.AddAlways(static_cast<unsigned char>(c));
+    }
   }
-  return {Piece::kToken, PpKind::kIdentifier,
-          NameLength(text, [this](unsigned char b) { return locale_.IsLeadByte(b); })};
 }
 
 PpScanner::Scanned PpScanner::ScanQuoted(std::string_view text, std::size_t quote) const {
@@ -34,6 +22,10 @@ PpScanner::Scanned PpScanner::ScanQuoted(std::string_view text, std::size_t quot
   const bool isString = close == '"';
   std::size_t i = quote + 1;
   while (i < text.size()) {
+    // The bytes that end nothing and escape nothing, in one go.
+    i = static_cast<std::size_t>(literalStops_.Find(text.data(), text.data() + i, text.data() + text.size()) -
+                                 text.data());
+    if (i == text.size()) break;
     const auto c = static_cast<unsigned char>(text[i]);
     if (c == static_cast<unsigned char>(close))
       return {Piece::kToken, isString ? PpKind::kString : PpKind::kCharacter, i + 1};
@@ -45,6 +37,7 @@ PpScanner::Scanned PpScanner::ScanQuoted(std::string_view text, std::size_t quot
       // A second byte that is a backslash, doubled as strings may write it.
       if (isString && i < text.size() && text[i - 1] == '\\' && text[i] == '\\') ++i;
     } else {
+      // The other quote.
       ++i;
     }
   }
@@ -64,11 +57,49 @@ PpScanner::Scanned PpScanner::ScanSlash(std::string_view text) const {
 }
 
 PpScanner::Scanned PpScanner::ScanPunctuator(std::string_view text) {
-  for (const std::string_view punctuator : kLongPunctuators) {
-    if (text.substr(0, punctuator.size()) == punctuator)
-      return {Piece::kToken, PpKind::kPunctuator, punctuator.size()};
+  // C's punctuators of more than one byte, the longest that begins here.
+  const auto at = [text](std::size_t i) { return i < text.size() ? text[i] : '\0'; };
+  const char first = text[0];
+  const char second = at(1);
+  std::size_t length = 1;
+  switch (first) {
+    case '<':
+    case '>':
+      if (second == first) length = at(2) == '=' ? 3 : 2;
+      else if (second == '=' || (first == '<' && (second == ':' || second == '%'))) length = 2;
+      break;
+    case '.':
+      if (second == '.' && at(2) == '.') length = 3;
+      break;
+    case '-':
+      if (second == '>' || second == '-' || second == '=') length = 2;
+      break;
+    case '+':
+    case '&':
+    case '|':
+      if (second == first || second == '=') length = 2;
+      break;
+    case '#':
+      if (second == '#') length = 2;
+      break;
+    case ':':
+      if (second == '>') length = 2;
+      break;
+    case '%':
+      if (second == ':') length = at(2) == '%' && at(3) == ':' ? 4 : 2;
+      else if (second == '=' || second == '>') length = 2;
+      break;
+    case '=':
+    case '!':
+    case '*':
+    case '/':
+    case '^':
+      if (second == '=') length = 2;
+      break;
+    default:
+      break;
   }
-  return {Piece::kToken, PpKind::kPunctuator, 1};
+  return {Piece::kToken, PpKind::kPunctuator, length};
 }
 
 std::size_t PpScanner::NumberLength(std::string_view text) const {
@@ -89,6 +120,10 @@ std::size_t PpScanner::NumberLength(std::string_view text) const {
 }
 
 std::size_t PpScanner::CommentEnd(std::string_view text) const {
+  if (!locale_.HasLeadBytes()) {
+    const std::size_t close = text.find("*/");
+    return close == std::string_view::npos ? close : close + 2;
+  }
   for (std::size_t i = 0; i < text.size();) {
     const auto c = static_cast<unsigned char>(text[i]);
     if (c == '*' && i + 1 < text.size() && text[i + 1] == '/') return i + 2;

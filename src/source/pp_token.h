@@ -55,6 +55,13 @@ constexpr bool IsNameStart(unsigned char c) {
 /// A byte that may continue a name: one that may begin it, or a digit.
 constexpr bool IsNameChar(unsigned char c) { return IsNameStart(c) || (c >= '0' && c <= '9'); }
 
+/// Whether text ending in `last` and text beginning with `next`, written
+/// touching, would be read as one by the lexer: two words or numbers, or a /
+/// and what would make it a comment. Where they would, a blank goes between.
+constexpr bool WouldJoin(unsigned char last, unsigned char next) {
+  return (IsNameChar(last) && IsNameChar(next)) || (last == '/' && (next == '/' || next == '*'));
+}
+
 /// The length of the name at the start of `text` (0 when none begins there).
 /// The second byte of a double-byte character (`isLeadByte`) belongs to the
 /// name whatever it is.

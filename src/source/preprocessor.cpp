@@ -60,6 +60,7 @@ Preprocessor::Preprocessor(const Locale& locale, platform::Disk& disk, const Pre
   macros_.DefineBuiltin("__LINE__", MacroDefinition::Builtin::kLine);
   macros_.DefineBuiltin("__FILE__", MacroDefinition::Builtin::kFile);
   macros_.DefineBuiltin("__has_include", MacroDefinition::Builtin::kHasInclude);
+  scanner_.NoteMacroName("_");
   for (const PreprocessorSetup::MacroOption& option : setup.macros) {
     if (option.undefine) {
       macros_.Undefine(option.name);
@@ -69,6 +70,7 @@ Preprocessor::Preprocessor(const Locale& locale, platform::Disk& disk, const Pre
     const std::string_view line = arena_.Store(option.name + " " + option.text);
     try {
       macros_.Define(TokensOf(line, scanner_));
+      scanner_.NoteMacroName(option.name);
     } catch (Failure& failure) {
       failure.NameFile("<command line>");
       failure.NameLine(0);
@@ -114,42 +116,45 @@ bool Preprocessor::BetweenLines() const {
 bool Preprocessor::TakeLinesAsTheyStand(std::string_view& text, int32_t& line) {
   OpenFile& file = files_.back();
   const std::string_view buffered = file.lines.Buffered();
-  std::size_t taken = 0;
-  int32_t lines = 0;
-  while (const void* feed = std::memchr(buffered.data() + taken, '\n', buffered.size() - taken)) {
-    const auto end = static_cast<std::size_t>(static_cast<const char*>(feed) - buffered.data());
-    std::string_view physical = buffered.substr(taken, end - taken);
-    if (!physical.empty() && physical.back() == '\r') physical.remove_suffix(1);
-    if (!StandsAsItIs(physical)) break;
-    taken = end + 1;
-    ++lines;
+  // A macro whose use needs no tokens is replaced here; any other stops
+  // the lines before its own.
+  const auto nameAction = [this](std::string_view name) {
+    const MacroDefinition* macro = macros_.Find(name);
+    if (macro == nullptr) return PpScanner::NameAction{PpScanner::NameAction::kLeave, {}};
+    if (macro->flatAt != macros_.generation()) {
+      macro->flattens = Expander::Flatten(macros_, *macro, macro->flat);
+      macro->flatAt = macros_.generation();
+    }
+    if (!macro->flattens) return PpScanner::NameAction{PpScanner::NameAction::kStop, {}};
+    return PpScanner::NameAction{PpScanner::NameAction::kReplace, macro->flat};
+  };
+  if (buffered.data() != oddBytesIn_) {
+    oddBytes_.Start(buffered);
+    oddBytesIn_ = buffered.data();
   }
+  int32_t lines = 0;
+  const std::size_t taken = scanner_.TakeLines(buffered, nameAction, edits_, lines, oddBytes_);
   if (lines == 0) return false;
   line = file.lines.line() + 1;
-  text = buffered.substr(0, taken);
-  file.lines.Take(taken, lines);
-  return true;
-}
-
-bool Preprocessor::StandsAsItIs(std::string_view line) {
-  // No line joined to it, no directive, no comment, no macro's name.
-  if (scanner_.EndsInSplice(line)) return false;
-  bool first = true;
-  for (std::size_t pos = 0; pos < line.size();) {
-    const PpScanner::Scanned scanned = scanner_.Scan(line.substr(pos));
-    if (scanned.piece == PpScanner::Piece::kToken) {
-      const std::string_view text = line.substr(pos, scanned.length);
-      if (scanned.kind == PpKind::kIdentifier) {
-        if (macros_.Find(text) != nullptr) return false;
-      } else if (first && (text == "#" || text == "%:")) {
-        return false;
-      }
-      first = false;
-    } else if (scanned.piece != PpScanner::Piece::kSpace) {
-      return false;
+  if (edits_.empty()) {
+    text = buffered.substr(0, taken);
+  } else {
+    // The lines with their comments and macros replaced.
+    made_.clear();
+    std::size_t from = 0;
+    for (const PpScanner::Edit& edit : edits_) {
+      made_.append(buffered.substr(from, edit.start - from));
+      AppendApart(edit.text);
+      if (!edit.text.empty() && edit.end < taken &&
+          WouldJoin(static_cast<unsigned char>(edit.text.back()), static_cast<unsigned char>(buffered[edit.end])))
+        made_ += ' ';
+      from = edit.end;
     }
-    pos += scanned.length;
+    made_.append(buffered.substr(from, taken - from));
+    text = made_;
   }
+  file.lines.Take(taken, lines);
+  oddBytesIn_ = buffered.data() + taken;
   return true;
 }
 
@@ -172,17 +177,17 @@ bool Preprocessor::MakeLine(std::string_view& text, int32_t& line) {
 }
 
 void Preprocessor::Append(const PpToken& token) {
-  // Tokens that touch stay apart where the lexer would read them as one:
-  // two words or numbers, or a / and what would make it a comment.
-  std::string_view leading = token.leading;
-  if (leading.empty() && !made_.empty()) {
-    const auto last = static_cast<unsigned char>(made_.back());
-    const auto next = static_cast<unsigned char>(token.text.front());
-    if ((IsNameChar(last) && IsNameChar(next)) || (last == '/' && (next == '/' || next == '*')))
-      leading = " ";
-  }
-  made_ += leading;
-  made_ += token.text;
+  made_ += token.leading;
+  AppendApart(token.text);
+}
+
+void Preprocessor::AppendApart(std::string_view text) {
+  // Text that touches what is written stays apart where the lexer would
+  // read the two as one.
+  if (!text.empty() && !made_.empty() &&
+      WouldJoin(static_cast<unsigned char>(made_.back()), static_cast<unsigned char>(text.front())))
+    made_ += ' ';
+  made_ += text;
 }
 
 PpToken Preprocessor::Next(bool lookingForCall) {

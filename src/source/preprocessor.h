@@ -132,10 +132,10 @@ class Preprocessor final : public TextFeed, private TokenSource, private Expansi
   /// Lines of the main file that need nothing done, from its buffer: false
   /// when the next line needs something.
   bool TakeLinesAsTheyStand(std::string_view& text, int32_t& line);
-  bool StandsAsItIs(std::string_view line);
   /// The next line of text made from tokens; false when it makes none.
   bool MakeLine(std::string_view& text, int32_t& line);
   void Append(const PpToken& token);
+  void AppendApart(std::string_view text);
 
   /// The main file's tokens, with the directives carried out (TokenSource).
   PpToken Next(bool lookingForCall) override;
@@ -176,6 +176,12 @@ class Preprocessor final : public TextFeed, private TokenSource, private Expansi
   std::vector<std::string> includedFiles_;
   /// The line of text being made.
   std::string made_;
+  /// What the lines handed on as they stand need changed.
+  std::vector<PpScanner::Edit> edits_;
+  /// Where carriage returns and end-of-input bytes stand in the file's
+  /// buffer, which begins at oddBytesIn_ when they were looked for.
+  PpScanner::OddBytes oddBytes_;
+  const char* oddBytesIn_ = nullptr;
   /// __FILE__ of the top file, once spelled.
   std::string fileLiteral_;
   bool ended_ = false;

@@ -1,0 +1,149 @@
+// Macro expansion in preprocessing mode: the text the preprocessor hands the
+// lexer for each source, checked against a C preprocessor where C says what
+// it is (the examples of C's own text among them), and each refusal with its
+// line.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "stage_text.h"
+
+namespace {
+
+struct Case {
+  std::string source;
+  std::string text;
+};
+
+void ExpectTexts(const Case* cases, std::size_t count, Language language = kLocaleEnglish) {
+  for (std::size_t i = 0; i < count; ++i) {
+    const StageResult result = Preprocess(cases[i].source, language);
+    EXPECT_EQ(result.failure, "") << cases[i].source;
+    EXPECT_EQ(result.text, cases[i].text) << cases[i].source;
+  }
+}
+
+TEST(MacroExpansion, ReplacesAsC) {
+  const Case kCases[] = {
+      // Rescanning: a macro is not replaced inside its own replacement, nor
+      // in what it took part in (hide sets), however calls nest.
+      {"#define f(a) a*g\n#define g(a) f(a)\nf(2)(9)\n", "2*9*g\n"},
+      {"#define OBJ OBJ + 1\n#define AA BB\n#define BB AA\nOBJ AA BB\n", "OBJ + 1 AA BB\n"},
+      {"#define h(x) x h\nh(h)(1)\n", "h h(1)\n"},
+      {"#define NIL(x) x\n#define G_0(a) NIL(G_1)(a)\n#define G_1(a) NIL(a)\nG_0(42)\n", "42\n"},
+      {"#define CALL(m) m(1)\n#define ONE(x) x one\nCALL(ONE) CALL(CALL)\n", "1 one CALL(1)\n"},
+      // # and ##: the arguments as written, placemarkers for empty ones.
+      {"#define str(s) # s\n#define xstr(s) str(s)\n#define INCFILE(n) vers ## n\n"
+       "xstr(INCFILE(2).h) str( a  +  b /* c */ d ) str() str('\"') str(\\) str(\\\\) str(a \\)\n",
+       "\"vers2.h\" \"a + b d\" \"\" \"'\\\"'\" \"\" \"\\\\\" \"a \"\n"},
+      {"#define t(x,y,z) x ## y ## z\nt(1,2,3) t(,4,5) t(6,,7) t(8,9,) t(10,,) t(,11,) t(,,12) t(,,)\n",
+       "123 45 67 89 10 11 12\n"},
+      {"#define hash_hash # ## #\n#define mkstr(a) # a\n#define in_between(a) mkstr(a)\n"
+       "#define join(c, d) in_between(c hash_hash d)\nchar p[] = join(x, y);\n",
+       "char p[] = \"x ## y\";\n"},
+      {"#define q(x) x\n#define r(x,y) x ## y\nq(-) q() r(, ) r(a,) r(,b) r(+,+) r(x,1)r(y,2)\n", "- a b ++ x1 y2\n"},
+      // The variable arguments, and the comma before them that compilers
+      // take out where they are empty.
+      {"#define showlist(...) puts(#__VA_ARGS__)\n#define report(test, ...) ((test)?puts(#test):printf(__VA_ARGS__))\n"
+       "showlist(The first, second, and third items.)\nreport(x>y, \"x is %d but y is %d\", x, y)\n",
+       "puts(\"The first, second, and third items.\")\n((x>y)?puts(\"x>y\"):printf(\"x is %d but y is %d\", x, y))\n"},
+      {"#define E\n#define L (\n#define R )\n#define F(x, y) x + y\n#define V(...) __VA_ARGS__\n"
+       "V(F, L, 'a', 'b', R);\n#define W(a, ...) f(a, ## __VA_ARGS__)\nW(1) W(1, 2) W(1,)\n",
+       "F, (, 'a', 'b', );\nf(1) f(1, 2) f(1,)\n"},
+      // A name with parameters but no ( stays a name; the ( may stand on a
+      // later line, but not after a directive; arguments go over lines and
+      // nested parentheses, and the call's text stands on its first line.
+      {"#define F(x) [x]\nF x\nF\n(1)\nF\n#define Z\n(3)\n#define G(a, b) a|b\nG((a,b),\n c) tail\nnext\n",
+       "F x\n[1]\nF\n(3)\n(a,b)|c tail\nnext\n"},
+      // The line and the file where they are used; names of any length.
+      {"\n__LINE__ __FILE__\n#define LONG_NAME_OVER_THIRTY_TWO_BYTES_NUMBER_1 11\n"
+       "#define LONG_NAME_OVER_THIRTY_TWO_BYTES_NUMBER_2 22\n"
+       "LONG_NAME_OVER_THIRTY_TWO_BYTES_NUMBER_1 LONG_NAME_OVER_THIRTY_TWO_BYTES_NUMBER_2\n",
+       "\n2 \"in.r\"\n11 22\n"},
+      // Prefixed literals are no names; names in quotes are no macros'.
+      {"#define L 1\n#define kA 2\nL\"x\" L L'y' \"kA\" kA 'kA' \"a//b\" kA\n", "L\"x\" 1 L'y' \"kA\" 2 'kA' \"a//b\" 2\n"},
+      // Tokens that touch stay apart where the lexer would join them.
+      {"#define E\n#define M -\n#define N 1\n#define S /\nx E y E\nM-N S/ S* a/**/N N/**/N\n",
+       "x y\n--1 / / / * a 1 1 1\n"},
+      // Directives spelt %:, a line joined to the next, a # inside a line.
+      {"%:define D 4\nD a\\\nb \"x\\\ny\" # D\n", "4 ab \"xy\" # 4\n"},
+  };
+  ExpectTexts(kCases, std::size(kCases));
+}
+
+TEST(MacroExpansion, LeavesWhatNeedsNothingAsItStands) {
+  const Case kCases[] = {
+      // Lines without a directive, a macro or a comment to take out go on
+      // as they stand, blanks and all; comments the lexer reads alike stay.
+      {"  a\t b // c\n\t/* d */ e\n", "  a\t b // c\n\t/* d */ e\n"},
+      // A comment the lexer would read otherwise becomes a blank: one after
+      // code, where arithmetic could go on across it; one holding a carriage
+      // return or the end-of-input byte; one on a line too long for the
+      // lexer's buffer; one that goes on over lines.
+      {"5 /* c */ + 3\nf /* g */\n", "5   + 3\nf  \n"},
+      {"a // b\rc\n", "a  \n"},
+      {"a /* \x7f */ b\n", "a   b\n"},
+      {std::string(520, 'x') + " // c\n", std::string(520, 'x') + "  \n"},
+      {"a /* b\nc */ d\n", "a d\n"},
+      // A macro's name with text of its own is replaced where it stands.
+      {"#define kA 1\n#define kB (kA + 2)\n-\n\tx = kB; // kA\n\tkA = \"kA\"/kA;\n",
+       "-\n\tx = (1 + 2); // kA\n\t1 = \"kA\"/1;\n"},
+  };
+  ExpectTexts(kCases, std::size(kCases));
+}
+
+TEST(MacroExpansion, KeepsDoubleByteCharactersWhole) {
+  // Shift-JIS: 0x95 0x5C is one character whose second byte is a backslash.
+  const std::string kHyou = "\x95\x5c";
+  const Case kCases[] = {
+      // A string ending in the character, in a macro's text; a second byte
+      // that is a backslash at a line's end joins nothing.
+      {"#define kMsg \"" + kHyou + "\"\nkMsg\n#define kName " + kHyou + "\nx kName\n",
+       "\"" + kHyou + "\"\nx " + kHyou + "\n"},
+      // Stringized: its backslash is not escaped, and one that follows it
+      // is doubled, since the lexer takes a doubled one as the character's.
+      {"#define S(x) #x\nS(\"" + kHyou + "\") S(" + kHyou + "x) S(\"" + kHyou + "\\\")\n",
+       "\"\\\"" + kHyou + "\\\\\"\" \"" + kHyou + "x\" \"\\\"" + kHyou + "\\\\\"\"\n"},
+  };
+  ExpectTexts(kCases, std::size(kCases), kLocaleJapanese);
+}
+
+TEST(MacroExpansion, RefusesWithTheLineOfTheUse) {
+  const std::string kMacros =
+      "#define F(a, b) a b\n#define G() g\n#define S(x) #x\n#define P(a, b) a ## b\n";
+  const struct {
+    std::string source;
+    std::string failure;
+  } kCases[] = {
+      {"F(1)\n", "in.r:5: Macro F takes 2 arguments, not 1"},
+      {"F(1, 2, 3)\n", "in.r:5: Macro F takes 2 arguments, not 3"},
+      {"G(1)\n", "in.r:5: Macro G takes 0 arguments, not 1"},
+      {"\nF(1,\n2", "in.r:6: Unterminated argument list of macro F"},
+      {"P(+, -)\n", "in.r:5: Pasting + and - does not give one token"},
+      {"P(/, /)\n", "in.r:5: Pasting / and / does not give one token"},
+      {"P(\"a\", \"b\")\n", "in.r:5: Pasting \"a\" and \"b\" does not give one token"},
+      {"P('a, b)\n", "in.r:5: Unterminated argument list of macro P"},
+      {"#define B(x) # y\n", "in.r:5: # is not followed by a parameter in macro B"},
+      {"#define B(x) ## x\n", "in.r:5: ## cannot stand at either end of macro B"},
+      {"#define B ## x\n", "in.r:5: ## cannot stand at either end of macro B"},
+      {"#define B(x) x ##\n", "in.r:5: ## cannot stand at either end of macro B"},
+      {"#define B(x, x) x\n", "in.r:5: Malformed parameter list of macro B"},
+      {"#define B(x y) x\n", "in.r:5: Malformed parameter list of macro B"},
+      {"#define B(...x) x\n", "in.r:5: Malformed parameter list of macro B"},
+      {"#define B(x,) x\n", "in.r:5: Malformed parameter list of macro B"},
+      {"#define B(__VA_ARGS__) x\n", "in.r:5: Malformed parameter list of macro B"},
+      {"#define B(x\n", "in.r:5: #define without a ) after its parameters"},
+      {"#define 1 x\n", "in.r:5: #define without a macro name"},
+      {"#include x\"y\"\n", "in.r:5: #include expects \"file\" or <file>"},
+      {"#include G()\n", "in.r:5: #include expects \"file\" or <file>"},
+      {"#if __has_include\n#endif\n", "in.r:5: __has_include expects (\"file\") or (<file>)"},
+      {"#if __has_include(<x.h)\n#endif\n", "in.r:5: __has_include expects (\"file\") or (<file>)"},
+      {"#if __has_include(F)\n#endif\n", "in.r:5: __has_include expects (\"file\") or (<file>)"},
+      // A character literal in a group not taken ends on its line.
+      {"#if 0\n'Vorl' 'x\n#endif\n#error here\n", "in.r:8: here"},
+  };
+  for (const auto& entry : kCases)
+    EXPECT_EQ(Preprocess(kMacros + entry.source).failure, entry.failure) << entry.source;
+}
+
+}  // namespace
