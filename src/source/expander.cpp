@@ -15,6 +15,9 @@ constexpr int kMaxNesting = 200;
 /// bounded, instead of running out of either.
 constexpr std::size_t kMaxBytesPerUse = std::size_t{1} << 20;
 constexpr std::size_t kMaxBytesPerRun = std::size_t{256} << 20;
+/// A macro whose text becomes longer is expanded token by token, within
+/// the bounds above.
+constexpr std::size_t kMostFlatBytes = 1024;
 
 int Length(std::string_view text) { return static_cast<int>(text.size()); }
 
@@ -48,6 +51,7 @@ bool FlattenInto(Definitions& macros, const MacroDefinition& macro, std::string&
     std::string innerText;
     if (!FlattenInto(macros, *inner, innerText, open)) return false;
     AppendSpelled(text, innerText, spaced);
+    if (text.size() > kMostFlatBytes) return false;
   }
   open.pop_back();
   return true;
