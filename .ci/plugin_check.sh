@@ -177,6 +177,14 @@ resource 'LStr' (kListID, "Messages") {
 };
 END_OF_SOURCE
 cp "$plain/list.r" "$plain/Démo plug-in/list.r"
+# Macros with parameters, from DEFINITIONS and from the target's definitions.
+cat >"$plain/list_macro.r" <<'END_OF_SOURCE'
+resource 'LStr' (LIST_ID(3) + LIST_PART(1), "Messages") {
+    {
+        "One message."
+    }
+};
+END_OF_SOURCE
 cat >"$plain/CMakeLists.txt" <<'END_OF_PROJECT'
 cmake_minimum_required(VERSION 3.20)
 project(VorlPlainCheck LANGUAGES NONE)
@@ -184,6 +192,8 @@ find_package(VorlTool REQUIRED)
 add_custom_target(resources ALL)
 vorl_add_resources(resources PLAIN OUTPUT_DIRECTORY plain list.r)
 vorl_add_resources(resources WORKING_DIRECTORY . OUTPUT_DIRECTORY whole "Démo plug-in/list.r")
+set_property(TARGET resources APPEND PROPERTY COMPILE_DEFINITIONS "LIST_PART(n)=n")
+vorl_add_resources(resources OUTPUT_DIRECTORY macro list_macro.r DEFINITIONS "LIST_ID(n)=16100 + n")
 if(REFUSE)
   vorl_add_resources(resources PLAIN WORKING_DIRECTORY . OUTPUT_DIRECTORY refused
                      "Démo plug-in/list.r")
@@ -216,6 +226,8 @@ grep -q $'^16102\tLStr' "$plainbuild/plain/list.rc" ||
   fail "PLAIN did not read list.r as VorlTool does without options"
 grep -q $'^16101\tLStr' "$plainbuild/whole/list.rc" ||
   fail "\"Démo plug-in/list.r\" was not read as a C preprocessor does"
+grep -q $'^16104\tLStr' "$plainbuild/macro/list_macro.rc" ||
+  fail "macros with parameters did not reach VorlTool from DEFINITIONS and COMPILE_DEFINITIONS"
 said=$(configure_plain -DREFUSE=ON) && fail "PLAIN took \"Démo plug-in/list.r\""
 grep -q 'holds a blank or a non-ASCII character' <<<"$said" ||
   fail "PLAIN refused \"Démo plug-in/list.r\" with another message:"$'\n'"$said"

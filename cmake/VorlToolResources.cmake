@@ -22,9 +22,8 @@
 #   -D_WIN64                           when the build is for 64-bit Windows
 #                                      (WIN32 and CMAKE_SIZEOF_VOID_P 8)
 #   -D<d> for the target's COMPILE_DEFINITIONS, those its linked libraries
-#         hand on included; only NAME and NAME=VALUE are taken (VorlTool has
-#         no function-like macros, so a definition such as F(x)=x is left out)
-#   -D<d> for each DEFINITIONS entry (NAME or NAME=VALUE, a leading -D dropped)
+#         hand on included: NAME, NAME=VALUE and NAME(PARAMETERS)=VALUE
+#   -D<d> for each DEFINITIONS entry (the same forms, a leading -D dropped)
 #   -I<dir> for the target's INCLUDE_DIRECTORIES, then each INCLUDE_DIRECTORIES
 #         entry (a relative one is taken from the current source folder)
 #   --, then the .r file relative to the working directory, and the script.
@@ -131,9 +130,10 @@ function(vorl_add_resources target)
   set(options "")
   if(NOT arg_PLAIN)
     # What the target's sources are compiled with. A definition that is not
-    # NAME or NAME=VALUE (a function-like one, which CMake drops from compile
-    # lines too) would make VorlTool refuse the whole command line.
-    set(takes_definition "^[A-Za-z_][A-Za-z0-9_]*(=|$)")
+    # NAME, NAME=VALUE or NAME(PARAMETERS)=VALUE would make VorlTool refuse
+    # the whole command line. (No comma may stand in the pattern: it goes
+    # into a generator expression.)
+    set(takes_definition "^[A-Za-z_][A-Za-z0-9_]*(\\([^)]*\\))?(=|$)")
     set(definitions "$<TARGET_PROPERTY:${target},COMPILE_DEFINITIONS>")
     set(definitions "$<FILTER:${definitions},INCLUDE,${takes_definition}>")
     set(folders "$<TARGET_PROPERTY:${target},INCLUDE_DIRECTORIES>")
@@ -147,8 +147,9 @@ function(vorl_add_resources target)
     foreach(definition IN LISTS arg_DEFINITIONS)
       string(REGEX REPLACE "^-D" "" definition "${definition}")
       if(NOT definition MATCHES "${takes_definition}")
-        message(FATAL_ERROR "vorl_add_resources: \"${definition}\" in DEFINITIONS is not "
-                            "NAME or NAME=VALUE (the .r files come before DEFINITIONS)")
+        message(FATAL_ERROR "vorl_add_resources: \"${definition}\" in DEFINITIONS is not NAME, "
+                            "NAME=VALUE or NAME(PARAMETERS)=VALUE (the .r files come before "
+                            "DEFINITIONS)")
       endif()
       list(APPEND options "-D${definition}")
     endforeach()
