@@ -43,7 +43,12 @@ int main() {
         "#endif\n", "#undef ", "#error ", "#include <a.h>\n", "defined ", "defined(", "&&",
         "||", "==", "!=", "<=", ">=", ">>", "<", ">", "?", ":", "!", "~", "^", "%", "&", "-",
         "*", "/", "+", "010", "1u", "0xFFFFFFFFFFFFFFFF", "9223372036854775807", "'a'",
-        "'\\x41'", "\\\n", "_WIN32", "RC_INVOKED", "VORLTOOL_VERSION", "FOO", "BAR", "VALUE"})
+        "'\\x41'", "\\\n", "_WIN32", "RC_INVOKED", "VORLTOOL_VERSION", "FOO", "BAR", "VALUE",
+        // Macros as C replaces them: parameters, # and ##, the variable
+        // arguments, the predefined ones, the fuzzer's own, and what bounds them.
+        "#define F(x) ", "#define G(a, ...) ", "(x)", "#x", " ## ", "##", "__VA_ARGS__", ", ## __VA_ARGS__",
+        "...", "__LINE__", "__FILE__", "__has_include(", "__has_include(<a.h>)", "#include FOO\n",
+        "#pragma once\n", "F(", "S(", "F(1, 2)", "S()", "#define A B B\n", "#define B C C\n", "%:"})
     Entry(syntax);
   return 0;
 }

@@ -10,11 +10,13 @@ namespace {
 /// Macros replaced inside one another (the names of one hide set), and
 /// arguments expanded inside one another: a deeper chain fails cleanly.
 constexpr int kMaxNesting = 200;
-/// Bytes of text one use of a macro in the file may make, and the whole run:
-/// a macro whose text doubles at every level fails quickly, with its memory
-/// bounded, instead of running out of either.
+/// Bytes of text one use of a macro in the file may make, and the whole run
+/// (4 MiB, and 32 bytes more for each byte of the files read): a macro whose
+/// text doubles at every level fails quickly, with its memory bounded,
+/// instead of running out of either, and so does a file of many uses of one.
 constexpr std::size_t kMaxBytesPerUse = std::size_t{1} << 20;
-constexpr std::size_t kMaxBytesPerRun = std::size_t{256} << 20;
+constexpr std::size_t kRunBytes = std::size_t{4} << 20;
+constexpr std::size_t kRunBytesPerSourceByte = 32;
 /// A macro whose text becomes longer is expanded token by token, within
 /// the bounds above.
 constexpr std::size_t kMostFlatBytes = 1024;
@@ -381,7 +383,8 @@ PpToken Expander::Made(const PpToken& like, PpKind kind, std::string_view text) 
 void Expander::Produce(std::size_t bytes, int32_t line) {
   context_.producedInUse += bytes;
   context_.producedInRun += bytes;
-  if (context_.producedInUse > kMaxBytesPerUse || context_.producedInRun > kMaxBytesPerRun)
+  if (context_.producedInUse > kMaxBytesPerUse ||
+      context_.producedInRun > kRunBytes + kRunBytesPerSourceByte * context_.sourceBytes)
     FatalErrorOnLine(line, "Macro expansion too large");
 }
 

@@ -69,9 +69,11 @@ struct ExpansionContext {
   /// Argument expansions under way inside one another.
   int nesting = 0;
   /// Bytes of text made by the use of a macro that the file's text holds
-  /// (with everything its arguments became), and by the whole run.
+  /// (with everything its arguments became), and by the whole run; and the
+  /// bytes of the files read so far, which the run's bound grows with.
   std::size_t producedInUse = 0;
   std::size_t producedInRun = 0;
+  std::size_t sourceBytes = 0;
 };
 
 class Expander {

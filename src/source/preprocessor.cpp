@@ -154,6 +154,7 @@ bool Preprocessor::TakeLinesAsTheyStand(std::string_view& text, int32_t& line) {
     text = made_;
   }
   file.lines.Take(taken, lines);
+  context_.sourceBytes += taken;
   oddBytesIn_ = buffered.data() + taken;
   return true;
 }

@@ -22,6 +22,7 @@ void Preprocessor::PushFile(std::unique_ptr<platform::InputFile> owned, platform
 bool Preprocessor::ReadLine(OpenFile& file) {
   std::string_view physical;
   if (!file.lines.Next(physical)) return false;
+  context_.sourceBytes += physical.size() + 1;
   file.firstLine = file.lines.line();
   file.joins.clear();
   if (!scanner_.EndsInSplice(physical)) {
@@ -31,6 +32,7 @@ bool Preprocessor::ReadLine(OpenFile& file) {
     // go (at the input's end, the backslash alone).
     std::string joined(physical.substr(0, physical.size() - 1));
     while (file.lines.Next(physical)) {
+      context_.sourceBytes += physical.size() + 1;
       file.joins.push_back(joined.size());
       const bool goesOn = scanner_.EndsInSplice(physical);
       joined += physical.substr(0, physical.size() - (goesOn ? 1 : 0));

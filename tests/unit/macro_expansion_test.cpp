@@ -146,4 +146,19 @@ TEST(MacroExpansion, RefusesWithTheLineOfTheUse) {
     EXPECT_EQ(Preprocess(kMacros + entry.source).failure, entry.failure) << entry.source;
 }
 
+TEST(MacroExpansion, BoundsTheTextThatMacrosMake) {
+  // A use of kBomb15 makes half a megabyte of text on its way (what each
+  // level stands for), within the bound on one use; a run of 4 MiB and 32
+  // bytes for each byte read takes eight of them.
+  std::string source = "#define kBomb0 1\n";
+  for (int i = 1; i <= 15; ++i)
+    source += "#define kBomb" + std::to_string(i) + " kBomb" + std::to_string(i - 1) + " kBomb" +
+              std::to_string(i - 1) + "\n";
+  const StageResult one = Preprocess(source + "(kBomb15)\n");
+  EXPECT_EQ(one.failure, "");
+  EXPECT_EQ(one.text.size(), (std::size_t{1} << 16) + 2);
+  for (int uses = 0; uses < 12; ++uses) source += "(kBomb15)\n";
+  EXPECT_EQ(Preprocess(source).failure, "in.r:25: Macro expansion too large");
+}
+
 }  // namespace
