@@ -1,38 +1,52 @@
 #!/usr/bin/env python3
 """Checks preprocessing mode against the system's C preprocessor.
 
-    oracle.py VorlTool scratch-folder [emulator...]
+    oracle.py [--generator conditions] [--source N] [--count N] [--seed N]
+              VorlTool scratch-folder [emulator...]
 
-From a fixed seed it writes a few hundred sources that hold nested
-conditional groups, #if expressions over every C operator and literal form,
-object-like macros defined, undefined and redefined in the source, in a
-guarded header found through -I and on the command line. For each one,
-`cc -E -P` with the same options gives the preprocessed text; converting
-that text without options must give the same script, byte for byte, as
-converting the source with the options. A source meant to fail (a live
-#error, a division by zero in #if, a broken group) must fail in both.
+A generator writes sources from a fixed seed. For each source, `cc -E -P
+-undef` with the same options (and _WIN32, RC_INVOKED and VORLTOOL_VERSION
+given as -D) gives the preprocessed text; converting that text without
+options must give the same script, byte for byte, as converting the source
+with the options. A source meant to fail must fail in both, VorlTool with
+status 1 and nothing written.
 
-The generator carries out every directive itself as it writes it, so it
-knows which groups are live: only their conditions are kept free of what C
-leaves undefined (division by zero, overflow, shift counts out of range),
-and only they use macros in resource statements, where each macro stands
-for a number or a string that the plain reading takes alike whether it sees
-the macro or its replaced text. Skipped groups, and #elif branches after a
-taken one, get what C never evaluates: divisions by zero, #error, includes
-of missing files. Some sources also have directives' texts cut anywhere by a
-backslash and a line end, some #define and #undef inside statements; a
-mismatch names which of these its source has.
+The generator ("conditions") writes sources that hold nested conditional
+groups, #if expressions over every C operator and literal form, object-like
+macros defined, undefined and redefined in the source, in a guarded header
+found through -I and on the command line. It carries out every directive
+itself as it writes it, so it knows which groups are live: only their
+conditions are kept free of what C leaves undefined (division by zero,
+overflow, shift counts out of range), and only they use macros in resource
+statements, where each macro stands for a number or a string that the plain
+reading takes alike whether it sees the macro or its replaced text. Skipped
+groups, and #elif branches after a taken one, get what C never evaluates:
+divisions by zero, #error, includes of missing files. Some sources also have
+directives' texts cut anywhere by a backslash and a line end, some #define
+and #undef inside statements. Sources meant to fail hold a live #error, a
+division by zero in #if or a broken group.
 
 Exits 77 (skipped) where no C compiler is on PATH. A cross build names the
 program that runs VorlTool (wine, for the Windows build) after the folder;
-there fewer sources are checked, since each run starts the emulator. A
-mismatch leaves the source, its options and both scripts in the scratch
-folder's failures/ and fails.
+there fewer sources are checked, since each run starts the emulator.
+
+A mismatch fails, and leaves in the scratch folder's failures/N the source
+and its headers, `options`, `commands` (what was run there, as typed in a
+shell), flat.r (what cc -E gave), both scripts (pp.rc and plain.rc), the
+standard error of each run, and `problems`, which names the features of the
+source. A source that cc -E refuses (or accepts, meant to fail), or whose
+flat text a plain run refuses, is reported as the generator's fault.
+
+--generator checks one generator's sources; --source N only its source N
+(the folder `work` keeps it after the run); --count N that many sources;
+--seed N starts from another seed, to look further.
 """
 
+import collections
 import os
 import random
 import re
+import shlex
 import shutil
 import subprocess
 import sys
@@ -292,18 +306,70 @@ MODES = ["doesSupportBitmap", "doesSupportGrayScale", "doesSupportRGBColor",
 KINDS = ["Filter", "ImageFormat", "Export", "Acquire"]
 
 
-class Source:
-    """One source, its header files and its options, written while the
-    generator carries out its directives (self.macros is what a
-    preprocessor holds at the point being written, in live text)."""
+class Generated:
+    """What the generators share: a source's files and options, and its
+    directive lines, written with the blanks, comments and line splices C
+    allows in them. self.macros is what a preprocessor holds at the point
+    being written, in live text."""
 
-    def __init__(self, rng, version, elifdef):
+    def __init__(self, rng, version):
         self.rng = rng
-        self.elifdef = elifdef
         self.macros = {"_WIN32": "1", "RC_INVOKED": "1", "VORLTOOL_VERSION": version}
         self.options = []
         self.files = {}
         self.failure = None  # the text a failing source's run reports, or ""
+        self.splicing = False
+        self.inside = False
+
+    def features(self):
+        """What a mismatch report names of the source."""
+        return [name for name, present in (("lines spliced", self.splicing),
+                                           ("directives inside statements", self.inside))
+                if present]
+
+    def option(self, letter, value):
+        if self.rng.random() < 0.5:
+            self.options.append(letter + value)
+        else:
+            self.options += [letter, value]
+
+    def directive(self, name, text=""):
+        rng = self.rng
+        line = rng.choice(["#", "#", "#", "# ", "  #", "\t#"]) + name
+        if text:
+            line += " " + text
+        r = rng.random()
+        if r < 0.1:
+            line += " // " + rng.choice(WORDS)
+        elif r < 0.15:
+            line += " /* " + rng.choice(WORDS) + " */"
+        elif r < 0.18:
+            line += " /* " + rng.choice(WORDS) + "\n   " + rng.choice(WORDS) + " */"
+        elif r < 0.22 and " " in text:
+            # A line joined to the next by a backslash.
+            cut = text.index(" ")
+            line = line[:len(line) - len(text)] + text[:cut] + " \\\n\t" + text[cut + 1:]
+        elif r < 0.3 and text:
+            line = self.splice(line, len(line) - len(text))
+        return line
+
+    def splice(self, line, start):
+        """In some sources, now and then a line cut anywhere after `start`,
+        inside a word or a literal too, by a backslash and a line end, which
+        C removes before anything else."""
+        if not self.splicing or self.rng.random() >= 0.3 or len(line) - start < 2:
+            return line
+        cut = self.rng.randrange(start + 1, len(line))
+        return line[:cut] + "\\\n" + line[cut:]
+
+
+class Source(Generated):
+    """One source of the first generator, its header files and its options,
+    written while the generator carries out its directives."""
+
+    def __init__(self, rng, version, elifdef):
+        super().__init__(rng, version)
+        self.elifdef = elifdef
         # Some sources are meant to fail; some have directives' lines spliced
         # anywhere in their text; some have #define and #undef inside statements.
         self.may_fail = rng.random() < 0.1
@@ -342,12 +408,6 @@ class Source:
         if rng.random() < 0.15:
             self.options.append("--")
         return folders
-
-    def option(self, letter, value):
-        if self.rng.random() < 0.5:
-            self.options.append(letter + value)
-        else:
-            self.options += [letter, value]
 
     # Expressions -------------------------------------------------------------
 
@@ -440,36 +500,6 @@ class Source:
         return "1", True
 
     # Directives --------------------------------------------------------------
-
-    def directive(self, name, text=""):
-        rng = self.rng
-        line = rng.choice(["#", "#", "#", "# ", "  #", "\t#"]) + name
-        if text:
-            line += " " + text
-        r = rng.random()
-        if r < 0.1:
-            line += " // " + rng.choice(WORDS)
-        elif r < 0.15:
-            line += " /* " + rng.choice(WORDS) + " */"
-        elif r < 0.18:
-            line += " /* " + rng.choice(WORDS) + "\n   " + rng.choice(WORDS) + " */"
-        elif r < 0.22 and " " in text:
-            # A line joined to the next by a backslash.
-            cut = text.index(" ")
-            line = line[:len(line) - len(text)] + text[:cut] + " \\\n\t" + text[cut + 1:]
-        elif r < 0.3 and text:
-            line = self.splice(line, len(line) - len(text))
-        return line
-
-    def splice(self, line, start):
-        """In some sources, now and then a directive's text cut anywhere, inside
-        a word or a literal too, by a backslash and a line end, which C
-        removes before anything else. (Only there: in a resource statement a
-        backslash at a line's end is read as the plain reading reads it.)"""
-        if not self.splicing or self.rng.random() >= 0.3 or len(line) - start < 2:
-            return line
-        cut = self.rng.randrange(start + 1, len(line))
-        return line[:cut] + "\\\n" + line[cut:]
 
     def define(self, out, live, names=None):
         rng = self.rng
@@ -791,8 +821,11 @@ def run(command, folder):
     return result
 
 
-def check(index, source, cc, run_tool, scratch):
-    """'' when VorlTool agrees with cc -E and a plain run, else the mismatch."""
+def check(name, source, cc, run_tool, scratch):
+    """'' when VorlTool agrees with cc -E and a plain run, else what went
+    wrong, and whether the generator is at fault: a source that cc -E
+    refuses (or accepts when it is meant to fail), or whose flat text a plain
+    run refuses, is not the source the generator meant to write."""
     folder = os.path.join(scratch, "work")
     shutil.rmtree(folder, ignore_errors=True)
     for path, text in source.files.items():
@@ -800,49 +833,108 @@ def check(index, source, cc, run_tool, scratch):
         with open(os.path.join(folder, path), "w", newline="\n") as f:
             f.write(text)
     c_options = [o for o in source.options if o not in ("--", "--preprocess")]
-    flat = run(cc + c_options + ["in.r"], folder)
-    preprocessed = run(run_tool + source.options + ["in.r", "pp.rc"], folder)
+    commands = [(cc + c_options + ["in.r"], "flat.r", "cc.stderr"),
+                (run_tool + source.options + ["in.r", "pp.rc"], None, "pp.stderr"),
+                (run_tool + ["flat.r", "plain.rc"], None, "plain.stderr")]
+    with open(os.path.join(folder, "options"), "w") as f:
+        f.write(" ".join(source.options) + "\n")
+    with open(os.path.join(folder, "commands"), "w") as f:
+        f.write("# What was run in this folder; a source meant to fail has no plain run.\n")
+        for command, output, errors in commands:
+            f.write("%s%s 2>%s\n" % (shlex.join(command), " >" + output if output else "", errors))
+
+    def execute(number):
+        command, output, errors = commands[number]
+        result = run(command, folder)
+        with open(os.path.join(folder, errors), "wb") as f:
+            f.write(result.stderr)
+        if output:
+            with open(os.path.join(folder, output), "wb") as f:
+                f.write(result.stdout)
+        return result
+
+    flat = execute(0)
+    preprocessed = execute(1)
     problems = []
+    fault = False
     if source.failure is not None:
         if flat.returncode == 0:
             problems.append("cc -E accepted a source meant to fail")
+            fault = True
         if preprocessed.returncode != 1 or os.path.exists(os.path.join(folder, "pp.rc")):
             problems.append("VorlTool did not fail (status %d)" % preprocessed.returncode)
         if source.failure not in preprocessed.stderr.decode("latin-1"):
             problems.append("VorlTool's message does not hold %r" % source.failure)
     elif flat.returncode != 0:
         problems.append("cc -E failed: " + flat.stderr.decode("latin-1"))
+        fault = True
     else:
-        with open(os.path.join(folder, "flat.r"), "wb") as f:
-            f.write(flat.stdout)
-        plain = run(run_tool + ["flat.r", "plain.rc"], folder)
+        plain = execute(2)
         for label, result in (("preprocessing run", preprocessed), ("plain run", plain)):
             if result.returncode != 0 or result.stderr:
                 problems.append("%s: status %d, %s" % (label, result.returncode,
                                                        result.stderr.decode("latin-1").strip()))
+                fault = fault or result is plain
         if not problems:
             with open(os.path.join(folder, "pp.rc"), "rb") as a, \
                     open(os.path.join(folder, "plain.rc"), "rb") as b:
                 if a.read() != b.read():
                     problems.append("the scripts differ (pp.rc, plain.rc)")
     if not problems:
-        return ""
-    kept = os.path.join(scratch, "failures", str(index))
+        return "", False
+    kept = os.path.join(scratch, "failures", name)
     shutil.rmtree(kept, ignore_errors=True)
     shutil.copytree(folder, kept)
-    with open(os.path.join(kept, "options"), "w") as f:
-        f.write(" ".join(source.options) + "\n")
-    features = [name for name, present in (("lines spliced", source.splicing),
-                                           ("directives inside statements", source.inside))
-                if present]
-    return "source %d (%s; options %s%s): %s" % (
-        index, kept, " ".join(source.options),
-        "".join("; " + feature for feature in features), "; ".join(problems))
+    report = "source %s (%s; options %s%s): %s%s" % (
+        name, kept, " ".join(source.options),
+        "".join("; " + feature for feature in source.features()),
+        "the generator's fault: " if fault else "", "; ".join(problems))
+    with open(os.path.join(kept, "problems"), "w") as f:
+        f.write(report + "\n")
+    return report, fault
+
+
+# Each generator: its sources' class, seed and number of sources, natively and
+# under an emulator, and how its sources are named in failures/.
+GENERATORS = {
+    "conditions": (Source, SEED, SOURCES, SOURCES_UNDER_EMULATOR, "%d"),
+}
+
+USAGE = ("usage: oracle.py [--generator conditions] [--source N] [--count N] "
+         "[--seed N] VorlTool scratch-folder [emulator...]")
+
+
+def arguments(argv):
+    """The options before the paths: which generators, which source, how
+    many sources, from which seed."""
+    options = {"generator": None, "source": None, "count": None, "seed": None}
+    while argv and argv[0].startswith("--"):
+        option = argv.pop(0)[2:]
+        if option == "help":
+            raise LookupError(option)
+        if option not in options or not argv:
+            raise ValueError(option)
+        value = argv.pop(0)
+        if option == "generator" and value not in GENERATORS:
+            raise ValueError(value)
+        options[option] = value if option == "generator" else int(value)
+    if len(argv) < 2:
+        raise ValueError("paths")
+    chosen = [options["generator"]] if options["generator"] else list(GENERATORS)
+    return chosen, options["source"], options["count"], options["seed"], argv
 
 
 def main():
-    tool, scratch = os.path.abspath(sys.argv[1]), os.path.abspath(sys.argv[2])
-    emulator = sys.argv[3:]
+    try:
+        chosen, only, count, seed_option, paths = arguments(sys.argv[1:])
+    except LookupError:
+        print(__doc__)
+        return 0
+    except ValueError:
+        print(USAGE)
+        return 2
+    tool, scratch = os.path.abspath(paths[0]), os.path.abspath(paths[1])
+    emulator = paths[2:]
     cc = shutil.which("cc")
     if cc is None:
         print("oracle: no C compiler (cc) on PATH: skipped")
@@ -854,11 +946,12 @@ def main():
     if version is None:
         print("oracle: VorlTool --help names no VORLTOOL_VERSION")
         return 1
+    version = version.group(1).decode()
     command = [cc, "-E", "-P", "-undef", "-nostdinc", "-x", "c", "-D_WIN32=1",
-               "-DRC_INVOKED=1", "-DVORLTOOL_VERSION=" + version.group(1).decode()]
+               "-DRC_INVOKED=1", "-DVORLTOOL_VERSION=" + version]
     # #elifdef is C23's: an older cc reads it as an unknown directive, so
     # the sources then spell it #elif defined.
-    probe = os.path.join(scratch, "elifdef.c")
+    probe = os.path.join(scratch, "probe.c")
     with open(probe, "w") as f:
         f.write("#if 0\n#elifdef _WIN32\nyes\n#endif\n")
     answer = run(command + [probe], scratch)
@@ -866,22 +959,42 @@ def main():
         print("oracle: cc -E does not run: skipped\n" + answer.stderr.decode("latin-1"))
         return 77
     elifdef = answer.stdout.split() == [b"yes"]
-    rng = random.Random(SEED)
-    count = SOURCES_UNDER_EMULATOR if emulator else SOURCES
-    mismatches = []
-    failing = 0
-    for index in range(count):
-        source = Source(rng, version.group(1).decode(), elifdef)
-        source.write()
-        failing += source.failure is not None
-        problem = check(index, source, command, run_tool, scratch)
-        if problem:
-            mismatches.append(problem)
-    print("oracle: %d sources (%d meant to fail), %d mismatches%s"
-          % (count, failing, len(mismatches), "" if elifdef else "; cc has no #elifdef"))
-    for problem in mismatches:
-        print(problem)
-    return 1 if mismatches else 0
+    failed = False
+    for generator in chosen:
+        kind, seed, native, emulated, naming = GENERATORS[generator]
+        rng = random.Random(seed if seed_option is None else seed_option)
+        total = count or (emulated if emulator else native)
+        if only is not None:
+            total = only + 1
+        mismatches = []
+        checked = failing = faults = 0
+        # Each feature: in how many sources checked, in how many mismatching.
+        features = collections.defaultdict(lambda: [0, 0])
+        for index in range(total):
+            source = kind(rng, version, elifdef)
+            source.write()
+            if only is not None and index != only:
+                continue
+            checked += 1
+            failing += source.failure is not None
+            problem, fault = check(naming % index, source, command, run_tool, scratch)
+            faults += fault
+            for feature in source.features():
+                features[feature][0] += 1
+                features[feature][1] += bool(problem)
+            if problem:
+                mismatches.append(problem)
+        print("oracle: %s: %d sources (%d meant to fail), %d mismatches%s%s"
+              % (generator, checked, failing, len(mismatches),
+                 " (%d the generator's fault)" % faults if faults else "",
+                 "" if elifdef else "; cc has no #elifdef"))
+        if mismatches and features:
+            print("  features (mismatching/sources): " + ", ".join(
+                "%s %d/%d" % (name, bad, seen) for name, (seen, bad) in sorted(features.items())))
+        for problem in mismatches:
+            print(problem)
+        failed = failed or bool(mismatches)
+    return 1 if failed else 0
 
 
 if __name__ == "__main__":
