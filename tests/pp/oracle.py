@@ -380,6 +380,18 @@ class Generated:
             line = self.splice(line, len(line) - len(text))
         return line
 
+    def dead_extra(self, out, live):
+        """Now and then, in skipped text, a line that would fail if read."""
+        if not live and self.rng.random() < 0.3:
+            out.append(self.rng.choice(self.junk_lines))
+
+    def properties(self, out, live, depth):
+        """Up to two properties of a list (the generator's own), and junk
+        where they are skipped."""
+        for _ in range(self.rng.randrange(3)):
+            self.property(out, live, depth)
+        self.dead_extra(out, live)
+
     def splice(self, line, start):
         """In some sources, now and then a line cut anywhere after `start`,
         inside a word or a literal too, by a backslash and a line end, which
@@ -393,6 +405,8 @@ class Generated:
 class Source(Generated):
     """One source of the first generator, its header files and its options,
     written while the generator carries out its directives."""
+
+    junk_lines = JUNK_LINES
 
     def __init__(self, rng, version, elifdef):
         super().__init__(rng, version)
@@ -627,11 +641,6 @@ class Source(Generated):
             taken = taken or holds
         out.append(self.directive("endif"))
 
-    def dead_extra(self, out, live):
-        """Now and then, in skipped text, a line that would fail if read."""
-        if not live and self.rng.random() < 0.3:
-            out.append(self.rng.choice(JUNK_LINES))
-
     # Statements --------------------------------------------------------------
 
     def number(self, live, plain=False):
@@ -696,11 +705,6 @@ class Source(Generated):
             self.define(out, live, NUMBERS + STRINGS)
         else:
             self.undefine(out, live)
-
-    def properties(self, out, live, depth):
-        for _ in range(self.rng.randrange(3)):
-            self.property(out, live, depth)
-        self.dead_extra(out, live)
 
     def statement(self, out, live, depth, kind=None):
         """A property list ('Vorl', 'TzAv') or a string list ('LStr'), some
@@ -943,6 +947,8 @@ class MacroSource(Generated):
     headers write them, with the shared header and the others it includes.
     self.objects holds the kind of each object-like macro defined in live
     text (SLOTS, or "string", "word", ... for the others)."""
+
+    junk_lines = MACRO_JUNK_LINES
 
     def __init__(self, rng, version, elifdef=True):
         # (elifdef: as for the first generator; these sources have no #elifdef.)
@@ -1488,11 +1494,6 @@ class MacroSource(Generated):
             body(out, live and index == taken, depth + 1)
         out.append(self.directive("endif"))
 
-    def dead_extra(self, out, live):
-        """Now and then, in skipped text, a line that would fail if read."""
-        if not live and self.rng.random() < 0.3:
-            out.append(self.rng.choice(MACRO_JUNK_LINES))
-
     # Definitions -------------------------------------------------------------
 
     def define(self, out, name, text, kind, ctext=None, live=True):
@@ -1595,11 +1596,6 @@ class MacroSource(Generated):
                 self.group(out, live, depth, self.properties)
         else:
             self.inner_directive(out, live)
-
-    def properties(self, out, live, depth):
-        for _ in range(self.rng.randrange(3)):
-            self.property(out, live, depth)
-        self.dead_extra(out, live)
 
     def property_list(self, out, live, depth):
         rng = self.rng
