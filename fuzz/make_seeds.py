@@ -1,7 +1,7 @@
 #!/usr/bin/env python3
 """Writes the seeds of the conversion fuzzer: every golden input and every
 shipped example, in the layout that fuzz/convert_fuzz.cpp reads, and
-sources made by the preprocessing oracle's generator.
+sources made by the preprocessing oracle's two generators.
 
     make_seeds.py CASES EXAMPLES OUTPUT [ORACLE]
 
@@ -12,8 +12,8 @@ sets VORLTOOL_DEPFILE, the file itself, and the first header of its folder
 Each becomes a second seed read with options (one of the fuzzer's sets by
 turns; its header, if any, in the folder found through -I). ORACLE, the
 oracle's script (tests/pp/oracle.py), adds sources full of conditional
-groups, #if expressions and macros, read with options, their guarded header
-as the included file.
+groups, #if expressions and macros, and sources that use macros as C headers
+write them, read with options, their first header as the included file.
 """
 
 import importlib
@@ -72,19 +72,23 @@ def with_options(index, control, header):
 
 
 def oracle_seeds(oracle):
-    """Sources of the preprocessing oracle, by its own generator."""
+    """Sources of the preprocessing oracle, by both its generators: the
+    conditions' with their guarded header, the macros' with their shared
+    header as the included file (the other headers they name are missing)."""
     sys.dont_write_bytecode = True  # nothing is written beside the oracle
     sys.path.insert(0, os.path.dirname(os.path.abspath(oracle)))
     module = importlib.import_module(os.path.splitext(os.path.basename(oracle))[0])
     rng = random.Random(module.SEED)
-    for index in range(ORACLE_SEEDS):
-        source = module.Source(rng, "10000", True)
-        source.write()
-        main = source.files["in.r"].encode()
-        for name in (b'"guard.h"', b"<guard.h>"):
-            main = main.replace(name, name[:1] + b"a.h" + name[-1:])
-        header = source.files["inc/guard.h"].encode()
-        yield "oracle-%d" % index, layout(with_options(index, 0, header), main, header)
+    for label, generator, header_name in (("oracle", module.Source, "guard.h"),
+                                          ("oracle-macros", module.MacroSource, "defs.h")):
+        for index in range(ORACLE_SEEDS):
+            source = generator(rng, "10000", True)
+            source.write()
+            main = source.files["in.r"].encode()
+            for name in (b'"%s"' % header_name.encode(), b"<%s>" % header_name.encode()):
+                main = main.replace(name, name[:1] + b"a.h" + name[-1:])
+            header = source.files["inc/" + header_name].encode()
+            yield "%s-%d" % (label, index), layout(with_options(index, 0, header), main, header)
 
 
 def main():
