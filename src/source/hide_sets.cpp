@@ -36,7 +36,6 @@ uint32_t HideSets::Add(uint32_t set, uint32_t name) {
 }
 
 uint32_t HideSets::Union(uint32_t a, uint32_t b) {
-  if (a == b || b == kEmpty) return a;
   if (a == kEmpty) return b;
   const auto [found, inserted] = unions_.emplace(Key(a, b), kEmpty);
   if (inserted) {
@@ -50,7 +49,6 @@ uint32_t HideSets::Union(uint32_t a, uint32_t b) {
 
 uint32_t HideSets::Intersection(uint32_t a, uint32_t b) {
   if (a == b) return a;
-  if (a == kEmpty || b == kEmpty) return kEmpty;
   const auto [found, inserted] = intersections_.emplace(Key(a, b), kEmpty);
   if (inserted) {
     std::vector<uint32_t> names;

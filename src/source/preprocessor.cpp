@@ -110,7 +110,8 @@ bool Preprocessor::NextText(std::string_view& text, int32_t& line) {
 }
 
 bool Preprocessor::BetweenLines() const {
-  return expander_.Idle() && files_.size() == 1 && !files_.back().inLine;
+  // (An included file is read whole within its directive.)
+  return expander_.Idle() && !files_.back().inLine;
 }
 
 bool Preprocessor::TakeLinesAsTheyStand(std::string_view& text, int32_t& line) {
@@ -145,7 +146,8 @@ bool Preprocessor::TakeLinesAsTheyStand(std::string_view& text, int32_t& line) {
     for (const PpScanner::Edit& edit : edits_) {
       made_.append(buffered.substr(from, edit.start - from));
       AppendApart(edit.text);
-      if (!edit.text.empty() && edit.end < taken &&
+      // (An edit ends before its line's line feed.)
+      if (!edit.text.empty() &&
           WouldJoin(static_cast<unsigned char>(edit.text.back()), static_cast<unsigned char>(buffered[edit.end])))
         made_ += ' ';
       from = edit.end;
@@ -196,8 +198,9 @@ PpToken Preprocessor::Next(bool lookingForCall) {
     PpToken token = ReadToken();
     if (token.startsLine && token.IsHash()) {
       // A directive's line ends the look for a call's (, as in C
-      // preprocessors: the name before it stays a name.
-      if (lookingForCall && files_.size() == 1) {
+      // preprocessors: the name before it stays a name. (The look is in the
+      // main file: an included file is read whole within its directive.)
+      if (lookingForCall) {
         UnreadLineStart(token);
         return PpToken{};
       }

@@ -21,7 +21,7 @@ constexpr std::size_t kMaxIncludeDepth = 32;
 void Preprocessor::CarryOutDirective() {
   const PpToken name = ReadToken();
   // A # alone on its line is a directive that does nothing.
-  if (name.kind == PpKind::kNewline || name.kind == PpKind::kEnd) return;
+  if (name.kind == PpKind::kNewline) return;
   const std::vector<PpToken> tokens = ReadRestOfLine();
   line_ = name.line;
   const Directive directive =

@@ -4,8 +4,10 @@
 
 #include <cstdio>
 #include <string>
+#include <vector>
 
 #include "source/char_source.h"
+#include "source/line_reader.h"
 #include "source/lexer.h"
 #include "source_text.h"
 
@@ -177,3 +179,22 @@ TEST(CharSourceOfAFile, DirectoryIsNoInput) {
 }
 
 }  // namespace
+
+TEST(LineReader, LinesOfAFileAnyLengthAcrossItsPieces) {
+  // A line longer than the file's 64 KiB pieces, lines ending in a carriage
+  // return and a line feed, one crossing into the next piece, and a last
+  // line without its line feed whose carriage return stays.
+  const std::string longLine(70000, 'x');
+  const std::string crossing = std::string(65536 - 70001 % 65536 - 3, 'y');
+  const std::string text = longLine + "\n" + crossing + "ab\r\ncd\r\nlast\r";
+  const std::string path = WriteSourceFile("lines.r", text);
+  platform::Disk disk;
+  const auto file = disk.OpenInput(path.c_str(), platform::InputRule::kRegularFile);
+  ASSERT_NE(file, nullptr);
+  LineReader reader(file.get());
+  std::string_view line;
+  std::vector<std::string> lines;
+  while (reader.Next(line)) lines.emplace_back(line);
+  EXPECT_EQ(lines, (std::vector<std::string>{longLine, crossing + "ab", "cd", "last\r"}));
+  EXPECT_EQ(reader.line(), 4);
+}

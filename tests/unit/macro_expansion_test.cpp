@@ -67,6 +67,20 @@ TEST(MacroExpansion, ReplacesAsC) {
        "x y\n--1 / / / * a 1 1 1\n"},
       // Directives spelt %:, a line joined to the next, a # inside a line.
       {"%:define D 4\nD a\\\nb \"x\\\ny\" # D\n", "4 ab \"xy\" # 4\n"},
+      // A quote its line does not close, made a string; a comma before
+      // ## that is no comma of the variable arguments; __has_include as a
+      // word outside #if.
+      {"#define S(x) #x\nS('a\n)\n#define V(a, ...) a ## __VA_ARGS__\nV(x) V(x,y)\n__has_include x\n",
+       "\"'a\"\nx xy\n__has_include x\n"},
+      // __has_include of a macro, and of a name in parentheses.
+      {"#define H \"no-such-file.h\"\n#if __has_include(H) || __has_include(<no/such.h>)\nyes\n#else\nno\n#endif\n",
+       "no\n"},
+      // Null directives, and those whose name is no word, are passed over,
+      // in a group taken or not; #pragma other than once too.
+      {"#\n# 12 \"x\"\n#if 0\n#\n# 12\n#endif\n#pragma\n#pragma pack(1)\nx\n", "x\n"},
+      // A line joined to nothing at the input's end; a comment over three
+      // lines; an #include whose name stands after a comment's lines.
+      {"a /* b\nc\nd */ e\nf\\", "a e\nf\n"},
   };
   ExpectTexts(kCases, std::size(kCases));
 }
@@ -88,6 +102,23 @@ TEST(MacroExpansion, LeavesWhatNeedsNothingAsItStands) {
       // A macro's name with text of its own is replaced where it stands.
       {"#define kA 1\n#define kB (kA + 2)\n-\n\tx = kB; // kA\n\tkA = \"kA\"/kA;\n",
        "-\n\tx = (1 + 2); // kA\n\t1 = \"kA\"/1;\n"},
+      // Not where its text needs tokens: a macro of the line, one with ##,
+      // one that names a macro with parameters; a text that would touch
+      // what follows stays apart from it.
+      {"#define kL __LINE__\n#define kP a ## b\n#define F(x) x\n#define kF F\n#define kS /\n#define kE\n-\n"
+       "kL kP kF(1)\nkS*x kE kE;\n",
+       "-\n8 ab 1\n/ *x  ;\n"},
+      // Lines after the first of a batch: a directive spelt %:, a backslash
+      // before a carriage return and a line feed, a comment that is no
+      // blank before a macro, quotes before it, a macro with parameters.
+      {"-\n%:define kD 1\nkD\n-\na \\\r\nb\n-\nx /* c */ y kD\n-\n'\"' kD \"kD\"\n-\nF(2)\n#define F(x) x\n",
+       "-\n1\n-\na b\n-\nx   y 1\n-\n'\"' 1 \"kD\"\n-\nF(2)\n"},
+      // A /* that is not closed on its line, the first of a batch or not.
+      {"-\n/* a\nb */ c\n/*\n*/\n", "-\n c\n"},
+      // Macros whose names begin with many different letters are found byte
+      // by byte; a word that only begins like a macro's name is none.
+      {"#define aa 1\n#define bb 2\n#define cc 3\n#define dd 4\n#define ee 5\n-\naa bb cc dd ee ab b2 \"ee\"\n",
+       "-\n1 2 3 4 5 ab b2 \"ee\"\n"},
   };
   ExpectTexts(kCases, std::size(kCases));
 }
@@ -133,6 +164,11 @@ TEST(MacroExpansion, RefusesWithTheLineOfTheUse) {
       {"#define B(x,) x\n", "in.r:5: Malformed parameter list of macro B"},
       {"#define B(__VA_ARGS__) x\n", "in.r:5: Malformed parameter list of macro B"},
       {"#define B(x\n", "in.r:5: #define without a ) after its parameters"},
+      {"P(\"\n, x)\n", "in.r:5: Pasting \" and x does not give one token"},
+      {"#if __has_include x\n#endif\n", "in.r:5: __has_include expects (\"file\") or (<file>)"},
+      {"#include /* a\n */ <no-such-file.h>\n", "in.r:5: Unable to open include file \"no-such-file.h\""},
+      {"#undef \"x\"\n", "in.r:5: #undef without a macro name"},
+      {"#ifndef 1\n#endif\n", "in.r:5: #ifndef without a macro name"},
       {"#define 1 x\n", "in.r:5: #define without a macro name"},
       {"#include x\"y\"\n", "in.r:5: #include expects \"file\" or <file>"},
       {"#include G()\n", "in.r:5: #include expects \"file\" or <file>"},

@@ -3,10 +3,12 @@
 // and each malformed one is refused with its exact report.
 #include <gtest/gtest.h>
 
+#include <fstream>
 #include <string>
 #include <vector>
 
 #include "source_text.h"
+#include "stage_text.h"
 
 namespace {
 
@@ -126,6 +128,25 @@ TEST(Preprocessing, ReadsAnIncludeWhereverItStands) {
   EXPECT_EQ(result.script, ConvertText("in.r", "resource 'LStr' (2) { { \"a\", \"b\", \"x\" } };\n").script);
 }
 
+TEST(Preprocessing, IncludesAreFoundBesideTheirFileAndBounded) {
+  // Beside a main file in the root folder: the header, named without the
+  // root's separator, is found there and nowhere else.
+  const std::string header = WriteSourceFile("ids.h", "#define kID 22\n");
+  ASSERT_TRUE(platform::IsAbsolutePath(header.c_str()));
+  const std::size_t root = header.find_first_of("/\\") + 1;
+  StageResult result = Preprocess("#include \"" + header.substr(root) + "\"\nkID\n", kLocaleEnglish, {},
+                                  header.substr(0, root) + "in.r");
+  EXPECT_EQ(result.failure, "");
+  EXPECT_EQ(result.text, "22\n");
+  // A file that includes itself ends at the bound.
+  const std::string self = WriteSourceFile("self.h", "");
+  std::ofstream(self, std::ios::binary) << "#include \"" + self + "\"\n";
+  result = Preprocess("\n#include \"" + self + "\"\n");
+  EXPECT_EQ(MessageOf(result.failure), "Include nesting too deep");
+  // __FILE__ spells the name as a string.
+  EXPECT_EQ(Preprocess("__FILE__\n", kLocaleEnglish, {}, "a\\b\"c.r").text, "\"a\\\\b\\\"c.r\"\n");
+}
+
 TEST(Preprocessing, OptionsAreRefusedBeforeAnythingIsRead) {
   const struct {
     std::vector<std::string> arguments;
@@ -135,6 +156,15 @@ TEST(Preprocessing, OptionsAreRefusedBeforeAnythingIsRead) {
       {{"-DA-B", "in.r", "out.rc"}, "VorlTool: not a macro name: A-B\n"},
       {{"-UX"}, "Usage: VorlTool [options] sourcefile destinationfile\n"},
       {{"--prep", "in.r", "out.rc"}, "VorlTool: unknown option --prep\n"},
+      // A macro's parameters: in parentheses that touch the name, names or
+      // ... between commas; -U takes a name alone.
+      {{"-DF(x=1", "in.r", "out.rc"}, "VorlTool: not a macro name: F(x=1\n"},
+      {{"-DF (x)=1", "in.r", "out.rc"}, "VorlTool: not a macro name: F (x)=1\n"},
+      {{"-DF(a,)=1", "in.r", "out.rc"}, "VorlTool: not a macro name: F(a,)=1\n"},
+      {{"-DF(a b)=1", "in.r", "out.rc"}, "VorlTool: not a macro name: F(a b)=1\n"},
+      {{"-D(a)=1", "in.r", "out.rc"}, "VorlTool: not a macro name: (a)=1\n"},
+      {{"-DF(a)b=1", "in.r", "out.rc"}, "VorlTool: not a macro name: F(a)b=1\n"},
+      {{"-UF(x)", "in.r", "out.rc"}, "VorlTool: not a macro name: F(x)\n"},
   };
   for (const auto& entry : kCases) {
     std::vector<std::string> arguments = {"VorlTool"};
@@ -148,6 +178,24 @@ TEST(Preprocessing, OptionsAreRefusedBeforeAnythingIsRead) {
     EXPECT_EQ(streams.out, "");
     EXPECT_EQ(streams.err, entry.report);
   }
+}
+
+TEST(Preprocessing, MacrosOfTheCommandLineAreReadAsTheirDefinitions) {
+  // Taken: no parameters, and ... among them; a text that is no macro's is
+  // refused as from the command line, before anything is written.
+  const std::string input = WriteSourceFile("in.r", "resource 'LStr' (F() + G(1, 2, 3)) { { } };\n");
+  const std::string output = WriteSourceFile("out.rc", "");
+  std::string f = "-DF()=16000", g = "-DG(a,...)=a", bad = "-DH(x)=#y", program = "VorlTool";
+  char* taken[] = {program.data(), f.data(), g.data(), const_cast<char*>(input.c_str()),
+                   const_cast<char*>(output.c_str())};
+  CapturedStreams streams;
+  EXPECT_EQ(RunVorlTool(5, taken), 0);
+  char* refused[] = {program.data(), bad.data(), const_cast<char*>(input.c_str()),
+                     const_cast<char*>(output.c_str())};
+  EXPECT_EQ(RunVorlTool(4, refused), 1);
+  streams.Finish();
+  EXPECT_EQ(streams.err, "<command line>: error: # is not followed by a parameter in macro H\n");
+  EXPECT_NE(ReadFile(output).find("16001\tLStr"), std::string::npos);
 }
 
 TEST(Preprocessing, RefusesWithTheLineOfTheFault) {

@@ -10,7 +10,7 @@
 #include "base/platform.h"
 #include "source/preprocessor.h"
 
-/// What the stage made of a source named in.r: the text the lexer would
+/// What the stage made of a source (named in.r): the text the lexer would
 /// read, or the report of the failure that ended it (file:line: message).
 struct StageResult {
   std::string text;
@@ -18,13 +18,13 @@ struct StageResult {
 };
 
 inline StageResult Preprocess(const std::string& source, Language language = kLocaleEnglish,
-                              const PreprocessorSetup& setup = {}) {
+                              const PreprocessorSetup& setup = {}, const std::string& name = "in.r") {
   StageResult result;
   platform::Disk disk;
   const Locale locale(language);
   try {
     Preprocessor stage(locale, disk, setup);
-    stage.StartText(source, "in.r");
+    stage.StartText(source, name);
     std::string_view text;
     int32_t line = 0;
     while (stage.NextText(text, line)) result.text += text;
