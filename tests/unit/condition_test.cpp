@@ -9,12 +9,6 @@
 
 namespace {
 
-std::string Repeated(const std::string& text, int count) {
-  std::string repeated;
-  for (int i = 0; i < count; ++i) repeated += text;
-  return repeated;
-}
-
 class Condition : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -140,6 +134,7 @@ TEST_F(Condition, RefusalsSayWhatIsWrong) {
       {"__has_include", "__has_include expects (\"file\") or (<file>)"},
       {"__has_include(x)", "__has_include expects (\"file\") or (<file>)"},
       {std::string(300, '('), "Expression nested too deeply in #if"},
+      {Repeated("1 ? ", 300) + "1" + Repeated(" : 0", 300), "Expression nested too deeply in #if"},
   };
   for (const auto& entry : kCases) EXPECT_EQ(Refusal(entry.text), entry.message) << entry.text;
 

@@ -135,6 +135,8 @@ TEST(MacroExpansion, KeepsDoubleByteCharactersWhole) {
       // is doubled, since the lexer takes a doubled one as the character's.
       {"#define S(x) #x\nS(\"" + kHyou + "\") S(" + kHyou + "x) S(\"" + kHyou + "\\\")\n",
        "\"\\\"" + kHyou + "\\\\\"\" \"" + kHyou + "x\" \"\\\"" + kHyou + "\\\\\"\"\n"},
+      // A lead byte that ends its token has no second byte to take along.
+      {"#define S(x) #x\nS(x\x95\n) S(\x95\n)\n", "\"x\x95\" \"\x95\"\n"},
   };
   ExpectTexts(kCases, std::size(kCases), kLocaleJapanese);
 }
@@ -195,6 +197,15 @@ TEST(MacroExpansion, BoundsTheTextThatMacrosMake) {
   EXPECT_EQ(one.text.size(), (std::size_t{1} << 16) + 2);
   for (int uses = 0; uses < 12; ++uses) source += "(kBomb15)\n";
   EXPECT_EQ(Preprocess(source).failure, "in.r:25: Macro expansion too large");
+}
+
+TEST(MacroExpansion, BoundsArgumentsWithinArguments) {
+  // 200 arguments inside one another are expanded; the next one is refused.
+  const auto nested = [](int depth) {
+    return "#define F(x) x\n" + Repeated("F(", depth) + "1" + std::string(depth, ')') + "\n";
+  };
+  EXPECT_EQ(Preprocess(nested(200)).text, "1\n");
+  EXPECT_EQ(Preprocess(nested(201)).failure, "in.r:2: Macros nested too deeply");
 }
 
 }  // namespace

@@ -39,3 +39,10 @@ inline std::string MessageOf(const std::string& failure) {
   const std::size_t colon = failure.find(": ");
   return colon == std::string::npos ? failure : failure.substr(colon + 2);
 }
+
+/// A text written count times over, for sources nested deeply.
+inline std::string Repeated(const std::string& text, int count) {
+  std::string repeated;
+  for (int i = 0; i < count; ++i) repeated += text;
+  return repeated;
+}
