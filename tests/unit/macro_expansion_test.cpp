@@ -6,6 +6,7 @@
 
 #include <string>
 
+#include "source/hide_sets.h"
 #include "stage_text.h"
 
 namespace {
@@ -206,6 +207,21 @@ TEST(MacroExpansion, BoundsArgumentsWithinArguments) {
   };
   EXPECT_EQ(Preprocess(nested(200)).text, "1\n");
   EXPECT_EQ(Preprocess(nested(201)).failure, "in.r:2: Macros nested too deeply");
+}
+
+TEST(HideSets, KeepEachSetOnceAndForgetThemWhenCleared) {
+  // The stage clears the sets between lines; a long file must not keep
+  // every set it ever made.
+  HideSets sets;
+  const uint32_t f = sets.Add(HideSets::kEmpty, 7);
+  const uint32_t fg = sets.Union(f, sets.Add(HideSets::kEmpty, 9));
+  EXPECT_EQ(sets.Add(f, 9), fg);
+  EXPECT_EQ(sets.Intersection(fg, f), f);
+  EXPECT_TRUE(sets.Contains(fg, 9));
+  EXPECT_FALSE(sets.Contains(f, 9));
+  sets.Clear();
+  EXPECT_EQ(sets.Add(HideSets::kEmpty, 8), f);
+  EXPECT_EQ(sets.Size(f), 1u);
 }
 
 }  // namespace
