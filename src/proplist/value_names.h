@@ -8,6 +8,8 @@
 #include <span>
 #include <string_view>
 
+#include "source/tokens.h"
+
 /// A four-character code in natural order ('kind'), as the 32-bit value whose
 /// most significant byte is its first character. The compiled block holds it
 /// least significant byte first, so it is written with its characters
@@ -24,14 +26,17 @@ constexpr std::uint32_t KeyCode(const char (&code)[5]) {
 struct NamedBits {
   std::string_view name;
   unsigned bits;
+  /// The keyword's token class where the name is a keyword (the kinds), else
+  /// TOK_NONE: the lexer gives a keyword its class, and the parser looks at that.
+  std::int32_t token = TOK_NONE;
 };
 
 /// The entry of `table` whose name is `name`, or null.
 const NamedBits* FindName(std::span<const NamedBits> table, std::string_view name);
 
-/// The kind keywords and their codes.
+/// The kind keywords, their codes and their token classes.
 inline constexpr NamedBits kKindNames[] = {
-#define KIND(word, num, code) {#word, KeyCode(code)},
+#define KIND(word, num, code) {#word, KeyCode(code), KW_##word},
 #include "source/keywords.def"
 };
 
