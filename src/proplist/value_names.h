@@ -88,21 +88,23 @@ inline constexpr NamedBits kOutputHandling[] = {
     {"outGrayMat", 0x03},    {"outWhiteMat", 0x04},     {"outFillMask", 0x09},
 };
 
-/// One of the three flag items of a filter case, in their order: the name
-/// that sets its bit (any other identifier sets nothing, so VorlDump writes
-/// `clearName` for a clear bit), and whether a number may stand in its place,
-/// giving its low byte.
+/// One of the three flag items of a filter case, in their order: where it
+/// stands, its names (the one that sets its bit, then the one VorlDump writes
+/// for a clear bit, which sets nothing, as any other word does), and whether
+/// a number may stand in its place, giving its low byte.
 struct CaseFlag {
-  std::string_view name;
-  unsigned bit;
-  std::string_view clearName;
+  std::string_view place;
+  NamedBits names[2];
   bool takesNumber;
+
+  constexpr const NamedBits& Set() const { return names[0]; }
+  constexpr const NamedBits& Clear() const { return names[1]; }
 };
 
 inline constexpr CaseFlag kCaseFlags[] = {
-    {"filtersLayerMasks", 0x04, "doesNotFilterLayerMasks", true},
-    {"worksWithBlankData", 0x02, "doesNotWorkWithBlankData", true},
-    {"doNotCopySourceToDestination", 0x01, "copySourceToDestination", false},
+    {"first flag", {{"filtersLayerMasks", 0x04}, {"doesNotFilterLayerMasks", 0}}, true},
+    {"second flag", {{"worksWithBlankData", 0x02}, {"doesNotWorkWithBlankData", 0}}, true},
+    {"third flag", {{"doNotCopySourceToDestination", 0x01}, {"copySourceToDestination", 0}}, false},
 };
 
 /// The flags of ZR_ImageFormat_Extension_Info.
