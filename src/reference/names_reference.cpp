@@ -7,6 +7,7 @@
 // does; the manual page turns both into its fonts.
 #include "reference/names_reference.h"
 
+#include <cstdint>
 #include <cstdio>
 #include <fstream>
 #include <iostream>
@@ -43,6 +44,13 @@ constexpr const char* kIntroduction =
     "separated by commas: each is a keyword and its value in braces. Keywords and names are "
     "matched exactly, case and all.";
 
+/// A four-character code's characters, in natural order.
+std::string CodeText(std::uint32_t code) {
+  const char text[] = {static_cast<char>(code >> 24), static_cast<char>((code >> 16) & 0xFF),
+                       static_cast<char>((code >> 8) & 0xFF), static_cast<char>(code & 0xFF)};
+  return std::string(text, 4);
+}
+
 /// The form of `row`'s value, placeholders in angle brackets.
 std::string ValueForm(const PropertyRow& row) {
   using enum RecordLayout;
@@ -61,9 +69,12 @@ std::string ValueForm(const PropertyRow& row) {
     case kWords: return "{ { <integer>, ... } }";
     case kFileType: return "{ '<type>', '<creator>' }";
     case kCodeList: {
-      const std::string entry = row.pairs ? "'<type>', '<creator>'" : row.reversed ? "'<type>'" : "'<ext>'";
-      const std::string group = row.form == GroupForm::kMany ? "{ " + entry + ", ... }" : "{ " + entry + " }";
-      return "{ " + group + ", ... }";
+      // Extensions are the codes not reversed.
+      const std::string entry = row.pairs      ? "'<type>', '<creator>'"
+                                : row.reversed ? "'<type>'"
+                                               : "'<ext>'";
+      const bool many = row.form == GroupForm::kMany;
+      return "{ { " + entry + (many ? ", ... }" : " }") + ", ... }";
     }
     case kTerminology: return "{ '<class>', '<event>', <integer>, \"<text>\" }";
     case kFormatExtension: return "{ <integer>, <integer>, <name>, ..., '<code>' }";
@@ -74,19 +85,20 @@ std::string ValueForm(const PropertyRow& row) {
 /// The key `row`'s records are stored under, or what stands for none.
 std::string KeyOf(const PropertyRow& row) {
   if (row.layout == RecordLayout::kNone) return "none: skipped, with a notice";
-  const char key[] = {static_cast<char>(row.key >> 24), static_cast<char>((row.key >> 16) & 0xFF),
-                      static_cast<char>((row.key >> 8) & 0xFF), static_cast<char>(row.key & 0xFF)};
-  return "`'" + std::string(key, 4) + "'`";
+  return "`'" + CodeText(row.key) + "'`";
 }
 
 /// What the forms of some rows leave to be said, in the prose markup; empty
 /// for the others.
 std::string FormNote(const PropertyRow& row) {
   if (row.layout == RecordLayout::kFilterCase) {
+    const std::span<const NameList> lists = NameListsOf(row);
     std::string items;
-    for (const NameList& list : NameListsOf(row)) items += (items.empty() ? "" : ", ") + std::string(list.place);
-    return "In `" + std::string(row.keyword) + "` a *case* is five items separated by commas: " +
-           items + ", each a name of its list below; the value holds exactly " +
+    for (const NameList& list : lists)
+      items += (items.empty() ? "" : ", ") + std::string(list.place);
+    return "In `" + std::string(row.keyword) + "` a *case* is " + std::to_string(lists.size()) +
+           " items separated by commas: " + items +
+           ", each a name of its list below; the value holds exactly " +
            std::to_string(kFilterCaseCount) + " cases.";
   }
   if (row.layout == RecordLayout::kFormatExtension) {
@@ -115,12 +127,7 @@ std::string ListRule(const NameList& list) {
 /// What a name of the list stands for: a kind's code, else its bits in
 /// hexadecimal, with as many digits (in pairs) as the list's largest needs.
 std::string NameValue(const NameList& list, const NamedBits& named) {
-  if (list.row->layout == RecordLayout::kKind) {
-    const unsigned c = named.bits;
-    const char code[] = {static_cast<char>(c >> 24), static_cast<char>((c >> 16) & 0xFF),
-                         static_cast<char>((c >> 8) & 0xFF), static_cast<char>(c & 0xFF)};
-    return "'" + std::string(code, 4) + "'";
-  }
+  if (list.row->layout == RecordLayout::kKind) return "'" + CodeText(named.bits) + "'";
   unsigned largest = 0;
   for (const NamedBits& other : list.names) largest |= other.bits;
   int digits = 2;
@@ -151,31 +158,26 @@ std::string ManEscape(std::string_view text) {
   return escaped;
 }
 
-/// Prose markup in the manual page's fonts: `literal` bold, *placeholder* italic.
+/// Prose markup in the manual page's fonts: `literal` bold, *placeholder*
+/// italic. A star inside backquotes is literal. (Every piece of prose begins
+/// with a letter or a backquote, never with a control character.)
 std::string ManProse(std::string_view text) {
+  enum Font { kRoman, kLiteral, kPlaceholder };
+  static constexpr const char* kFontStart[] = {"", "\\fB", "\\fI"};
   std::string out;
   std::string run;
-  bool literal = false;
-  bool placeholder = false;
-  auto flush = [&](const char* font) {
-    if (run.empty()) return;
-    out += font[0] != '\0' ? std::string(font) + ManEscape(run) + "\\fP" : ManEscape(run);
+  Font font = kRoman;
+  auto switchTo = [&](Font next) {
+    out += font == kRoman ? ManEscape(run) : kFontStart[font] + ManEscape(run) + "\\fP";
     run.clear();
+    font = next;
   };
   for (const char c : text) {
-    if (c == '`' && !placeholder) {
-      flush(literal ? "\\fB" : "");
-      literal = !literal;
-    } else if (c == '*' && !literal) {
-      flush(placeholder ? "\\fI" : "");
-      placeholder = !placeholder;
-    } else {
-      run += c;
-    }
+    if (c == '`') switchTo(font == kLiteral ? kRoman : kLiteral);
+    else if (c == '*' && font != kLiteral) switchTo(font == kPlaceholder ? kRoman : kPlaceholder);
+    else run += c;
   }
-  flush("");
-  // A line of text must not begin with a control character.
-  if (!out.empty() && out[0] == '.') out.insert(0, "\\&");
+  switchTo(kRoman);
   return out;
 }
 
@@ -265,7 +267,8 @@ std::string ReferenceManSection() {
         << "\n" << ManProse(term.meaning) << ".\n";
   }
   for (const PropertyRow& row : PropertyRows()) {
-    if (const std::string note = FormNote(row); !note.empty()) man << ".PP\n" << ManProse(note) << "\n";
+    if (const std::string note = FormNote(row); !note.empty())
+      man << ".PP\n" << ManProse(note) << "\n";
   }
   man << ".PP\nThe names each list accepts, with their values:\n";
   for (const NameList& list : NameLists()) {

@@ -77,7 +77,8 @@ TEST(NamesReference, FormsAndValuesReadAsTheLanguageWritesThem) {
            "| `ParsableClipboardTypes` | `ParsableClipboardTypes { { 'type' }, ... }` | `'psCB'` |",
            "| `FormatMaxSize` | `FormatMaxSize { { integer, integer } }` | `'mxsz'` |",
            "| `FormatMaxChannels` | `FormatMaxChannels { { integer, ... } }` | `'mxch'` |",
-           "| `HasTerminology` | `HasTerminology { 'class', 'event', integer, \"text\" }` | `'hstm'` |",
+           "| `HasTerminology` | `HasTerminology { 'class', 'event', integer, \"text\" }` | "
+           "`'hstm'` |",
            "| `ZR_Vorl_Version` | `ZR_Vorl_Version { integer, integer }` | `'ePVR'` |",
            "| `ZR_ImageFormat_Extension_Info` | `ZR_ImageFormat_Extension_Info { integer, integer, "
            "name, ..., 'code' }` | `'FXMF'` |",
@@ -90,7 +91,7 @@ TEST(NamesReference, FormsAndValuesReadAsTheLanguageWritesThem) {
        }) {
     EXPECT_NE(markdown.find(std::string("\n") + row + "\n"), std::string::npos) << row;
   }
-  EXPECT_NE(markdown.find("a *case* is five items separated by commas: input handling, output "
+  EXPECT_NE(markdown.find("a *case* is 5 items separated by commas: input handling, output "
                           "handling, first flag, second flag, third flag"),
             std::string::npos);
   EXPECT_NE(markdown.find("at most 11 names stand before the *code*"), std::string::npos);
@@ -119,9 +120,11 @@ TEST(NamesReference, TheSectionIsReplacedWhereverItStands) {
             ".TH X\n.SH PROPERTIES\nnew\n.SH OUTPUT\n");
   EXPECT_EQ(WithPropertiesSection(".SH PROPERTIES\nold\n.SH OUTPUT\n", section),
             ".SH PROPERTIES\nnew\n.SH OUTPUT\n");
-  EXPECT_EQ(WithPropertiesSection(".TH X\n.SH PROPERTIES\nold\n", section), ".TH X\n.SH PROPERTIES\nnew\n");
+  EXPECT_EQ(WithPropertiesSection(".TH X\n.SH PROPERTIES\nold\n", section),
+            ".TH X\n.SH PROPERTIES\nnew\n");
   // A line that only begins so is no heading of the section.
-  EXPECT_EQ(WithPropertiesSection(".TH X\n.SH PROPERTIES LIST\n.SH OUTPUT\n", section), std::nullopt);
+  EXPECT_EQ(WithPropertiesSection(".TH X\n.SH PROPERTIES LIST\n.SH OUTPUT\n", section),
+            std::nullopt);
   EXPECT_EQ(WithPropertiesSection(".TH X\nsee .SH PROPERTIES\n", section), std::nullopt);
   EXPECT_EQ(WithPropertiesSection("", section), std::nullopt);
 }
@@ -171,7 +174,8 @@ TEST(NamesReference, TheProgramWritesThePagesAndChecksThem) {
 
   result = RunProgram({doc.c_str()});
   EXPECT_EQ(result.status, 0) << result.err;
-  EXPECT_EQ(result.out, "names_reference: wrote " + markdown + "\nnames_reference: wrote " + page + "\n");
+  EXPECT_EQ(result.out,
+            "names_reference: wrote " + markdown + "\nnames_reference: wrote " + page + "\n");
   EXPECT_EQ(ReadFile(markdown), ReferenceMarkdown());
   EXPECT_EQ(ReadFile(page), ".TH VORLTOOL 1\n" + ReferenceManSection() + ".SH OUTPUT\n");
   result = RunProgram({"--check", doc.c_str()});
@@ -198,12 +202,17 @@ TEST(NamesReference, TheProgramWritesThePagesAndChecksThem) {
   EXPECT_EQ(result.status, 1);
   EXPECT_EQ(result.err, "names_reference: " + markdown + " cannot be written\n");
 
-  for (const std::vector<const char*>& wrong :
-       {std::vector<const char*>{}, {"--check"}, {doc.c_str(), doc.c_str()}, {"--check", "a", "b"}}) {
+  const std::vector<const char*> wrongs[] = {
+      {}, {"--check"}, {doc.c_str(), doc.c_str()}, {"--check", "a", "b"}};
+  for (const std::vector<const char*>& wrong : wrongs) {
     result = RunProgram(wrong);
     EXPECT_EQ(result.status, 2);
     EXPECT_EQ(result.err, "Usage: names_reference [--check] <doc folder>\n");
   }
+  // Not even the program's name.
+  CapturedStreams streams;
+  EXPECT_EQ(RunNamesReference(0, nullptr), 2);
+  streams.Finish();
   std::filesystem::remove_all(folder);
 }
 
