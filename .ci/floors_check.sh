@@ -4,7 +4,8 @@
 # Within a folder, the units (a header and its source, foo.h and foo.cpp)
 # include one another without a circle.
 #
-#   driver/  dump/       entry, run, statement loops; VorlDump  (top)
+#   driver/  dump/  reference/   entry, run, statement loops; VorlDump;
+#                                the reference of the names  (top)
 #   proplist/  strings/  the converters
 #   source/              character source, lexer, preprocessor, evaluators
 #   base/                diagnostics, writer, locale, platform  (ground)
@@ -16,7 +17,7 @@ floor() {
     base) echo 0 ;;
     source) echo 1 ;;
     proplist | strings) echo 2 ;;
-    driver | dump) echo 3 ;;
+    driver | dump | reference) echo 3 ;;
     *) echo 9 ;;
   esac
 }

@@ -3,9 +3,10 @@
 # checksums checked, and each unpacked or installed afresh and used. In every
 # one VorlTool --version tells the version of project() and names the licence,
 # both programs give the same bytes as the normal build, LICENSE (in the .deb,
-# the copyright file) and the two examples are beside the README, and the
-# README's quick start for that archive, typed as written where its user
-# stands, converts an example and shows the script.
+# the copyright file), the two examples and the names of the language
+# (doc/properties.md) are beside the README, and the README's quick start for
+# that archive, typed as written where its user stands, converts an example
+# and shows the script.
 # - tar.gz: the programs are statically linked; the manual pages tell the
 #   version; no path of this machine inside; the consumer project
 #   (.ci/consumer) finds the package through CMAKE_PREFIX_PATH and converts
@@ -122,8 +123,8 @@ check_files() {
   done
 }
 
-# Fails unless the LICENSE and the examples beside the README in the folder
-# $1 are those of the sources.
+# Fails unless the LICENSE, the examples and the names of the language beside
+# the README in the folder $1 are those of the sources.
 check_licence_and_examples() {
   local doc=$1
   cmp "$doc/LICENSE" "$root/LICENSE" || fail "$doc/LICENSE is not the LICENSE of the sources"
@@ -131,6 +132,8 @@ check_licence_and_examples() {
     cmp "$doc/examples/$example" "$root/examples/$example" ||
       fail "$doc/examples/$example is not the example of the sources"
   done
+  cmp "$doc/doc/properties.md" "$root/doc/properties.md" ||
+    fail "$doc/doc/properties.md is not the names of the language of the sources"
 }
 
 # Fails unless the text of $1's manual page ($2) has a COPYRIGHT section that
@@ -237,6 +240,7 @@ contents=$(dpkg-deb --contents "$dist/$deb" | awk '{ print $NF }')
 for file in usr/bin/VorlTool usr/bin/VorlDump usr/share/man/man1/VorlTool.1.gz \
             usr/share/man/man1/VorlDump.1.gz usr/share/doc/vorltool/copyright \
             usr/share/doc/vorltool/examples/format_plugin.r usr/share/doc/vorltool/examples/effect_plugin.r \
+            usr/share/doc/vorltool/doc/properties.md \
             "${package_files[@]/#/usr/}"; do
   grep -qxF "./$file" <<<"$contents" || fail "$deb holds no $file"
 done

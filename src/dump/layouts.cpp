@@ -20,14 +20,14 @@ std::string CaseFlags(std::uint8_t flags) {
   std::string later;
   unsigned laterBits = 0;
   for (const CaseFlag& flag : std::span(kCaseFlags).subspan(1)) {
-    later += ", " + std::string((flags & flag.bit) ? flag.name : flag.clearName);
-    laterBits |= flag.bit;
+    later += ", " + std::string((flags & flag.Set().bits) ? flag.Set().name : flag.Clear().name);
+    laterBits |= flag.Set().bits;
   }
   const CaseFlag& first = kCaseFlags[0];
   const unsigned rest = flags & ~laterBits;
-  std::string text = rest == 0            ? std::string(first.clearName)
-                     : rest == first.bit ? std::string(first.name)
-                                         : FormatNumber("0x%02X", rest);
+  std::string text = rest == 0                   ? std::string(first.Clear().name)
+                     : rest == first.Set().bits ? std::string(first.Set().name)
+                                                : FormatNumber("0x%02X", rest);
   return text + later;
 }
 

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "dump/record_text.h"
+#include "proplist/string_field.h"
 #include "source/tokens.h"
 
 
@@ -37,9 +38,10 @@ bool SafeSecondByte(std::uint8_t byte) {
 // Property-list strings.
 //
 // The resource compiler reads \t \n \r \a \\, \x with up to two hexadecimal
-// digits and \ with up to three octal digits as one byte each. The converter
-// counts a string's extras as one for a backslash pair and three for \x (it
-// takes two characters after the x, whatever they are). Each byte has a few
+// digits and \ with up to three octal digits as one byte each. Where the
+// length counts bytes, the converter takes CountEscapeExtras off the
+// characters; a spelling's share of that is its own, since no spelling here
+// ends in an escape that reaches into the next one. Each byte has a few
 // spellings of different lengths; a table of reachable totals per position
 // finds a spelling of the whole string with the wanted count.
 
@@ -76,10 +78,14 @@ std::vector<Spelling> SpellingsAt(std::span<const std::uint8_t> bytes, std::size
   const std::uint8_t byte = bytes[at];
   const bool countChars = rule == CountRule::kCharacters;
   std::vector<Spelling> spellings;
-  // `escapeExtras` is what the converter's count takes off for the escape.
-  auto add = [&](std::string text, int escapeExtras, unsigned followers) {
+  // What a spelling adds to the length the converter counts.
+  auto weightOf = [&](const std::string& text) {
+    const int characters = static_cast<int>(text.size());
+    return countChars ? characters : characters - CountEscapeExtras(text.c_str());
+  };
+  auto add = [&](std::string text, unsigned followers) {
     Spelling spelling;
-    spelling.weight = static_cast<int>(text.size()) - (countChars ? 0 : escapeExtras);
+    spelling.weight = weightOf(text);
     spelling.followers = followers;
     spelling.text = std::move(text);
     spellings.push_back(std::move(spelling));
@@ -91,13 +97,13 @@ std::vector<Spelling> SpellingsAt(std::span<const std::uint8_t> bytes, std::size
       Spelling pair;
       pair.text = {static_cast<char>(byte), static_cast<char>(bytes[at + 1])};
       pair.take = 2;
-      pair.weight = 2;
+      pair.weight = weightOf(pair.text);
       spellings.push_back(pair);
     }
   } else if (const int plain = PlainCharacter(byte, rules); plain >= 0) {
     Spelling spelling;
     spelling.text = std::string(1, static_cast<char>(plain));
-    spelling.weight = 1;
+    spelling.weight = weightOf(spelling.text);
     spelling.first = ClassOf(plain);
     spellings.push_back(spelling);
   }
@@ -107,23 +113,23 @@ std::vector<Spelling> SpellingsAt(std::span<const std::uint8_t> bytes, std::size
     char letter;
   } kNamed[] = {{0x09, 't'}, {0x0A, 'n'}, {0x0D, 'r'}, {0x08, 'a'}, {'\\', '\\'}};
   for (const auto& named : kNamed) {
-    if (named.byte == byte) add(std::string{'\\', named.letter}, 1, any);
+    if (named.byte == byte) add(std::string{'\\', named.letter}, any);
   }
-  if (byte == 0) add("\\0", 1, kNoOctalAfter);
-  add(FormatNumber("\\x%02X", byte), 3, any);
-  add(FormatNumber("\\%03o", byte), 1, any);
+  if (byte == 0) add("\\0", kNoOctalAfter);
+  add(FormatNumber("\\x%02X", byte), any);
+  add(FormatNumber("\\%03o", byte), any);
   // The converter's count of "\xH" swallows the character after it, so the
   // host strings never use it.
-  if (byte < 0x10 && countChars) add(FormatNumber("\\x%X", byte), 3, kNoHexAfter);
-  if (byte < 0100) add(FormatNumber("\\%02o", byte), 1, kNoOctalAfter);
-  if (byte < 010 && byte != 0) add(FormatNumber("\\%o", byte), 1, kNoOctalAfter);
+  if (byte < 0x10 && countChars) add(FormatNumber("\\x%X", byte), kNoHexAfter);
+  if (byte < 0100) add(FormatNumber("\\%02o", byte), kNoOctalAfter);
+  if (byte < 010 && byte != 0) add(FormatNumber("\\%o", byte), kNoOctalAfter);
   // The converter reads a byte 127 inside quotes as itself. Written so it
   // shows nothing, so it is the last choice: where an escape cannot give
   // the length fields back, as in a name, whose length counts characters.
   if (byte == 0x7F) {
     Spelling itself;
     itself.text = std::string(1, '\x7F');
-    itself.weight = 1;
+    itself.weight = weightOf(itself.text);
     itself.invisible = true;
     spellings.push_back(itself);
   }

@@ -18,13 +18,15 @@ void PropertyList::ParseFilterCase(const PropertyRow& row) {
     return handling->bits;
   };
   // A flag item: a number gives its low byte where the item takes one; an
-  // identifier gives the item's bit when it is the item's name, else nothing.
+  // identifier gives the bits of the item's name it is (the clear name has
+  // none), and any other identifier nothing.
   auto readCaseFlag = [&](const CaseFlag& flag) {
     GetToken();
     if (flag.takesNumber && pToken->eClass == TOK_NUMBER)
       return static_cast<unsigned>(pToken->value) & 0xFFu;
     if (pToken->eClass != TOK_IDENT) FailIn(parser, "Unsupported Token!");
-    return flag.name == pToken->name ? flag.bit : 0u;
+    const NamedBits* named = FindName(flag.names, pToken->name);
+    return named ? named->bits : 0u;
   };
   auto expectComma = [&] { ExpectToken(TOK_COMMA, parser, "Comma Expected"); };
 

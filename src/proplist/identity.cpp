@@ -6,21 +6,6 @@
 #include "proplist/property_list.h"
 #include "source/expression.h"
 
-namespace {
-
-/// A kind keyword and its code.
-struct KindCode {
-  int32_t tokenClass;
-  std::uint32_t code;
-};
-
-constexpr KindCode kKindCodes[] = {
-#define KIND(word, num, code) {KW_##word, KeyCode(code)},
-#include "source/keywords.def"
-};
-
-}  // namespace
-
 /// Without an open brace there is nothing to skip: the token is left for the
 /// body loop.
 void PropertyList::SkipUnsupported(const PropertyRow& row) {
@@ -36,13 +21,14 @@ void PropertyList::SkipUnsupported(const PropertyRow& row) {
 void PropertyList::ParseKind(const PropertyRow& row) {
   ExpectToken(TOK_LBRACE, row.parser, "Open Brace Expected!");
   GetToken();
-  const KindCode* found = nullptr;
-  for (const KindCode& kind : kKindCodes) {
-    if (kind.tokenClass == pToken->eClass) found = &kind;
+  // The row's names are the kinds; the token is one by its class.
+  const NamedBits* found = nullptr;
+  for (const NamedBits& kind : row.names) {
+    if (kind.token == pToken->eClass) found = &kind;
   }
   if (found == nullptr) FailIn(row.parser, "Invalid Token!");
   WriteHead(row);
-  const std::uint32_t c = found->code;
+  const std::uint32_t c = found->bits;
   // The code reversed: its last character first.
   out_.WriteFormatted("\t\"%c%c%c%c\",\n", static_cast<char>(c & 0xFF),
                       static_cast<char>((c >> 8) & 0xFF), static_cast<char>((c >> 16) & 0xFF),

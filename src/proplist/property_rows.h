@@ -235,13 +235,10 @@ inline constexpr PropertyRow kRows[] = {
 };
 
 /// The row of each token class; null for a class that is no property keyword.
-inline constexpr int kTokenLimit = 128;
+/// tokens.h keeps every class number below the limit.
 inline constexpr auto kRowOfToken = [] {
-  std::array<const PropertyRow*, kTokenLimit> rows{};
-  for (const PropertyRow& row : kRows) {
-    if (row.token < 0 || row.token >= kTokenLimit) throw "a token class past the index";
-    rows[static_cast<std::size_t>(row.token)] = &row;
-  }
+  std::array<const PropertyRow*, kTokenClassLimit> rows{};
+  for (const PropertyRow& row : kRows) rows[static_cast<std::size_t>(row.token)] = &row;
   return rows;
 }();
 
@@ -252,7 +249,7 @@ constexpr std::span<const PropertyRow> PropertyRows() { return property_rows::kR
 
 /// The row of the property keyword class `token`, or null.
 constexpr const PropertyRow* PropertyRowOfToken(std::int32_t token) {
-  if (token < 0 || token >= property_rows::kTokenLimit) return nullptr;
+  if (token < 0 || token >= kTokenClassLimit) return nullptr;
   return property_rows::kRowOfToken[static_cast<std::size_t>(token)];
 }
 

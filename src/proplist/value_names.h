@@ -8,6 +8,8 @@
 #include <span>
 #include <string_view>
 
+#include "source/tokens.h"
+
 /// A four-character code in natural order ('kind'), as the 32-bit value whose
 /// most significant byte is its first character. The compiled block holds it
 /// least significant byte first, so it is written with its characters
@@ -24,14 +26,17 @@ constexpr std::uint32_t KeyCode(const char (&code)[5]) {
 struct NamedBits {
   std::string_view name;
   unsigned bits;
+  /// The keyword's token class where the name is a keyword (the kinds), else
+  /// TOK_NONE: the lexer gives a keyword its class, and the parser looks at that.
+  std::int32_t token = TOK_NONE;
 };
 
 /// The entry of `table` whose name is `name`, or null.
 const NamedBits* FindName(std::span<const NamedBits> table, std::string_view name);
 
-/// The kind keywords and their codes.
+/// The kind keywords, their codes and their token classes.
 inline constexpr NamedBits kKindNames[] = {
-#define KIND(word, num, code) {#word, KeyCode(code)},
+#define KIND(word, num, code) {#word, KeyCode(code), KW_##word},
 #include "source/keywords.def"
 };
 
@@ -83,21 +88,23 @@ inline constexpr NamedBits kOutputHandling[] = {
     {"outGrayMat", 0x03},    {"outWhiteMat", 0x04},     {"outFillMask", 0x09},
 };
 
-/// One of the three flag items of a filter case, in their order: the name
-/// that sets its bit (any other identifier sets nothing, so VorlDump writes
-/// `clearName` for a clear bit), and whether a number may stand in its place,
-/// giving its low byte.
+/// One of the three flag items of a filter case, in their order: where it
+/// stands, its names (the one that sets its bit, then the one VorlDump writes
+/// for a clear bit, which sets nothing, as any other word does), and whether
+/// a number may stand in its place, giving its low byte.
 struct CaseFlag {
-  std::string_view name;
-  unsigned bit;
-  std::string_view clearName;
+  std::string_view place;
+  NamedBits names[2];
   bool takesNumber;
+
+  constexpr const NamedBits& Set() const { return names[0]; }
+  constexpr const NamedBits& Clear() const { return names[1]; }
 };
 
 inline constexpr CaseFlag kCaseFlags[] = {
-    {"filtersLayerMasks", 0x04, "doesNotFilterLayerMasks", true},
-    {"worksWithBlankData", 0x02, "doesNotWorkWithBlankData", true},
-    {"doNotCopySourceToDestination", 0x01, "copySourceToDestination", false},
+    {"first flag", {{"filtersLayerMasks", 0x04}, {"doesNotFilterLayerMasks", 0}}, true},
+    {"second flag", {{"worksWithBlankData", 0x02}, {"doesNotWorkWithBlankData", 0}}, true},
+    {"third flag", {{"doNotCopySourceToDestination", 0x01}, {"copySourceToDestination", 0}}, false},
 };
 
 /// The flags of ZR_ImageFormat_Extension_Info.

@@ -1,39 +1,55 @@
 // Token classes and the one current-token record.
 //
-// Class numbers are fixed: parsers compare against them, and the keyword
-// classes come from keywords.def, the single table of every keyword.
+// Class numbers are fixed: parsers compare against them. Every class and its
+// number come from keywords.def, the one table of token classes, and the
+// compiler refuses a number given twice.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
+#include <span>
 
 enum TokenClass : int32_t {
-  TOK_NONE = 0,
-  TOK_DIRECTIVE = 9,
-  TOK_EOF = 10,
-  TOK_LITERAL = 16,
-  TOK_NUMBER = 17,
-  TOK_COMMA = 18,
-  TOK_COLON = 19,
-  TOK_SEMICOLON = 20,
-  TOK_IDENT = 21,
-  TOK_LBRACE = 22,
-  TOK_RBRACE = 23,
-  TOK_STRING = 24,
-  TOK_GREATER = 25,
-  TOK_LESS = 26,
-  TOK_PLUS = 27,
-  TOK_MINUS = 28,
-  TOK_STAR = 29,
-  TOK_SLASH = 30,
-  TOK_LPAREN = 31,
-  TOK_RPAREN = 32,
-  TOK_BANG = 34,
-  TOK_BAR = 35,
+#define TOKEN(cls, num) cls = num,
 #define STATEMENT(text, cls, num) cls = num,
-#define PROPERTY(word, num, parser) KW_##word = num,
+#define PROPERTY(word, num, row) KW_##word = num,
 #define KIND(word, num, code) KW_##word = num,
 #include "source/keywords.def"
 };
+
+/// Every class number is below this, so a table indexed by class has room
+/// for them all.
+inline constexpr int32_t kTokenClassLimit = 128;
+
+/// Whether `numbers` holds a number twice, or one outside 0 to
+/// kTokenClassLimit - 1.
+constexpr bool TokenNumbersClash(std::span<const int32_t> numbers) {
+  for (std::size_t i = 0; i < numbers.size(); ++i) {
+    if (numbers[i] < 0 || numbers[i] >= kTokenClassLimit) return true;
+    for (std::size_t j = 0; j < i; ++j)
+      if (numbers[j] == numbers[i]) return true;
+  }
+  return false;
+}
+
+namespace token_classes {
+
+/// The number of every class, in the order of the table.
+inline constexpr int32_t kNumbers[] = {
+#define TOKEN(cls, num) num,
+#define STATEMENT(text, cls, num) num,
+#define PROPERTY(word, num, row) num,
+#define KIND(word, num, code) num,
+#include "source/keywords.def"
+};
+
+// A token is told apart by its number alone: two classes that shared one
+// would each be taken for the other.
+static_assert(!TokenNumbersClash(kNumbers),
+              "keywords.def gives two token classes one number, or one a number past "
+              "kTokenClassLimit");
+
+}  // namespace token_classes
 
 /// Capacity of the identifier buffer: 32 bytes, one more for the second byte of
 /// a double-byte character that begins at the 32nd, and the terminator.

@@ -3,7 +3,9 @@
 // letters of each language, and the translation of string bytes.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -135,6 +137,29 @@ TEST_F(LexerTest, Keywords) {
   GetToken();
   GetToken();
   EXPECT_STREQ(pToken->code, "");
+}
+
+// The check that keeps keywords.def from giving one number to two classes;
+// the table itself passes it, or the program would not compile.
+TEST(TokenClasses, ANumberGivenTwiceOrPastTheLimitClashes) {
+  static constexpr int32_t distinct[] = {0, 9, 10, 36, 88, kTokenClassLimit - 1};
+  static constexpr int32_t twice[] = {4, 9, 12, 9};
+  static constexpr int32_t negative[] = {4, -1};
+  static constexpr int32_t pastTheLimit[] = {4, kTokenClassLimit};
+  static_assert(!TokenNumbersClash(distinct));
+  static_assert(TokenNumbersClash(twice));
+  static_assert(TokenNumbersClash(negative));
+  static_assert(TokenNumbersClash(pastTheLimit));
+  EXPECT_FALSE(TokenNumbersClash(token_classes::kNumbers));
+  EXPECT_TRUE(TokenNumbersClash(twice));
+  // The punctuation and the keywords are all in the one table.
+  EXPECT_EQ(token_classes::kNumbers[0], TOK_NONE);
+  EXPECT_EQ(std::count(std::begin(token_classes::kNumbers), std::end(token_classes::kNumbers),
+                       TOK_BAR),
+            1);
+  EXPECT_EQ(std::count(std::begin(token_classes::kNumbers), std::end(token_classes::kNumbers),
+                       KW_ZR_Effect_Support_URL),
+            1);
 }
 
 TEST_F(LexerTest, IdentifiersStopAfter32Bytes) {

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "proplist/value_names.h"
 #include "source_text.h"
 
 namespace {
@@ -166,6 +167,30 @@ TEST(IdentityProperties, NameOfAtMost255BytesIsKept) {
   ASSERT_EQ(result.status, 0) << result.err;
   EXPECT_NE(result.script.find("\tRSCS32(256),\n\t\"\\xFF" + std::string(253, 'n') + "\\t\", \n"),
             std::string::npos);
+}
+
+TEST(IdentityProperties, EveryKindWritesItsCodeReversed) {
+  for (const NamedBits& kind : kKindNames) {
+    SCOPED_TRACE(std::string(kind.name));
+    const Conversion result = ConvertList("Kind { " + std::string(kind.name) + " }");
+    ASSERT_EQ(result.status, 0) << result.err;
+    const unsigned c = kind.bits;
+    const std::string reversed = {static_cast<char>(c & 0xFF), static_cast<char>((c >> 8) & 0xFF),
+                                  static_cast<char>((c >> 16) & 0xFF), static_cast<char>(c >> 24)};
+    EXPECT_NE(result.script.find("\tRSCS32(4),\n\t\"" + reversed + "\",\n"), std::string::npos);
+  }
+}
+
+/// A kind is told by its token's class, not by the last word read: a
+/// directive inside the value (one passed over, as `#Filter` is) leaves a
+/// kind's name there.
+TEST(IdentityProperties, AKindsNameLeftByADirectiveIsNoKind) {
+  ::Run run("resource 'Vorl' (1) { { Kind {\n#Filter\n5 } } };\n", kLocaleEnglish);
+  const std::string output = WriteSourceFile("out.rc", "");
+  std::remove(output.c_str());
+  const Conversion result = ConvertWith(run, output);
+  EXPECT_EQ(result.status, 1);
+  EXPECT_EQ(result.err, "ParseKindProperty: Invalid Token!, line 2\n");
 }
 
 /// `count` properties of the same kind, one a line: the input's lines are

@@ -1,0 +1,3 @@
+#include "reference/names_reference.h"
+
+int main(int argc, char** argv) { return RunNamesReference(argc, argv); }
