@@ -104,6 +104,8 @@ void Run::OpenInput() {
   if (readsText_) preprocessor_->StartText(text_, inputPath_);
   else preprocessor_->StartFile(mainInput_.get(), inputPath_);
   lexer_.StartSource(SourceReader(preprocessor_.get()));
+  wordCheck_ = std::make_unique<WordCheck>(*preprocessor_, inputPath_);
+  lexer_.SetWordCheck(wordCheck_.get());
 }
 
 int Run::Attempt(const std::function<void()>& step) {

@@ -14,6 +14,7 @@
 #include "driver/options.h"
 #include "source/lexer.h"
 #include "source/preprocessor.h"
+#include "source/word_check.h"
 #include "strings/string_pool.h"
 
 /// Runs one conversion as "VorlTool sourcefile destinationfile" and returns
@@ -96,6 +97,8 @@ class Run final {
   Lexer lexer_;
   /// Preprocessing mode's stage, which the lexer reads from.
   std::unique_ptr<Preprocessor> preprocessor_;
+  /// Preprocessing mode's check of words that mean nothing where they stand.
+  std::unique_ptr<WordCheck> wordCheck_;
   const Token* const pToken;
   ScriptWriter script_{disk_};
   StringPool stringPool_;

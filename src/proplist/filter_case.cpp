@@ -1,6 +1,7 @@
 // FilterCaseInfo: how a filter treats each of the seven kinds of input it can
 // be given. Each case becomes four bytes: input handling, output handling,
 // flags and a zero byte.
+#include <iterator>
 #include <span>
 #include <string_view>
 
@@ -9,24 +10,32 @@
 
 void PropertyList::ParseFilterCase(const PropertyRow& row) {
   const char* parser = row.parser;
-  // A handling name of `table`: a token that is no identifier and an
-  // identifier the table does not hold fail differently.
-  auto readHandling = [&](std::span<const NamedBits> table) {
+  // The lists of names of a case: input handling, output handling, then
+  // one for each flag item.
+  const std::span<const NameList> lists = NameListsOf(row);
+  // A handling name of `list`: a token that is no identifier and an
+  // identifier the list does not hold fail differently.
+  auto readHandling = [&](const NameList& list) {
     ExpectToken(TOK_IDENT, parser, "Unsupported Token!");
-    const NamedBits* handling = FindName(table, pToken->name);
-    if (!handling) FailIn(parser, "Unsupported Token");
+    const NamedBits* handling = FindName(list.names, pToken->name);
+    if (!handling) {
+      CheckName(list);
+      FailIn(parser, "Unsupported Token");
+    }
     return handling->bits;
   };
   // A flag item: a number gives its low byte where the item takes one; an
   // identifier gives the bits of the item's name it is (the clear name has
   // none), and any other identifier nothing.
-  auto readCaseFlag = [&](const CaseFlag& flag) {
+  auto readCaseFlag = [&](const CaseFlag& flag, const NameList& list) {
     GetToken();
     if (flag.takesNumber && pToken->eClass == TOK_NUMBER)
       return static_cast<unsigned>(pToken->value) & 0xFFu;
     if (pToken->eClass != TOK_IDENT) FailIn(parser, "Unsupported Token!");
     const NamedBits* named = FindName(flag.names, pToken->name);
-    return named ? named->bits : 0u;
+    if (named) return named->bits;
+    CheckName(list);
+    return 0u;
   };
   auto expectComma = [&] { ExpectToken(TOK_COMMA, parser, "Comma Expected"); };
 
@@ -34,14 +43,14 @@ void PropertyList::ParseFilterCase(const PropertyRow& row) {
   ExpectToken(TOK_LBRACE, parser, "Open Brace Expected!");
   WriteHead(row);
   for (int i = 0; i < kFilterCaseCount; ++i) {
-    const unsigned input = readHandling(kInputHandling);
+    const unsigned input = readHandling(lists[0]);
     expectComma();
-    const unsigned output = readHandling(kOutputHandling);
+    const unsigned output = readHandling(lists[1]);
     // The first flag item sets the byte; the others add to it.
     unsigned flags = 0;
-    for (const CaseFlag& flag : kCaseFlags) {
+    for (std::size_t k = 0; k < std::size(kCaseFlags); ++k) {
       expectComma();
-      flags |= readCaseFlag(flag);
+      flags |= readCaseFlag(kCaseFlags[k], lists[2 + k]);
     }
     if (i > 0) out_.WriteFormatted(",\n");
     out_.WriteFormatted("\t\"\\x%02X\\x%02X\\x%02X\\x00\"", input, output, flags);

@@ -10,7 +10,7 @@ void PropertyList::ParseFlags(const PropertyRow& row) {
   // token is taken as their separator without being looked at. Only the
   // closing brace ends either list.
   const bool modes = row.layout == RecordLayout::kModes;
-  const unsigned flags = ReadNamedFlags({row.names, row.parser, modes ? row.parser : nullptr, 0});
+  const unsigned flags = ReadNamedFlags({row, row.parser, modes ? row.parser : nullptr, 0});
   WriteHead(row);
   if (modes)
     out_.WriteFormatted("\t\"\\x%02X\\x%02X\\0\\0\",\n", flags >> 8, flags & 0xFFu);

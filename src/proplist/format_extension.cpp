@@ -10,7 +10,7 @@ void PropertyList::ParseFormatExtension(const PropertyRow& row) {
   // The list ends at a close brace, or after its last name and its comma.
   // Its comma messages are those of the image modes' list.
   const long flags = ReadNamedFlags(
-      {row.names, parser, RowOf(KW_SupportedModes).parser, row.names.size()});
+      {row, parser, RowOf(KW_SupportedModes).parser, row.names.size()});
   WriteHead(row);
   out_.WriteFormatted("\t%d, %d,\n", version.first, version.second);
   out_.WriteFormatted("\t%ldL,\n", flags);

@@ -1,8 +1,10 @@
 // Property-list resources: the header, the block around the properties, the
 // back-patched property count and the body loop.
 #include "base/diagnostics.h"
+#include "base/near_name.h"
 #include "proplist/property_list.h"
 #include "source/resource_id.h"
+#include "source/word_check.h"
 
 namespace {
 
@@ -68,7 +70,14 @@ void PropertyList::ParseVorlBody() {
   GetToken();
   while (pToken->eClass != TOK_RBRACE) {
     const PropertyRow* row = PropertyRowOfToken(pToken->eClass);
-    if (row == nullptr) FailIn("ParseVorlBody", "Unexpected Token");
+    if (row == nullptr) {
+      if (lexer_.wordCheck() != nullptr && IsWordClass(pToken->eClass)) {
+        NearName near(pToken->name);
+        for (const PropertyRow& property : PropertyRows()) near.Consider(property.keyword);
+        WordCheck::Refuse(*pToken, "no property", near);
+      }
+      FailIn("ParseVorlBody", "Unexpected Token");
+    }
     ParseProperty(*row);
     // Entry points for other processors are skipped and not counted.
     if (row->layout != RecordLayout::kNone) {

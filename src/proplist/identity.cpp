@@ -26,7 +26,10 @@ void PropertyList::ParseKind(const PropertyRow& row) {
   for (const NamedBits& kind : row.names) {
     if (kind.token == pToken->eClass) found = &kind;
   }
-  if (found == nullptr) FailIn(row.parser, "Invalid Token!");
+  if (found == nullptr) {
+    if (IsWordClass(pToken->eClass)) CheckName(NameListsOf(row).front());
+    FailIn(row.parser, "Invalid Token!");
+  }
   WriteHead(row);
   const std::uint32_t c = found->bits;
   // The code reversed: its last character first.

@@ -3,6 +3,8 @@
 #include "proplist/property_list.h"
 
 #include "base/diagnostics.h"
+#include "base/near_name.h"
+#include "source/word_check.h"
 
 void PropertyList::ExpectFourCharLiteral(const char* parser) {
   GetToken();
@@ -11,7 +13,7 @@ void PropertyList::ExpectFourCharLiteral(const char* parser) {
 
 PropertyList::SignedPair PropertyList::ReadSignedPair(const char* parser) {
   auto signedWord = [&] {
-    ExpectToken(TOK_NUMBER, parser, "Number Expected");
+    ExpectNumber(parser, "Number Expected");
     return static_cast<int>(static_cast<int16_t>(static_cast<uint16_t>(pToken->value)));
   };
   SignedPair pair;
@@ -25,13 +27,42 @@ unsigned PropertyList::ReadNamedFlags(const FlagList& list) {
   unsigned flags = 0;
   for (std::size_t count = 0; list.maxNames == 0 || count < list.maxNames; ++count) {
     ExpectToken(TOK_IDENT, list.parser, "Unsupported Token!");
-    if (const NamedBits* entry = FindName(list.names, pToken->name)) flags |= entry->bits;
+    if (const NamedBits* entry = FindName(list.row.names, pToken->name)) flags |= entry->bits;
+    else CheckName(NameListsOf(list.row).front());
     GetToken();
     if (pToken->eClass == TOK_RBRACE) break;
     if (list.commaParser != nullptr && pToken->eClass != TOK_COMMA)
       FailIn(list.commaParser, "Comma Expected");
   }
   return flags;
+}
+
+void PropertyList::CheckName(const NameList& list) {
+  WordCheck* check = lexer_.wordCheck();
+  if (check == nullptr) return;
+  const auto offer = [&list](NearName& near) {
+    for (const NamedBits& name : list.names) near.Consider(name.name);
+  };
+  const auto what = [&list] {
+    std::string text = "no name of ";
+    if (!list.place.empty()) text += "the " + std::string(list.place) + " of ";
+    return text + list.row->keyword;
+  };
+  if (list.othersFail) {
+    NearName near(pToken->name);
+    offer(near);
+    WordCheck::Refuse(*pToken, what(), near);
+  }
+  const std::string_view nearest = check->NearestInList(*pToken, list.names.data(), offer);
+  if (!nearest.empty()) check->Warn(*pToken, what(), nearest);
+}
+
+void PropertyList::ExpectNumber(const char* parser, const char* what) {
+  GetToken();
+  if (pToken->eClass == TOK_NUMBER) return;
+  if (const WordCheck* check = lexer_.wordCheck(); check != nullptr && IsWordClass(pToken->eClass))
+    check->RefuseUndefined(*pToken);
+  FailIn(parser, what);
 }
 
 void PropertyList::WriteCodeLine(const char* c, bool reversed) {

@@ -9,6 +9,7 @@
 
 #include "base/diagnostics.h"
 #include "base/writer.h"
+#include "proplist/name_lists.h"
 #include "proplist/property_rows.h"
 #include "source/lexer.h"
 #include "source/tokens.h"
@@ -73,7 +74,7 @@ class PropertyList {
   SignedPair ReadSignedPair(const char* parser);
   /// How a list of flag names is read: names outside the table set nothing.
   struct FlagList {
-    std::span<const NamedBits> names;
+    const PropertyRow& row;  ///< the property, whose names the list takes
     const char* parser;  ///< the name its "Unsupported Token!" begins with
     /// The name its "Comma Expected" begins with; null when the token between
     /// two names is taken as their separator unchecked.
@@ -85,6 +86,13 @@ class PropertyList {
   /// Reads the names of a flag list, its open brace already read, through
   /// its closing brace (or its last allowed name), and returns their bits.
   unsigned ReadNamedFlags(const FlagList& list);
+  /// With a word current that is none of `list`'s names: in preprocessing
+  /// mode, fails where another word fails there anyway, else warns where a
+  /// name is near. The plain reading goes on as it always has.
+  void CheckName(const NameList& list);
+  /// Reads a token; unless it is a number, fails with "<parser>: <what>", or
+  /// in preprocessing mode, where it is a word, as an undefined name.
+  void ExpectNumber(const char* parser, const char* what);
   /// Writes the record's head: the vendor code, the key, the property id and
   /// the length where the row fixes it (else everything before it).
   void WriteHead(const PropertyRow& row) { out_.WriteFront(row.head.text, row.head.size); }

@@ -23,7 +23,7 @@ void PropertyList::ParseTerminology(const PropertyRow& row) {
   ExpectToken(TOK_COMMA, parser, "COMMA Expected");
   const Code eventID = readCode();
   ExpectToken(TOK_COMMA, parser, "COMMA Expected");
-  ExpectToken(TOK_NUMBER, parser, "Terminology ID expected!");
+  ExpectNumber(parser, "Terminology ID expected!");
   const int terminologyID = static_cast<int>(pToken->value);
   ExpectToken(TOK_COMMA, parser, "COMMA Expected");
   ExpectToken(TOK_STRING, parser, "String expected!");

@@ -30,7 +30,7 @@ void PropertyList::ParseWords(const PropertyRow& row) {
   out_.WriteFormatted("),\n\t");
   long length = 0;
   for (;;) {
-    ExpectToken(TOK_NUMBER, parser, "Number Expected");
+    ExpectNumber(parser, "Number Expected");
     length += 2;
     if (length > kMaxChannelsLength) FailIn(parser, "List too long");
     out_.WriteFormatted("%d, ", static_cast<int>(pToken->value));

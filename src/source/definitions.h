@@ -55,6 +55,12 @@ class Definitions {
   /// #undef: removes the macro of that name, if there is one.
   void Undefine(std::string_view name);
 
+  /// Calls `visit` with the name of every macro defined now.
+  template <class Visit>
+  void ForEachName(Visit visit) const {
+    table_.ForEachName(visit);
+  }
+
   /// Grows with every change of the table: a text found with the macros of
   /// one generation holds until the next.
   uint64_t generation() const { return generation_; }

@@ -21,6 +21,8 @@
 #include "source/macros.h"
 #include "source/tokens.h"
 
+class WordCheck;
+
 class Lexer {
  public:
   /// A lexer for input in `locale`'s language, with an empty macro table. It
@@ -74,6 +76,11 @@ class Lexer {
 
   /// Calls of the expression evaluators under way (expression.cpp).
   int& evaluatorDepth() { return evaluatorDepth_; }
+
+  /// In preprocessing mode, what the parsers ask about a word that means
+  /// nothing where it stands; null in the plain reading.
+  WordCheck* wordCheck() const { return wordCheck_; }
+  void SetWordCheck(WordCheck* wordCheck) { wordCheck_ = wordCheck; }
 
   SourceReader& source() { return source_; }
   const Locale& locale() const { return locale_; }
@@ -152,4 +159,5 @@ class Lexer {
   /// Format constructs under way at once (a construct's text or number may be one).
   int formatNesting_ = 0;
   int evaluatorDepth_ = 0;
+  WordCheck* wordCheck_ = nullptr;
 };

@@ -28,6 +28,11 @@ class NameTable {
     entry = Entry{};
     return entry;
   }
+  /// Calls `visit` with every name, in no particular order.
+  template <class Visit>
+  void ForEachName(Visit visit) const {
+    for (const auto& entry : table_) visit(std::string_view(entry.first));
+  }
   /// Removes the entry of that name, if there is one.
   void Remove(std::string_view name) {
     if (const auto found = table_.find(name); found != table_.end()) table_.erase(found);

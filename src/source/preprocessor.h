@@ -66,6 +66,12 @@ class Preprocessor final : public TextFeed, private TokenSource, private Expansi
   /// The next lines of text for the lexer (TextFeed).
   bool NextText(std::string_view& text, int32_t& line) override;
 
+  /// Calls `visit` with the name of every macro defined now.
+  template <class Visit>
+  void ForEachMacroName(Visit visit) const {
+    macros_.ForEachName(visit);
+  }
+
   /// Every file an #include opened, in the order first opened.
   const std::vector<std::string>& includedFiles() const { return includedFiles_; }
 

@@ -6,6 +6,7 @@
 
 #include "base/diagnostics.h"
 #include "source/lexer.h"
+#include "source/word_check.h"
 
 namespace {
 
@@ -27,7 +28,12 @@ int32_t GetResourceID(Lexer& lexer, const char* failure) {
   bool minus = pToken->eClass == TOK_MINUS;
   if (minus) lexer.GetToken();
   for (;;) {
-    if (pToken->eClass != TOK_NUMBER) FatalError(failure);
+    if (pToken->eClass != TOK_NUMBER) {
+      // In preprocessing mode every macro is replaced by now: a word is undefined.
+      if (const WordCheck* check = lexer.wordCheck(); check != nullptr && IsWordClass(pToken->eClass))
+        check->RefuseUndefined(*pToken);
+      FatalError(failure);
+    }
     const uint32_t term = static_cast<uint32_t>(pToken->value);
     id = minus ? id - term : id + term;
     lexer.GetToken();

@@ -51,6 +51,21 @@ static_assert(!TokenNumbersClash(kNumbers),
 
 }  // namespace token_classes
 
+/// Whether a token of class `cls` is a word: an identifier or a keyword,
+/// whose text the token's name holds.
+constexpr bool IsWordClass(int32_t cls) {
+  constexpr int32_t kKeywords[] = {
+#define STATEMENT(text, cls, num) num,
+#define PROPERTY(word, num, row) num,
+#define KIND(word, num, code) num,
+#include "source/keywords.def"
+  };
+  if (cls == TOK_IDENT) return true;
+  for (const int32_t keyword : kKeywords)
+    if (keyword == cls) return true;
+  return false;
+}
+
 /// Capacity of the identifier buffer: 32 bytes, one more for the second byte of
 /// a double-byte character that begins at the 32nd, and the terminator.
 constexpr int kIdentMax = 32;

@@ -1,0 +1,33 @@
+#include "source/word_check.h"
+
+#include "base/diagnostics.h"
+#include "source/preprocessor.h"
+
+void WordCheck::RefuseUndefined(const Token& word) const {
+  const std::string_view text = word.name;
+  bool defined = false;
+  NearName near(text);
+  stage_.ForEachMacroName([&](std::string_view name) {
+    defined = defined || name == text;
+    near.Consider(name);
+  });
+  if (!defined) Refuse(word, "not defined", near);
+}
+
+void WordCheck::Refuse(const Token& word, std::string_view what, const NearName& near) {
+  const std::string message = "'" + std::string(word.name) + "' is " + std::string(what) + near.DidYouMean();
+  FatalErrorOnLine(word.line, "%s", message.c_str());
+}
+
+WordCheck::Nearest& WordCheck::NearestOf(const void* list) {
+  // A run meets a few lists only.
+  for (auto& [known, nearest] : nearest_)
+    if (known == list) return nearest;
+  return nearest_.emplace_back(list, Nearest{}).second;
+}
+
+void WordCheck::Warn(const Token& word, std::string_view what, std::string_view nearest) const {
+  PrintStdout("%s:%ld: warning: '%s' is %.*s (did you mean '%.*s'?)\n", file_.c_str(),
+              static_cast<long>(word.line), word.name, static_cast<int>(what.size()), what.data(),
+              static_cast<int>(nearest.size()), nearest.data());
+}

@@ -1,0 +1,64 @@
+// Preprocessing mode's reading of words that mean nothing where they stand.
+// Once the stage has replaced every macro, a name left in a number is a typo
+// or a missing #include, and a word that is no property, or no name of the
+// list it stands in, was most likely meant as one: the report names the word
+// and the nearest one that would mean something there. The plain reading
+// has no such check and reads these words as it always has.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <utility>
+#include <vector>
+
+#include "base/near_name.h"
+#include "source/tokens.h"
+
+class Preprocessor;
+
+class WordCheck {
+ public:
+  /// Checks the words of the text `stage` makes of the file named `file`.
+  WordCheck(const Preprocessor& stage, std::string file) : stage_(stage), file_(std::move(file)) {}
+
+  /// With a word current where a number must stand: fails with "'WORD' is
+  /// not defined", naming the nearest macro defined; unless a macro of that
+  /// name is defined, whose own text or whose call without arguments left
+  /// its name there, which reads as the plain reading reads it.
+  void RefuseUndefined(const Token& word) const;
+  /// Fails with "'WORD' is WHAT", naming the nearest name offered to `near`.
+  [[noreturn]] static void Refuse(const Token& word, std::string_view what, const NearName& near);
+  /// The name of the list `list` (whose names `offer` offers to a
+  /// NearName) nearest the word, or empty where none is near. Sources
+  /// repeat the words meant to set nothing, so each word is looked for in
+  /// a list once a run. The names must outlive the check.
+  template <class Offer>
+  std::string_view NearestInList(const Token& word, const void* list, const Offer& offer) {
+    Nearest& nearest = NearestOf(list);
+    const std::string_view text = word.name;
+    if (const auto found = nearest.find(text); found != nearest.end()) return found->second;
+    NearName near(text);
+    offer(near);
+    return nearest.emplace(text, near.nearest()).first->second;
+  }
+  /// Writes "FILE:LINE: warning: 'WORD' is WHAT (did you mean 'NEAREST'?)"
+  /// on standard output.
+  void Warn(const Token& word, std::string_view what, std::string_view nearest) const;
+
+ private:
+  struct TextHash {
+    using is_transparent = void;
+    std::size_t operator()(std::string_view text) const { return std::hash<std::string_view>{}(text); }
+  };
+  using Nearest = std::unordered_map<std::string, std::string_view, TextHash, std::equal_to<>>;
+  Nearest& NearestOf(const void* list);
+
+  const Preprocessor& stage_;
+  std::string file_;
+  /// For each list, the nearest name of each word looked for (empty: none).
+  std::vector<std::pair<const void*, Nearest>> nearest_;
+};
