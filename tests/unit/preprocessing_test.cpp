@@ -12,17 +12,6 @@
 
 namespace {
 
-Conversion ConvertPreprocessed(const std::string& input, Language language = kLocaleEnglish) {
-  Preprocessing preprocessing;
-  preprocessing.on = true;
-  ::Run run(input, language, preprocessing, "in.r");
-  const std::string output = WriteSourceFile("out.rc", "");
-  std::remove(output.c_str());
-  Conversion result = ConvertWith(run, output);
-  std::remove(output.c_str());
-  return result;
-}
-
 const std::string kVorl = "resource 'Vorl' (1) { { FormatMaxChannels { { ";
 const std::string kEnd = " } } } };\n";
 

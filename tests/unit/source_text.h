@@ -151,6 +151,19 @@ inline Conversion ConvertText(const std::string& name, const std::string& input,
   return result;
 }
 
+/// Converts `input` in preprocessing mode, held in memory in place of a file
+/// named in.r, in process.
+inline Conversion ConvertPreprocessed(const std::string& input, Language language = kLocaleEnglish) {
+  Preprocessing preprocessing;
+  preprocessing.on = true;
+  ::Run run(input, language, preprocessing, "in.r");
+  const std::string output = WriteSourceFile("out.rc", "");
+  std::remove(output.c_str());
+  Conversion result = ConvertWith(run, output);
+  std::remove(output.c_str());
+  return result;
+}
+
 /// The whole content of a file of the source tree (`relative` to its top).
 inline std::string SourceTreeFile(const std::string& relative) {
   return ReadFile(std::string(VORL_SOURCE_DIR) + "/" + relative);

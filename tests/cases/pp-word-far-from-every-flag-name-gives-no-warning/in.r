@@ -1,0 +1,6 @@
+resource 'Vorl' (16000) {
+	{
+		Kind { Filter },
+		SupportedModes { doesSupportRGBColor, supportsEverythingElse, RGB }
+	}
+};
