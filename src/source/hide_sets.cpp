@@ -26,35 +26,29 @@ bool HideSets::Contains(uint32_t set, uint32_t name) const {
 
 uint32_t HideSets::Add(uint32_t set, uint32_t name) {
   if (Contains(set, name)) return set;
-  const auto [found, inserted] = added_.emplace(Key(set, name), kEmpty);
-  if (inserted) {
+  return Remembered(added_, Key(set, name), [&] {
     std::vector<uint32_t> names = sets_[set];
     names.insert(std::upper_bound(names.begin(), names.end(), name), name);
-    found->second = Intern(std::move(names));
-  }
-  return found->second;
+    return names;
+  });
 }
 
 uint32_t HideSets::Union(uint32_t a, uint32_t b) {
   if (a == kEmpty) return b;
-  const auto [found, inserted] = unions_.emplace(Key(a, b), kEmpty);
-  if (inserted) {
+  return Remembered(unions_, Key(a, b), [&] {
     std::vector<uint32_t> names;
     std::set_union(sets_[a].begin(), sets_[a].end(), sets_[b].begin(), sets_[b].end(),
                    std::back_inserter(names));
-    found->second = Intern(std::move(names));
-  }
-  return found->second;
+    return names;
+  });
 }
 
 uint32_t HideSets::Intersection(uint32_t a, uint32_t b) {
   if (a == b) return a;
-  const auto [found, inserted] = intersections_.emplace(Key(a, b), kEmpty);
-  if (inserted) {
+  return Remembered(intersections_, Key(a, b), [&] {
     std::vector<uint32_t> names;
     std::set_intersection(sets_[a].begin(), sets_[a].end(), sets_[b].begin(), sets_[b].end(),
                           std::back_inserter(names));
-    found->second = Intern(std::move(names));
-  }
-  return found->second;
+    return names;
+  });
 }

@@ -38,6 +38,13 @@ class HideSets {
   uint32_t Intern(std::vector<uint32_t>&& names);
   /// A remembered answer: the operation and both operands in one key.
   static uint64_t Key(uint32_t a, uint32_t b) { return (uint64_t{a} << 32) | b; }
+  /// The set `answers` holds for `key`, or the one `make` builds, then kept there.
+  template <class Make>
+  uint32_t Remembered(std::unordered_map<uint64_t, uint32_t>& answers, uint64_t key, Make make) {
+    const auto [found, inserted] = answers.emplace(key, kEmpty);
+    if (inserted) found->second = Intern(make());
+    return found->second;
+  }
 
   std::vector<std::vector<uint32_t>> sets_;
   std::map<std::vector<uint32_t>, uint32_t> numbers_;
