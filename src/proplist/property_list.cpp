@@ -28,7 +28,7 @@ unsigned PropertyList::ReadNamedFlags(const FlagList& list) {
   for (std::size_t count = 0; list.maxNames == 0 || count < list.maxNames; ++count) {
     ExpectToken(TOK_IDENT, list.parser, "Unsupported Token!");
     if (const NamedBits* entry = FindName(list.row.names, pToken->name)) flags |= entry->bits;
-    else CheckName(NameListsOf(list.row).front());
+    else if (lexer_.wordCheck() != nullptr) CheckName(NameListsOf(list.row).front());
     GetToken();
     if (pToken->eClass == TOK_RBRACE) break;
     if (list.commaParser != nullptr && pToken->eClass != TOK_COMMA)

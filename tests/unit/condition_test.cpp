@@ -76,7 +76,7 @@ TEST_F(Condition, HoldsAsCEvaluatesIt) {
       {"1\f==\v1\r", true},
       // More literals and operands of both signs.
       {"0B11 == 3 && 0xab == 171 && 0XAB == 171 && 5LL == 5 && 5lu == 5 && 5Lu == 5", true},
-      {"'\\18' == 0x138 && '\\x41g' == 0x4167", true},
+      {"'\\18' == 0x138 && '\\x41g' == 0x4167 && '\\1234' == 0x5334", true},
       {"(1 ? 1u : 2) - 2 > 0 && (0 ? 1 : 2u) == 2", true},
       {"0 && (1 && 1 / 0) || 1 || (0 || 1 / 0)", true},
       {"1 << (-9223372036854775807 - 1) == 0 && 0xFFFFFFFFFFFFFFFF >> 63 == 1 && 1 << 2u == 4", true},

@@ -20,6 +20,9 @@ TEST(Preprocessing, ReadsAsThePlainSourceWrittenOut) {
     std::string preprocessed;
     std::string plain;
   } kCases[] = {
+      // A macro's string as long as the lexer's string buffer.
+      {"#define kS \"" + std::string(256, 's') + "\"\nresource 'LStr' (2) { { kS } };\n",
+       "resource 'LStr' (2) { { \"" + std::string(256, 's') + "\" } };\n"},
       // Directive text: joined lines, comments, quoted text, blanks.
       {"#define kA 1 + \\\n 2 /* a comment\n over lines */ + 3 // and one more\n" + kVorl + "kA" + kEnd,
        kVorl + "6" + kEnd},
