@@ -1,7 +1,6 @@
 // FilterCaseInfo: how a filter treats each of the seven kinds of input it can
 // be given. Each case becomes four bytes: input handling, output handling,
 // flags and a zero byte.
-#include <iterator>
 #include <span>
 #include <string_view>
 
@@ -27,12 +26,12 @@ void PropertyList::ParseFilterCase(const PropertyRow& row) {
   // A flag item: a number gives its low byte where the item takes one; an
   // identifier gives the bits of the item's name it is (the clear name has
   // none), and any other identifier nothing.
-  auto readCaseFlag = [&](const CaseFlag& flag, const NameList& list) {
+  auto readCaseFlag = [&](const NameList& list) {
     GetToken();
-    if (flag.takesNumber && pToken->eClass == TOK_NUMBER)
+    if (list.takesNumber && pToken->eClass == TOK_NUMBER)
       return static_cast<unsigned>(pToken->value) & 0xFFu;
     if (pToken->eClass != TOK_IDENT) FailIn(parser, "Unsupported Token!");
-    const NamedBits* named = FindName(flag.names, pToken->name);
+    const NamedBits* named = FindName(list.names, pToken->name);
     if (named) return named->bits;
     CheckName(list);
     return 0u;
@@ -48,9 +47,9 @@ void PropertyList::ParseFilterCase(const PropertyRow& row) {
     const unsigned output = readHandling(lists[1]);
     // The first flag item sets the byte; the others add to it.
     unsigned flags = 0;
-    for (std::size_t k = 0; k < std::size(kCaseFlags); ++k) {
+    for (const NameList& flagItem : lists.subspan(2)) {
       expectComma();
-      flags |= readCaseFlag(kCaseFlags[k], lists[2 + k]);
+      flags |= readCaseFlag(flagItem);
     }
     if (i > 0) out_.WriteFormatted(",\n");
     out_.WriteFormatted("\t\"\\x%02X\\x%02X\\x%02X\\x00\"", input, output, flags);
