@@ -72,9 +72,9 @@ void PropertyList::ParseVorlBody() {
     const PropertyRow* row = PropertyRowOfToken(pToken->eClass);
     if (row == nullptr) {
       if (lexer_.wordCheck() != nullptr && IsWordClass(pToken->eClass)) {
-        NearName near(pToken->name);
-        for (const PropertyRow& property : PropertyRows()) near.Consider(property.keyword);
-        WordCheck::Refuse(*pToken, "no property", near);
+        WordCheck::Refuse(*pToken, "no property", [](NearName& near) {
+          for (const PropertyRow& property : PropertyRows()) near.Consider(property.keyword);
+        });
       }
       FailIn("ParseVorlBody", "Unexpected Token");
     }

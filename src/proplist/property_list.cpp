@@ -48,11 +48,7 @@ void PropertyList::CheckName(const NameList& list) {
     if (!list.place.empty()) text += "the " + std::string(list.place) + " of ";
     return text + list.row->keyword;
   };
-  if (list.othersFail) {
-    NearName near(pToken->name);
-    offer(near);
-    WordCheck::Refuse(*pToken, what(), near);
-  }
+  if (list.othersFail) WordCheck::Refuse(*pToken, what(), offer);
   const std::string_view nearest = check->NearestInList(*pToken, list.names.data(), offer);
   if (!nearest.empty()) check->Warn(*pToken, what(), nearest);
 }
@@ -60,8 +56,7 @@ void PropertyList::CheckName(const NameList& list) {
 void PropertyList::ExpectNumber(const char* parser, const char* what) {
   GetToken();
   if (pToken->eClass == TOK_NUMBER) return;
-  if (const WordCheck* check = lexer_.wordCheck(); check != nullptr && IsWordClass(pToken->eClass))
-    check->RefuseUndefined(*pToken);
+  if (const WordCheck* check = lexer_.wordCheck()) check->RefuseUndefined(*pToken);
   FailIn(parser, what);
 }
 

@@ -57,11 +57,13 @@ bool IsIntegerSuffix(std::string_view word) {
   return !word.empty() && word.size() <= 3 && word.find_first_not_of("uUlL") == std::string_view::npos;
 }
 
-/// A word that is no numeric macro ends the value in the plain reading. In
-/// preprocessing mode every macro is replaced before the lexer reads the
-/// text, so a word left there (but a number's suffix) is undefined, and fails.
-int32_t EndOfValueAtWord(const Lexer& lexer, int32_t accumulator, bool afterNumber) {
-  if (const WordCheck* check = lexer.wordCheck(); check != nullptr && !(afterNumber && IsIntegerSuffix(lexer.pToken->name)))
+/// A token that ends the value: in the plain reading a word that is no
+/// numeric macro, or any other token that has no case. In preprocessing
+/// mode every macro is replaced before the lexer reads the text, so a word
+/// left there (but a number's suffix) is undefined, and fails.
+int32_t EndOfValue(const Lexer& lexer, int32_t accumulator, bool afterNumber) {
+  const WordCheck* check = lexer.wordCheck();
+  if (check != nullptr && !(afterNumber && IsIntegerSuffix(lexer.pToken->name)))
     check->RefuseUndefined(*lexer.pToken);
   return accumulator;
 }
@@ -80,7 +82,7 @@ int32_t GetExpression(Lexer& lexer) {
         break;
       case TOK_IDENT: {
         const std::optional<int32_t> macro = NumericMacroOfName(lexer, true);
-        if (!macro) return EndOfValueAtWord(lexer, accumulator, afterNumber);
+        if (!macro) return EndOfValue(lexer, accumulator, afterNumber);
         accumulator = *macro;
         break;
       }
@@ -108,8 +110,7 @@ int32_t GetExpression(Lexer& lexer) {
         lexer.UngetToken();
         return accumulator;
       default:
-        if (lexer.wordCheck() != nullptr && IsWordClass(cls)) return EndOfValueAtWord(lexer, accumulator, false);
-        return accumulator;
+        return EndOfValue(lexer, accumulator, false);
     }
     afterNumber = cls == TOK_NUMBER;
     lexer.GetToken();

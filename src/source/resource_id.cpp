@@ -30,8 +30,7 @@ int32_t GetResourceID(Lexer& lexer, const char* failure) {
   for (;;) {
     if (pToken->eClass != TOK_NUMBER) {
       // In preprocessing mode every macro is replaced by now: a word is undefined.
-      if (const WordCheck* check = lexer.wordCheck(); check != nullptr && IsWordClass(pToken->eClass))
-        check->RefuseUndefined(*pToken);
+      if (const WordCheck* check = lexer.wordCheck()) check->RefuseUndefined(*pToken);
       FatalError(failure);
     }
     const uint32_t term = static_cast<uint32_t>(pToken->value);

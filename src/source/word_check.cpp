@@ -3,18 +3,19 @@
 #include "base/diagnostics.h"
 #include "source/preprocessor.h"
 
-void WordCheck::RefuseUndefined(const Token& word) const {
-  const std::string_view text = word.name;
+void WordCheck::RefuseUndefined(const Token& token) const {
+  if (!IsWordClass(token.eClass)) return;
+  const std::string_view text = token.name;
   bool defined = false;
   NearName near(text);
   stage_.ForEachMacroName([&](std::string_view name) {
     defined = defined || name == text;
     near.Consider(name);
   });
-  if (!defined) Refuse(word, "not defined", near);
+  if (!defined) Fail(token, "not defined", near);
 }
 
-void WordCheck::Refuse(const Token& word, std::string_view what, const NearName& near) {
+void WordCheck::Fail(const Token& word, std::string_view what, const NearName& near) {
   const std::string message = "'" + std::string(word.name) + "' is " + std::string(what) + near.DidYouMean();
   FatalErrorOnLine(word.line, "%s", message.c_str());
 }

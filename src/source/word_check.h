@@ -25,13 +25,20 @@ class WordCheck {
   /// Checks the words of the text `stage` makes of the file named `file`.
   WordCheck(const Preprocessor& stage, std::string file) : stage_(stage), file_(std::move(file)) {}
 
-  /// With a word current where a number must stand: fails with "'WORD' is
-  /// not defined", naming the nearest macro defined; unless a macro of that
-  /// name is defined, whose own text or whose call without arguments left
-  /// its name there, which reads as the plain reading reads it.
-  void RefuseUndefined(const Token& word) const;
-  /// Fails with "'WORD' is WHAT", naming the nearest name offered to `near`.
-  [[noreturn]] static void Refuse(const Token& word, std::string_view what, const NearName& near);
+  /// With a token current where a number must stand: where it is a word,
+  /// fails with "'WORD' is not defined", naming the nearest macro defined;
+  /// unless a macro of that name is defined, whose own text or whose call
+  /// without arguments left its name there, which reads as the plain
+  /// reading reads it. Another token is left to the reader's own message.
+  void RefuseUndefined(const Token& token) const;
+  /// Fails with "'WORD' is WHAT", naming the nearest of the names `offer`
+  /// offers to a NearName.
+  template <class Offer>
+  [[noreturn]] static void Refuse(const Token& word, std::string_view what, const Offer& offer) {
+    NearName near(word.name);
+    offer(near);
+    Fail(word, what, near);
+  }
   /// The name of the list `list` (whose names `offer` offers to a
   /// NearName) nearest the word, or empty where none is near. Sources
   /// repeat the words meant to set nothing, so each word is looked for in
@@ -56,6 +63,7 @@ class WordCheck {
   };
   using Nearest = std::unordered_map<std::string, std::string_view, TextHash, std::equal_to<>>;
   Nearest& NearestOf(const void* list);
+  [[noreturn]] static void Fail(const Token& word, std::string_view what, const NearName& near);
 
   const Preprocessor& stage_;
   std::string file_;
