@@ -1,122 +1,91 @@
-// Searching a run of bytes for the next one that matters: a byte of a few
-// that always stop the search, or one of a few more where a word may begin
-// (after a byte that is no letter). Passing over text is mostly this
-// search, so where the compiler offers vectors it looks at sixteen bytes at
-// a time; more values than that are searched for byte by byte, through a
-// table.
+// Searching a run of bytes for the next one of a set: the bytes where
+// something may begin. Passing over text is mostly this search, so it keeps
+// as bits where in the next 64 bytes the search stops: the next search
+// there costs a shift. Where the processor has SSSE3, sixteen bytes at a
+// time are looked up in two tables of sixteen entries by their halves (a
+// set whose bytes have at most eight different high halves is told exactly
+// so); other bytes, and other sets, are looked at one by one.
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <bit>
 #include <cstddef>
 #include <cstdint>
-#include <cstring>
+
+#if defined(__GNUC__) && (defined(__x86_64__) || defined(__i386__))
+#include <emmintrin.h>
+#include <tmmintrin.h>
+#define VORL_BYTE_SEARCH_SSSE3 1
+#endif
 
 class ByteSearch {
-  enum Kind : unsigned char { kNone, kAlways, kWordStart };
-  /// Values of each kind searched for sixteen bytes at a time.
-  static constexpr int kSlots = 4;
-#if defined(__GNUC__)
-  typedef unsigned char Lanes __attribute__((vector_size(16)));
-#else
-  typedef unsigned char Lanes[16];
-#endif
+  static constexpr std::size_t kBlock = 64;
 
  public:
-  /// A byte that always stops the search.
-  void AddAlways(unsigned char byte) {
-    // While no word-start value is searched for, its slots find this value
-    // too, which stops the search anyway.
-    if (startCount_ == 0 && kinds_[byte] == kNone)
-      for (auto& slot : startSlots_)
-        for (int lane = 0; lane < 16; ++lane) slot[lane] = byte;
-    Add(byte, kAlways, alwaysSlots_, alwaysCount_);
+  /// A byte that stops the search.
+  void Add(unsigned char byte) {
+    if (in_[byte]) return;
+    in_[byte] = true;
+    // Each high half in the set gets a bit; a byte is in the set where its
+    // low half's entry holds its high half's bit.
+    unsigned char& bit = highBits_[byte >> 4];
+    if (bit == 0) {
+      if (highHalves_ < 8) bit = static_cast<unsigned char>(1u << highHalves_);
+      ++highHalves_;
+    }
+    lowBits_[byte & 15u] |= bit;
   }
-  /// A byte that stops the search where it follows no letter (a-z, A-Z).
-  void AddWordStart(unsigned char byte) { Add(byte, kWordStart, startSlots_, startCount_); }
 
-  /// The search, with what it looks for at hand: for a loop that searches
-  /// many times.
+  /// The search over one text, [begin, end): for a loop that searches it
+  /// many times, going forward.
   class Finder {
    public:
-    explicit Finder(const ByteSearch& search) : search_(search) {
-#if defined(__GNUC__)
-      for (int i = 0; i < kSlots; ++i) {
-        always_[i] = search.alwaysSlots_[i];
-        starts_[i] = search.startSlots_[i];
-      }
-#endif
-    }
-    /// The first byte of [p, end) that stops the search, or end; `begin`
-    /// is where the text begins (no letter stands before it).
-    const char* Find(const char* begin, const char* p, const char* end) const {
-#if defined(__GNUC__)
-      if (search_.Vectored()) {
-        if (p == begin && p != end) {
-          if (search_.kinds_[static_cast<unsigned char>(*p)] != kNone) return p;
-          ++p;
+    Finder(const ByteSearch& search, const char* begin, const char* end)
+        : search_(search), begin_(begin), end_(end) {}
+    /// The first byte of [p, end) in the set, or end.
+    const char* Find(const char* p) {
+      for (;;) {
+        if (p >= end_) return end_;
+        const auto offset = static_cast<std::size_t>(p - begin_);
+        if (offset - blockAt_ >= kBlock) {
+          blockAt_ = offset;
+          stops_ = search_.StopsAt(p, end_);
         }
-        while (end - p >= 16) {
-          Lanes bytes;
-          Lanes before;
-          std::memcpy(&bytes, p, sizeof bytes);
-          std::memcpy(&before, p - 1, sizeof before);
-          Lanes always = bytes == always_[0];
-          Lanes starts = bytes == starts_[0];
-          for (int i = 1; i < kSlots; ++i) {
-            always |= reinterpret_cast<Lanes>(bytes == always_[i]);
-            starts |= reinterpret_cast<Lanes>(bytes == starts_[i]);
-          }
-          // A letter before: its lower case between a and z.
-          const Lanes letter = reinterpret_cast<Lanes>(static_cast<Lanes>((before | 0x20) - 'a') <= 25);
-          const Lanes hits = always | (starts & ~letter);
-          std::uint64_t halves[2];
-          std::memcpy(halves, &hits, sizeof halves);
-          if ((halves[0] | halves[1]) != 0) {
-            const int half = halves[0] != 0 ? 0 : 1;
-            const int lane = std::endian::native == std::endian::little ? std::countr_zero(halves[half]) / 8
-                                                                         : std::countl_zero(halves[half]) / 8;
-            return p + 8 * half + lane;
-          }
-          p += 16;
-        }
+        const std::uint64_t ahead = stops_ >> (offset - blockAt_);
+        if (ahead != 0) return p + std::countr_zero(ahead);
+        p = begin_ + blockAt_ + kBlock;
       }
-#endif
-      for (; p != end; ++p) {
-        const unsigned char kind = search_.kinds_[static_cast<unsigned char>(*p)];
-        if (kind == kAlways || (kind == kWordStart && (p == begin || !IsLetter(p[-1])))) return p;
-      }
-      return end;
     }
 
    private:
     const ByteSearch& search_;
-#if defined(__GNUC__)
-    Lanes always_[kSlots];
-    Lanes starts_[kSlots];
-#endif
+    const char* const begin_;
+    const char* const end_;
+    /// The 64 bytes from begin + blockAt_, and a bit for each of them in
+    /// the set.
+    std::size_t blockAt_ = SIZE_MAX - kBlock;
+    std::uint64_t stops_ = 0;
   };
-  Finder Start() const { return Finder(*this); }
 
-  /// The first byte of [p, end) that stops the search, or end; `begin` is
-  /// where the text begins (no letter stands before it).
-  const char* Find(const char* begin, const char* p, const char* end) const {
-    return Finder(*this).Find(begin, p, end);
-  }
+  /// The first byte of [p, end) in the set, or end.
+  const char* Find(const char* p, const char* end) const { return Finder(*this, p, end).Find(p); }
 
   /// How many of the bytes of [p, end) are `byte`.
   static std::size_t Count(const char* p, const char* end, char byte) {
     std::size_t count = 0;
-#if defined(__GNUC__)
-    // Sixteen counters of a byte each, added up before they can overflow.
+#if defined(VORL_BYTE_SEARCH_SSSE3)
+    const __m128i wanted = _mm_set1_epi8(byte);
     while (end - p >= 16) {
-      Lanes counters = {};
-      for (int round = 0; round < 255 && end - p >= 16; ++round, p += 16) {
-        Lanes bytes;
-        std::memcpy(&bytes, p, sizeof bytes);
-        counters -= reinterpret_cast<Lanes>(bytes == static_cast<unsigned char>(byte));
-      }
-      for (int lane = 0; lane < 16; ++lane) count += counters[lane];
+      // Sixteen counters of a byte each, added up before they can overflow.
+      const std::size_t rounds = std::min<std::size_t>(255, static_cast<std::size_t>(end - p) / 16);
+      __m128i counters = _mm_setzero_si128();
+      for (std::size_t round = 0; round < rounds; ++round, p += 16)
+        counters = _mm_sub_epi8(counters,
+                                _mm_cmpeq_epi8(_mm_loadu_si128(reinterpret_cast<const __m128i*>(p)), wanted));
+      const __m128i sums = _mm_sad_epu8(counters, _mm_setzero_si128());
+      count += static_cast<std::size_t>(_mm_cvtsi128_si32(sums)) +
+               static_cast<std::size_t>(_mm_cvtsi128_si32(_mm_unpackhi_epi64(sums, sums)));
     }
 #endif
     for (; p != end; ++p) count += *p == byte;
@@ -124,23 +93,53 @@ class ByteSearch {
   }
 
  private:
-  static bool IsLetter(char c) { return static_cast<unsigned char>((c | 0x20) - 'a') <= 25; }
-  /// Whether the vectors hold every value searched for.
-  bool Vectored() const { return alwaysCount_ >= 1 && alwaysCount_ <= kSlots && startCount_ <= kSlots; }
-
-  void Add(unsigned char byte, Kind kind, Lanes* slots, int& count) {
-    if (kinds_[byte] != kNone) return;
-    kinds_[byte] = kind;
-    // The unused slots repeat the first value, which finds nothing more.
-    if (count < kSlots)
-      for (int slot = count; slot < kSlots; ++slot)
-        for (int lane = 0; lane < 16; ++lane) slots[slot][lane] = byte;
-    ++count;
+  /// A bit for each byte of [p, p + 64) before end that is in the set.
+  std::uint64_t StopsAt(const char* p, const char* end) const {
+    const std::size_t length = std::min(kBlock, static_cast<std::size_t>(end - p));
+    std::uint64_t stops = 0;
+    std::size_t done = 0;
+#if defined(VORL_BYTE_SEARCH_SSSE3)
+    if (highHalves_ <= 8 && canShuffle_) {
+      done = length / 16 * 16;
+      stops = ShuffledStops(p, done / 16);
+    }
+#endif
+    for (; done < length; ++done) stops |= static_cast<std::uint64_t>(in_[static_cast<unsigned char>(p[done])]) << done;
+    return stops;
   }
 
-  std::array<unsigned char, 256> kinds_{};
-  Lanes alwaysSlots_[kSlots] = {};
-  Lanes startSlots_[kSlots] = {};
-  int alwaysCount_ = 0;
-  int startCount_ = 0;
+#if defined(VORL_BYTE_SEARCH_SSSE3)
+  /// The bits of `chunks` runs of sixteen bytes from p, by the tables of halves.
+  __attribute__((target("ssse3"))) std::uint64_t ShuffledStops(const char* p, std::size_t chunks) const {
+    const __m128i lows = _mm_loadu_si128(reinterpret_cast<const __m128i*>(lowBits_.data()));
+    const __m128i highs = _mm_loadu_si128(reinterpret_cast<const __m128i*>(highBits_.data()));
+    // A whole block, the usual case, with its four runs written out.
+    if (chunks == 4)
+      return ChunkStops(p, lows, highs) | ChunkStops(p + 16, lows, highs) << 16 |
+             ChunkStops(p + 32, lows, highs) << 32 | ChunkStops(p + 48, lows, highs) << 48;
+    std::uint64_t stops = 0;
+    for (std::size_t chunk = 0; chunk < chunks; ++chunk) stops |= ChunkStops(p + 16 * chunk, lows, highs) << (16 * chunk);
+    return stops;
+  }
+  /// The bits of the sixteen bytes from p.
+  __attribute__((target("ssse3"), always_inline)) static std::uint64_t ChunkStops(const char* p, __m128i lows,
+                                                                                  __m128i highs) {
+    const __m128i half = _mm_set1_epi8(15);
+    const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
+    const __m128i low = _mm_shuffle_epi8(lows, _mm_and_si128(bytes, half));
+    const __m128i high = _mm_shuffle_epi8(highs, _mm_and_si128(_mm_srli_epi16(bytes, 4), half));
+    const __m128i misses = _mm_cmpeq_epi8(_mm_and_si128(low, high), _mm_setzero_si128());
+    return static_cast<std::uint16_t>(~_mm_movemask_epi8(misses));
+  }
+#endif
+
+  std::array<bool, 256> in_{};
+  /// A bit for each high half (of the first eight met) and, for each low
+  /// half, the bits of the high halves it goes with.
+  std::array<unsigned char, 16> highBits_{};
+  std::array<unsigned char, 16> lowBits_{};
+  int highHalves_ = 0;
+#if defined(VORL_BYTE_SEARCH_SSSE3)
+  bool canShuffle_ = __builtin_cpu_supports("ssse3");
+#endif
 };

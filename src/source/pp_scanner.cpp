@@ -7,12 +7,12 @@ PpScanner::PpScanner(const Locale& locale) : locale_(locale) {
   AddStop('"', kStopQuote);
   AddStop('\'', kStopQuote);
   AddStop('/', kStopSlash);
-  for (const char c : {'"', '\'', '\\'}) literalStops_.AddAlways(static_cast<unsigned char>(c));
-  for (const char c : {'/', '#', '%', '\\'}) starts_.AddAlways(static_cast<unsigned char>(c));
+  for (const char c : {'"', '\'', '\\'}) literalStops_.Add(static_cast<unsigned char>(c));
+  for (const char c : {'/', '#', '%', '\\'}) starts_.Add(static_cast<unsigned char>(c));
   for (int c = 0; c < 256; ++c) {
     if (locale_.IsLeadByte(c)) {
       AddStop(static_cast<unsigned char>(c), kStopLead);
-      literalStops_.AddAlways(static_cast<unsigned char>(c));
+      literalStops_.Add(static_cast<unsigned char>(c));
     }
   }
 }
@@ -21,10 +21,10 @@ PpScanner::Scanned PpScanner::ScanQuoted(std::string_view text, std::size_t quot
   const char close = text[quote];
   const bool isString = close == '"';
   std::size_t i = quote + 1;
+  ByteSearch::Finder finder(literalStops_, text.data(), text.data() + text.size());
   while (i < text.size()) {
     // The bytes that end nothing and escape nothing, in one go.
-    i = static_cast<std::size_t>(literalStops_.Find(text.data(), text.data() + i, text.data() + text.size()) -
-                                 text.data());
+    i = static_cast<std::size_t>(finder.Find(text.data() + i) - text.data());
     if (i == text.size()) break;
     const auto c = static_cast<unsigned char>(text[i]);
     if (c == static_cast<unsigned char>(close))

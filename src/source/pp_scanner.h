@@ -83,33 +83,13 @@ class PpScanner {
     std::string_view text;
   };
 
-  /// Where in a buffer of lines the next carriage return and end-of-input
-  /// byte stand (or its end), which a comment may not hold where it stays:
-  /// each is looked for once per buffer, not on every line.
-  class OddBytes {
-   public:
-    /// Whether one of the two stands in [from, to), bytes of `buffer`.
-    bool Within(const char* from, const char* to) {
-      return Next(returns_, '\r', from) < to || Next(endMarkers_, '\x7f', from) < to;
-    }
-    /// Starts over with the bytes of a buffer.
-    void Start(std::string_view buffer) {
-      end_ = buffer.data() + buffer.size();
-      returns_ = endMarkers_ = nullptr;
-    }
-
-   private:
-    const char* Next(const char*& next, char byte, const char* from) {
-      if (next == nullptr || (next != end_ && next < from)) {
-        const void* found = std::memchr(from, byte, static_cast<std::size_t>(end_ - from));
-        next = found ? static_cast<const char*>(found) : end_;
-      }
-      return next;
-    }
-    const char* end_ = nullptr;
-    const char* returns_ = nullptr;
-    const char* endMarkers_ = nullptr;
-  };
+  /// Whether a carriage return or the end-of-input byte stands in [from,
+  /// to): a comment that holds one may not stay, as the lexer ends a //
+  /// comment there.
+  static bool HoldsOddBytes(const char* from, const char* to) {
+    const auto length = static_cast<std::size_t>(to - from);
+    return std::memchr(from, '\r', length) != nullptr || std::memchr(from, '\x7f', length) != nullptr;
+  }
 
   /// Notes that a macro's name begins with the name's first byte: the quick
   /// look stops at such a byte where a word begins.
@@ -117,7 +97,7 @@ class PpScanner {
     if (name.empty()) return;
     const auto first = static_cast<unsigned char>(name[0]);
     AddStop(first, kStopName);
-    starts_.AddWordStart(first);
+    starts_.Add(first);
   }
 
   /// Reads whole lines of `text` (each ending in a line feed) for as long as
@@ -144,7 +124,7 @@ class PpScanner {
   /// byte characters every line is.
   template <class NameActionOf>
   std::size_t TakeLines(std::string_view text, const NameActionOf& nameAction, std::vector<Edit>& edits,
-                        int32_t& lines, OddBytes& odd) const {
+                        int32_t& lines) const {
     edits.clear();
     lines = 0;
     const char* const begin = text.data();
@@ -168,10 +148,10 @@ class PpScanner {
         lineStart = lineEnd + 1;
       }
     } else {
-      const ByteSearch::Finder finder = starts_.Start();
+      ByteSearch::Finder finder(starts_, begin, end);
       if (BeginsDirective(begin, end)) return 0;
       for (const char* p = begin;;) {
-        const char* const at = finder.Find(begin, p, end);
+        const char* const at = finder.Find(p);
         if (at == end) break;
         p = at + 1;
         bool close = false;
@@ -180,12 +160,12 @@ class PpScanner {
             if (at[1] == '/') {
               const char* const lineStart = lineStartOf(at);
               const char* const lineEnd = lineEndOf(at);
-              close = lineEnd - lineStart >= kMostLineBytes || odd.Within(at, lineEnd);
+              close = lineEnd - lineStart >= kMostLineBytes || HoldsOddBytes(at, lineEnd);
               p = lineEnd;
             } else if (at[1] == '*') {
               const std::size_t closeAt = std::string_view(at + 2, static_cast<std::size_t>(end - at - 2)).find("*/");
               close = closeAt == std::string_view::npos || std::memchr(at, '\n', closeAt + 2) != nullptr ||
-                      !BeginsLine(begin, at) || odd.Within(at, at + closeAt + 4);
+                      !BeginsLine(begin, at) || HoldsOddBytes(at, at + closeAt + 4);
               if (!close) p = at + 4 + closeAt;
             }
             break;
@@ -197,7 +177,7 @@ class PpScanner {
             if (at[1] == '\n' || (at[1] == '\r' && at[2] == '\n')) stopAt = lineStartOf(at);
             break;
           default: {
-            if (at != begin && IsNameChar(static_cast<unsigned char>(at[-1]))) break;
+            if (at != begin && kNameChar[static_cast<unsigned char>(at[-1])]) break;
             const std::string_view word(at, NameLength(std::string_view(at, static_cast<std::size_t>(end - at)),
                                                        [](unsigned char) { return false; }));
             p = at + word.size();
@@ -282,8 +262,9 @@ class PpScanner {
     };
     const char* const begin = line.data();
     const char* const end = begin + line.size();
+    ByteSearch::Finder finder(stopBytes_, begin, end);
     for (const char* p = begin;;) {
-      p = stopBytes_.Find(begin, p, end);
+      p = finder.Find(p);
       if (p == end) return true;
       const unsigned char flags = stops_[static_cast<unsigned char>(*p)];
       const std::string_view rest(p, static_cast<std::size_t>(end - p));
@@ -397,7 +378,7 @@ class PpScanner {
 
   void AddStop(unsigned char byte, Stop stop) {
     stops_[byte] |= stop;
-    stopBytes_.AddAlways(byte);
+    stopBytes_.Add(byte);
   }
 
   /// The longest line the lexer reads in one piece, as its line buffer holds it.

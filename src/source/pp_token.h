@@ -6,6 +6,8 @@
 // stringized argument, a pasted token), all of which outlive it.
 #pragma once
 
+#include <array>
+#include <cstddef>
 #include <cstdint>
 #include <string_view>
 
@@ -54,6 +56,12 @@ constexpr bool IsNameStart(unsigned char c) {
 }
 /// A byte that may continue a name: one that may begin it, or a digit.
 constexpr bool IsNameChar(unsigned char c) { return IsNameStart(c) || (c >= '0' && c <= '9'); }
+/// IsNameChar of every byte, for the loops that pass over names.
+inline constexpr std::array<bool, 256> kNameChar = [] {
+  std::array<bool, 256> table{};
+  for (int c = 0; c < 256; ++c) table[static_cast<std::size_t>(c)] = IsNameChar(static_cast<unsigned char>(c));
+  return table;
+}();
 
 /// Whether text ending in `last` and text beginning with `next`, written
 /// touching, would be read as one by the lexer: two words or numbers, or a /
@@ -69,8 +77,10 @@ template <class LeadBytes>
 std::size_t NameLength(std::string_view text, const LeadBytes& isLeadByte) {
   if (text.empty() || !IsNameStart(static_cast<unsigned char>(text[0]))) return 0;
   std::size_t length = 0;
-  while (length < text.size() && IsNameChar(static_cast<unsigned char>(text[length])))
-    length += isLeadByte(static_cast<unsigned char>(text[length])) && length + 1 < text.size() ? 2 : 1;
+  while (length < text.size() && kNameChar[static_cast<unsigned char>(text[length])]) {
+    const auto c = static_cast<unsigned char>(text[length]);
+    length += c >= 0x80 && isLeadByte(c) && length + 1 < text.size() ? 2 : 1;
+  }
   return length;
 }
 

@@ -129,12 +129,8 @@ bool Preprocessor::TakeLinesAsTheyStand(std::string_view& text, int32_t& line) {
     if (!macro->flattens) return PpScanner::NameAction{PpScanner::NameAction::kStop, {}};
     return PpScanner::NameAction{PpScanner::NameAction::kReplace, macro->flat};
   };
-  if (buffered.data() != oddBytesIn_) {
-    oddBytes_.Start(buffered);
-    oddBytesIn_ = buffered.data();
-  }
   int32_t lines = 0;
-  const std::size_t taken = scanner_.TakeLines(buffered, nameAction, edits_, lines, oddBytes_);
+  const std::size_t taken = scanner_.TakeLines(buffered, nameAction, edits_, lines);
   if (lines == 0) return false;
   line = file.lines.line() + 1;
   if (edits_.empty()) {
@@ -157,7 +153,6 @@ bool Preprocessor::TakeLinesAsTheyStand(std::string_view& text, int32_t& line) {
   }
   file.lines.Take(taken, lines);
   context_.sourceBytes += taken;
-  oddBytesIn_ = buffered.data() + taken;
   return true;
 }
 

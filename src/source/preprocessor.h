@@ -184,10 +184,6 @@ class Preprocessor final : public TextFeed, private TokenSource, private Expansi
   std::string made_;
   /// What the lines handed on as they stand need changed.
   std::vector<PpScanner::Edit> edits_;
-  /// Where carriage returns and end-of-input bytes stand in the file's
-  /// buffer, which begins at oddBytesIn_ when they were looked for.
-  PpScanner::OddBytes oddBytes_;
-  const char* oddBytesIn_ = nullptr;
   /// __FILE__ of the top file, once spelled.
   std::string fileLiteral_;
   bool ended_ = false;

@@ -3,6 +3,8 @@
 // language's double-byte characters kept whole.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -80,6 +82,42 @@ TEST(PpScanner, KeepsDoubleByteCharactersWhole) {
   EXPECT_FALSE(scanner.EndsInSplice("a\x95\\"));
   EXPECT_FALSE(scanner.EndsInSplice(""));
   EXPECT_FALSE(scanner.EndsInSplice("a"));
+}
+
+
+// The search the quick look passes over text with: for sets that the tables
+// of halves tell exactly (few high halves) and sets they cannot (many), over
+// texts whose lengths leave every kind of remainder after blocks of 64 and
+// runs of 16, it stops at every byte of the set and nowhere else, wherever a
+// search starts and however far it jumps ahead between searches.
+TEST(ByteSearch, FindsEveryByteOfTheSetAndNoOther) {
+  std::uint32_t seed = 12345;
+  const auto random = [&seed](std::uint32_t below) {
+    seed = seed * 1103515245u + 12345u;
+    return (seed >> 16) % below;
+  };
+  const std::string kSets[] = {"/#%\\\"'k_", "\"'\\", std::string("\x81\x9f\xe0\xfc/\"'k", 8),
+                               std::string("\x01\x12\x23\x34\x45\x56\x67\x78\x89\x9a", 10)};
+  for (const std::string& set : kSets) {
+    ByteSearch search;
+    for (const char byte : set) search.Add(static_cast<unsigned char>(byte));
+    for (int round = 0; round < 200; ++round) {
+      std::string text(random(300), '\0');
+      for (char& byte : text) byte = random(4) == 0 ? set[random(set.size())] : static_cast<char>(random(256));
+      const char* const begin = text.data();
+      const char* const end = begin + text.size();
+      ByteSearch::Finder finder(search, begin, end);
+      for (const char* p = begin + std::min<std::size_t>(random(8), text.size());;) {
+        const char* expected = p;
+        while (expected != end && set.find(*expected) == std::string::npos) ++expected;
+        const char* const found = finder.Find(p);
+        ASSERT_EQ(found - begin, expected - begin) << "set " << &set - kSets << ", round " << round;
+        if (found == end) break;
+        p = found + 1 + std::min<std::size_t>(random(3) == 0 ? random(80) : 0, static_cast<std::size_t>(end - found - 1));
+      }
+      EXPECT_EQ(ByteSearch::Count(begin, end, set[0]), static_cast<std::size_t>(std::count(text.begin(), text.end(), set[0])));
+    }
+  }
 }
 
 }  // namespace
