@@ -8,7 +8,7 @@ PpScanner::PpScanner(const Locale& locale) : locale_(locale) {
   AddStop('\'', kStopQuote);
   AddStop('/', kStopSlash);
   for (const char c : {'"', '\'', '\\'}) literalStops_.Add(static_cast<unsigned char>(c));
-  for (const char c : {'/', '#', '%', '\\'}) starts_.Add(static_cast<unsigned char>(c));
+  for (const char c : {'/', '#', '%', '\\', '"', '\''}) starts_.Add(static_cast<unsigned char>(c));
   for (int c = 0; c < 256; ++c) {
     if (locale_.IsLeadByte(c)) {
       AddStop(static_cast<unsigned char>(c), kStopLead);

@@ -110,18 +110,18 @@ class PpScanner {
   ///
   /// Most lines need nothing, and are found so without reading them byte by
   /// byte: a search finds, many bytes at a time, the bytes that may begin
-  /// something (a /, a # or %:, a \, a byte a macro's name begins with where
-  /// a word may begin), and only there is more read. A directive or a
-  /// backslash joining the next line ends the lines taken. A comment may
-  /// stay, for the lexer to pass over as it passes over the blank a C
+  /// something (a /, a # or %:, a \, a quote, a byte a macro's name begins
+  /// with), and only there is more read. A directive or a backslash joining
+  /// the next line ends the lines taken. Quotes closed on their line are
+  /// passed over: nothing in them is a comment or a macro's name. A comment
+  /// may stay, for the lexer to pass over as it passes over the blank a C
   /// preprocessor leaves: one that holds neither the end-of-input byte nor a
   /// carriage return (the lexer ends a // comment at one), on a line short
   /// enough to reach the lexer in one piece; for /*, closed on its line with
   /// only blanks before it, so that no number's arithmetic goes on across
-  /// it. A macro's name is replaced where it has a text of its own, unless
-  /// quotes or a slash stand before it on its line; that line, and one whose
-  /// comment must become a blank, is read closely (LookAtLine). With double-
-  /// byte characters every line is.
+  /// it. A macro's name is replaced where it has a text of its own. A line
+  /// with quotes left open, or a comment that must become a blank, is read
+  /// closely (LookAtLine). With double-byte characters every line is.
   template <class NameActionOf>
   std::size_t TakeLines(std::string_view text, const NameActionOf& nameAction, std::vector<Edit>& edits,
                         int32_t& lines) const {
@@ -176,6 +176,28 @@ class PpScanner {
           case '\\':
             if (at[1] == '\n' || (at[1] == '\r' && at[2] == '\n')) stopAt = lineStartOf(at);
             break;
+          case '"':
+          case '\'': {
+            // A literal, closed on its line: nothing in it is a comment, a
+            // directive or a macro's name. One left open is read closely.
+            const char* q = at + 1;
+            for (;;) {
+              q = finder.Find(q);
+              if (q == end || *q == *at) break;
+              if (*q != '\\') {
+                ++q;
+              } else if (q[1] == '\n' || (q[1] == '\r' && q[2] == '\n')) {
+                stopAt = lineStartOf(at);
+                break;
+              } else {
+                q += 2;
+              }
+            }
+            if (stopAt != end) break;
+            if (q == end || std::memchr(at, '\n', static_cast<std::size_t>(q - at)) != nullptr) close = true;
+            else p = q + 1;
+            break;
+          }
           default: {
             if (at != begin && kNameChar[static_cast<unsigned char>(at[-1])]) break;
             const std::string_view word(at, NameLength(std::string_view(at, static_cast<std::size_t>(end - at)),
@@ -184,12 +206,8 @@ class PpScanner {
             if (IsLiteralPrefix(word, *p)) break;
             const NameAction action = nameAction(word);
             if (action.what == NameAction::kLeave) break;
-            // Quotes or a slash before it on the line: it may stand in them.
-            const char* const lineStart = lineStartOf(at);
-            if (QuotesOrSlash(lineStart, at)) {
-              close = true;
-            } else if (action.what == NameAction::kStop) {
-              stopAt = lineStart;
+            if (action.what == NameAction::kStop) {
+              stopAt = lineStartOf(at);
             } else {
               const auto offset = static_cast<std::size_t>(at - begin);
               edits.push_back({offset, offset + word.size(), action.text});
@@ -240,14 +258,6 @@ class PpScanner {
     while (lineStart != end && kByteClass[static_cast<unsigned char>(*lineStart)] == kSpaceByte) ++lineStart;
     return lineStart != end && (*lineStart == '#' || (*lineStart == '%' && lineStart + 1 != end && lineStart[1] == ':'));
   }
-
-  /// Whether a quote or a slash stands in [from, to).
-  static bool QuotesOrSlash(const char* from, const char* to) {
-    for (; from != to; ++from)
-      if (*from == '"' || *from == '\'' || *from == '/') return true;
-    return false;
-  }
-
 
   /// Reads one line (without its line end; the bytes of `text` from `at`)
   /// closely, adding what it needs to `edits`; false when it needs tokens.

@@ -1208,7 +1208,9 @@ class MacroSource(Generated):
 
     def string_literal(self):
         rng = self.rng
-        text = rng.choice(["%s", "%s %s", "%s\\t%s", '%s \\"%s\\"', "%s\\\\%s"])
+        # Comment marks inside quotes begin no comment: what follows the
+        # string on its line is still read.
+        text = rng.choice(["%s", "%s %s", "%s\\t%s", '%s \\"%s\\"', "%s\\\\%s", "%s://%s", "/* %s"])
         return '"%s"' % (text % tuple(rng.choice(WORDS) for _ in range(text.count("%s"))))
 
     def word(self):

@@ -114,6 +114,11 @@ TEST(MacroExpansion, LeavesWhatNeedsNothingAsItStands) {
       // blank before a macro, quotes before it, a macro with parameters.
       {"-\n%:define kD 1\nkD\n-\na \\\r\nb\n-\nx /* c */ y kD\n-\n'\"' kD \"kD\"\n-\nF(2)\n#define F(x) x\n",
        "-\n1\n-\na b\n-\nx   y 1\n-\n'\"' 1 \"kD\"\n-\nF(2)\n"},
+      // Quotes, closed on their line, hold no comment and no macro: a name
+      // after them is still replaced. One left open holds the rest of its
+      // line; a backslash joins lines inside quotes too.
+      {"#define kA 1\n-\n\"http://x\" kA '/*' kA \"a\\\"//\" kA\nkA don't kA\n\"a\\\nkA\" kA\n",
+       "-\n\"http://x\" 1 '/*' 1 \"a\\\"//\" 1\n1 don't kA\n\"akA\" 1\n"},
       // A /* that is not closed on its line, the first of a batch or not.
       {"-\n/* a\nb */ c\n/*\n*/\n", "-\n c\n"},
       // Macros whose names begin with many different letters are found byte
