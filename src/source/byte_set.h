@@ -45,17 +45,18 @@ class ByteSearch {
         : search_(search), begin_(begin), end_(end) {}
     /// The first byte of [p, end) in the set, or end.
     const char* Find(const char* p) {
-      for (;;) {
-        if (p >= end_) return end_;
-        const auto offset = static_cast<std::size_t>(p - begin_);
-        if (offset - blockAt_ >= kBlock) {
-          blockAt_ = offset;
-          stops_ = search_.StopsAt(p, end_);
-        }
-        const std::uint64_t ahead = stops_ >> (offset - blockAt_);
-        if (ahead != 0) return p + std::countr_zero(ahead);
+      // Mostly the next stop is in the block at hand.
+      const auto within = static_cast<std::size_t>(p - begin_) - blockAt_;
+      if (within < kBlock) {
+        if (const std::uint64_t ahead = stops_ >> within; ahead != 0) return p + std::countr_zero(ahead);
         p = begin_ + blockAt_ + kBlock;
       }
+      for (; p < end_; p += kBlock) {
+        blockAt_ = static_cast<std::size_t>(p - begin_);
+        stops_ = search_.StopsAt(p, end_);
+        if (stops_ != 0) return p + std::countr_zero(stops_);
+      }
+      return end_;
     }
 
    private:

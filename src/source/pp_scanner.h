@@ -136,6 +136,13 @@ class PpScanner {
     const auto lineEndOf = [end](const char* at) {
       return static_cast<const char*>(std::memchr(at, '\n', static_cast<std::size_t>(end - at)));
     };
+    // The line feed that ends the line last asked about: a line holds
+    // several literals and comments, and its end is looked for once.
+    const char* feed = lineEndOf(begin);
+    const auto feedAfter = [&feed, &lineEndOf](const char* at) {
+      if (feed < at) feed = lineEndOf(at);
+      return feed;
+    };
     const char* stopAt = end;
     if (locale_.HasLeadBytes()) {
       for (const char* lineStart = begin; lineStart != end;) {
@@ -159,7 +166,7 @@ class PpScanner {
           case '/':
             if (at[1] == '/') {
               const char* const lineStart = lineStartOf(at);
-              const char* const lineEnd = lineEndOf(at);
+              const char* const lineEnd = feedAfter(at);
               close = lineEnd - lineStart >= kMostLineBytes || HoldsOddBytes(at, lineEnd);
               p = lineEnd;
             } else if (at[1] == '*') {
@@ -194,7 +201,7 @@ class PpScanner {
               }
             }
             if (stopAt != end) break;
-            if (q == end || std::memchr(at, '\n', static_cast<std::size_t>(q - at)) != nullptr) close = true;
+            if (q > feedAfter(at)) close = true;
             else p = q + 1;
             break;
           }

@@ -4,6 +4,7 @@
 #include "source/preprocessor.h"
 
 #include <cstring>
+#include <utility>
 
 #include "base/diagnostics.h"
 
@@ -159,6 +160,9 @@ bool Preprocessor::TakeLinesAsTheyStand(std::string_view& text, int32_t& line) {
 bool Preprocessor::MakeLine(std::string_view& text, int32_t& line) {
   made_.clear();
   for (;;) {
+    // A directive that begins the line ends it, and the lines after it are
+    // looked at quickly again.
+    handBackAfterDirective_ = made_.empty() && BetweenLines();
     const PpToken token = expander_.Next();
     if (token.kind == PpKind::kEnd) {
       ended_ = true;
@@ -189,6 +193,7 @@ void Preprocessor::AppendApart(std::string_view text) {
 }
 
 PpToken Preprocessor::Next(bool lookingForCall) {
+  const bool handBack = std::exchange(handBackAfterDirective_, false);
   for (;;) {
     PpToken token = ReadToken();
     if (token.startsLine && token.IsHash()) {
@@ -200,6 +205,12 @@ PpToken Preprocessor::Next(bool lookingForCall) {
         return PpToken{};
       }
       CarryOutDirective();
+      if (handBack && files_.size() == 1) {
+        PpToken lineEnd;
+        lineEnd.kind = PpKind::kNewline;
+        lineEnd.line = line_;
+        return lineEnd;
+      }
       continue;
     }
     if (token.kind == PpKind::kEnd) {

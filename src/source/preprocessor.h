@@ -184,6 +184,9 @@ class Preprocessor final : public TextFeed, private TokenSource, private Expansi
   std::string made_;
   /// What the lines handed on as they stand need changed.
   std::vector<PpScanner::Edit> edits_;
+  /// The next token is pulled for a line of its own between lines: a
+  /// directive there hands the line's end back, not the next line's tokens.
+  bool handBackAfterDirective_ = false;
   /// __FILE__ of the top file, once spelled.
   std::string fileLiteral_;
   bool ended_ = false;

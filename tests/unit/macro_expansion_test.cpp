@@ -65,7 +65,7 @@ TEST(MacroExpansion, ReplacesAsC) {
       {"#define L 1\n#define kA 2\nL\"x\" L L'y' \"kA\" kA 'kA' \"a//b\" kA\n", "L\"x\" 1 L'y' \"kA\" 2 'kA' \"a//b\" 2\n"},
       // Tokens that touch stay apart where the lexer would join them.
       {"#define E\n#define M -\n#define N 1\n#define S /\nx E y E\nM-N S/ S* a/**/N N/**/N\n",
-       "x y\n--1 / / / * a 1 1 1\n"},
+       "x  y \n--1 / / / * a 1 1 1\n"},
       // Directives spelt %:, a line joined to the next, a # inside a line.
       {"%:define D 4\nD a\\\nb \"x\\\ny\" # D\n", "4 ab \"xy\" # 4\n"},
       // A quote its line does not close, made a string; a comma before
