@@ -2,9 +2,10 @@
 // something may begin. Passing over text is mostly this search, so it keeps
 // as bits where in the next 64 bytes the search stops: the next search
 // there costs a shift. Where the processor has SSSE3, sixteen bytes at a
-// time are looked up in two tables of sixteen entries by their halves (a
-// set whose bytes have at most eight different high halves is told exactly
-// so); other bytes, and other sets, are looked at one by one.
+// time (32 with AVX2) are looked up in two tables of sixteen entries by
+// their halves (a set whose bytes have at most eight different high halves
+// is told exactly so); other bytes, and other sets, are looked at one by
+// one.
 #pragma once
 
 #include <algorithm>
@@ -14,9 +15,8 @@
 #include <cstdint>
 
 #if defined(__GNUC__) && (defined(__x86_64__) || defined(__i386__))
-#include <emmintrin.h>
-#include <tmmintrin.h>
-#define VORL_BYTE_SEARCH_SSSE3 1
+#include <immintrin.h>
+#define VORL_BYTE_SEARCH_SSSE3 1  // and AVX2, where the processor has them
 #endif
 
 class ByteSearch {
@@ -77,13 +77,17 @@ class ByteSearch {
     std::size_t count = 0;
 #if defined(VORL_BYTE_SEARCH_SSSE3)
     const __m128i wanted = _mm_set1_epi8(byte);
-    while (end - p >= 16) {
-      // Sixteen counters of a byte each, added up before they can overflow.
-      const std::size_t rounds = std::min<std::size_t>(255, static_cast<std::size_t>(end - p) / 16);
+    const auto matches = [wanted](const char* at) {
+      return _mm_cmpeq_epi8(_mm_loadu_si128(reinterpret_cast<const __m128i*>(at)), wanted);
+    };
+    while (end - p >= 64) {
+      // Sixteen counters of a byte each, four runs at a time, added up
+      // before they can overflow.
+      const std::size_t rounds = std::min<std::size_t>(63, static_cast<std::size_t>(end - p) / 64);
       __m128i counters = _mm_setzero_si128();
-      for (std::size_t round = 0; round < rounds; ++round, p += 16)
-        counters = _mm_sub_epi8(counters,
-                                _mm_cmpeq_epi8(_mm_loadu_si128(reinterpret_cast<const __m128i*>(p)), wanted));
+      for (std::size_t round = 0; round < rounds; ++round, p += 64)
+        counters = _mm_sub_epi8(_mm_sub_epi8(counters, _mm_add_epi8(matches(p), matches(p + 16))),
+                                _mm_add_epi8(matches(p + 32), matches(p + 48)));
       const __m128i sums = _mm_sad_epu8(counters, _mm_setzero_si128());
       count += static_cast<std::size_t>(_mm_cvtsi128_si32(sums)) +
                static_cast<std::size_t>(_mm_cvtsi128_si32(_mm_unpackhi_epi64(sums, sums)));
@@ -101,6 +105,7 @@ class ByteSearch {
     std::size_t done = 0;
 #if defined(VORL_BYTE_SEARCH_SSSE3)
     if (highHalves_ <= 8 && canShuffle_) {
+      if (length == kBlock && canShuffleWide_) return WideShuffledStops(p);
       done = length / 16 * 16;
       stops = ShuffledStops(p, done / 16);
     }
@@ -114,13 +119,26 @@ class ByteSearch {
   __attribute__((target("ssse3"))) std::uint64_t ShuffledStops(const char* p, std::size_t chunks) const {
     const __m128i lows = _mm_loadu_si128(reinterpret_cast<const __m128i*>(lowBits_.data()));
     const __m128i highs = _mm_loadu_si128(reinterpret_cast<const __m128i*>(highBits_.data()));
-    // A whole block, the usual case, with its four runs written out.
-    if (chunks == 4)
-      return ChunkStops(p, lows, highs) | ChunkStops(p + 16, lows, highs) << 16 |
-             ChunkStops(p + 32, lows, highs) << 32 | ChunkStops(p + 48, lows, highs) << 48;
     std::uint64_t stops = 0;
     for (std::size_t chunk = 0; chunk < chunks; ++chunk) stops |= ChunkStops(p + 16 * chunk, lows, highs) << (16 * chunk);
     return stops;
+  }
+  /// The bits of the 64 bytes from p, 32 at a time (AVX2).
+  __attribute__((target("avx2"))) std::uint64_t WideShuffledStops(const char* p) const {
+    const __m256i lows = _mm256_broadcastsi128_si256(_mm_loadu_si128(reinterpret_cast<const __m128i*>(lowBits_.data())));
+    const __m256i highs =
+        _mm256_broadcastsi128_si256(_mm_loadu_si128(reinterpret_cast<const __m128i*>(highBits_.data())));
+    return WideRunStops(p, lows, highs) | WideRunStops(p + 32, lows, highs) << 32;
+  }
+  /// The bits of the 32 bytes from p.
+  __attribute__((target("avx2"), always_inline)) static std::uint64_t WideRunStops(const char* p, __m256i lows,
+                                                                                   __m256i highs) {
+    const __m256i half = _mm256_set1_epi8(15);
+    const __m256i bytes = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(p));
+    const __m256i low = _mm256_shuffle_epi8(lows, _mm256_and_si256(bytes, half));
+    const __m256i high = _mm256_shuffle_epi8(highs, _mm256_and_si256(_mm256_srli_epi16(bytes, 4), half));
+    const __m256i misses = _mm256_cmpeq_epi8(_mm256_and_si256(low, high), _mm256_setzero_si256());
+    return ~static_cast<std::uint32_t>(_mm256_movemask_epi8(misses));
   }
   /// The bits of the sixteen bytes from p.
   __attribute__((target("ssse3"), always_inline)) static std::uint64_t ChunkStops(const char* p, __m128i lows,
@@ -142,5 +160,6 @@ class ByteSearch {
   int highHalves_ = 0;
 #if defined(VORL_BYTE_SEARCH_SSSE3)
   bool canShuffle_ = __builtin_cpu_supports("ssse3");
+  bool canShuffleWide_ = __builtin_cpu_supports("avx2");
 #endif
 };

@@ -137,20 +137,35 @@ bool Preprocessor::TakeLinesAsTheyStand(std::string_view& text, int32_t& line) {
   if (edits_.empty()) {
     text = buffered.substr(0, taken);
   } else {
-    // The lines with their comments and macros replaced.
-    made_.clear();
+    // The lines with their comments and macros replaced, written into a
+    // buffer that only grows: at most the lines, each edit's text and a
+    // blank on either side of it.
+    std::size_t most = taken;
+    for (const PpScanner::Edit& edit : edits_) most += edit.text.size() + 2;
+    if (edited_.size() < most) edited_.resize(most);
+    char* const start = edited_.data();
+    char* out = start;
+    const auto put = [&out](std::string_view piece) {
+      std::memcpy(out, piece.data(), piece.size());
+      out += piece.size();
+    };
     std::size_t from = 0;
     for (const PpScanner::Edit& edit : edits_) {
-      made_.append(buffered.substr(from, edit.start - from));
-      AppendApart(edit.text);
-      // (An edit ends before its line's line feed.)
-      if (!edit.text.empty() &&
-          WouldJoin(static_cast<unsigned char>(edit.text.back()), static_cast<unsigned char>(buffered[edit.end])))
-        made_ += ' ';
+      put(buffered.substr(from, edit.start - from));
+      if (!edit.text.empty()) {
+        // Text that touches what stands before or after it stays apart
+        // where the lexer would read the two as one. (An edit ends before
+        // its line's line feed.)
+        if (out != start && WouldJoin(static_cast<unsigned char>(out[-1]), static_cast<unsigned char>(edit.text.front())))
+          *out++ = ' ';
+        put(edit.text);
+        if (WouldJoin(static_cast<unsigned char>(edit.text.back()), static_cast<unsigned char>(buffered[edit.end])))
+          *out++ = ' ';
+      }
       from = edit.end;
     }
-    made_.append(buffered.substr(from, taken - from));
-    text = made_;
+    put(buffered.substr(from, taken - from));
+    text = std::string_view(start, static_cast<std::size_t>(out - start));
   }
   file.lines.Take(taken, lines);
   context_.sourceBytes += taken;
@@ -180,16 +195,12 @@ bool Preprocessor::MakeLine(std::string_view& text, int32_t& line) {
 
 void Preprocessor::Append(const PpToken& token) {
   made_ += token.leading;
-  AppendApart(token.text);
-}
-
-void Preprocessor::AppendApart(std::string_view text) {
-  // Text that touches what is written stays apart where the lexer would
+  // A token that touches what is written stays apart where the lexer would
   // read the two as one.
-  if (!text.empty() && !made_.empty() &&
-      WouldJoin(static_cast<unsigned char>(made_.back()), static_cast<unsigned char>(text.front())))
+  if (!token.text.empty() && !made_.empty() &&
+      WouldJoin(static_cast<unsigned char>(made_.back()), static_cast<unsigned char>(token.text.front())))
     made_ += ' ';
-  made_ += text;
+  made_ += token.text;
 }
 
 PpToken Preprocessor::Next(bool lookingForCall) {

@@ -141,7 +141,6 @@ class Preprocessor final : public TextFeed, private TokenSource, private Expansi
   /// The next line of text made from tokens; false when it makes none.
   bool MakeLine(std::string_view& text, int32_t& line);
   void Append(const PpToken& token);
-  void AppendApart(std::string_view text);
 
   /// The main file's tokens, with the directives carried out (TokenSource).
   PpToken Next(bool lookingForCall) override;
@@ -182,8 +181,10 @@ class Preprocessor final : public TextFeed, private TokenSource, private Expansi
   std::vector<std::string> includedFiles_;
   /// The line of text being made.
   std::string made_;
-  /// What the lines handed on as they stand need changed.
+  /// What the lines handed on as they stand need changed, and the lines
+  /// with the changes made (its size is only the most it held yet).
   std::vector<PpScanner::Edit> edits_;
+  std::string edited_;
   /// The next token is pulled for a line of its own between lines: a
   /// directive there hands the line's end back, not the next line's tokens.
   bool handBackAfterDirective_ = false;
