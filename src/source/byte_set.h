@@ -69,9 +69,6 @@ class ByteSearch {
     std::uint64_t stops_ = 0;
   };
 
-  /// The first byte of [p, end) in the set, or end.
-  const char* Find(const char* p, const char* end) const { return Finder(*this, p, end).Find(p); }
-
   /// How many of the bytes of [p, end) are `byte`.
   static std::size_t Count(const char* p, const char* end, char byte) {
     std::size_t count = 0;

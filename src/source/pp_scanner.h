@@ -136,13 +136,6 @@ class PpScanner {
     const auto lineEndOf = [end](const char* at) {
       return static_cast<const char*>(std::memchr(at, '\n', static_cast<std::size_t>(end - at)));
     };
-    // The line feed that ends the line last asked about: a line holds
-    // several literals and comments, and its end is looked for once.
-    const char* feed = lineEndOf(begin);
-    const auto feedAfter = [&feed, &lineEndOf](const char* at) {
-      if (feed < at) feed = lineEndOf(at);
-      return feed;
-    };
     const char* stopAt = end;
     if (locale_.HasLeadBytes()) {
       for (const char* lineStart = begin; lineStart != end;) {
@@ -157,6 +150,13 @@ class PpScanner {
     } else {
       ByteSearch::Finder finder(starts_, begin, end);
       if (BeginsDirective(begin, end)) return 0;
+      // The line feed that ends the line last asked about: a line holds
+      // several literals and comments, and its end is looked for once.
+      const char* feed = lineEndOf(begin);
+      const auto feedAfter = [&feed, &lineEndOf](const char* at) {
+        if (feed < at) feed = lineEndOf(at);
+        return feed;
+      };
       for (const char* p = begin;;) {
         const char* const at = finder.Find(p);
         if (at == end) break;
@@ -170,9 +170,10 @@ class PpScanner {
               close = lineEnd - lineStart >= kMostLineBytes || HoldsOddBytes(at, lineEnd);
               p = lineEnd;
             } else if (at[1] == '*') {
-              const std::size_t closeAt = std::string_view(at + 2, static_cast<std::size_t>(end - at - 2)).find("*/");
-              close = closeAt == std::string_view::npos || std::memchr(at, '\n', closeAt + 2) != nullptr ||
-                      !BeginsLine(begin, at) || HoldsOddBytes(at, at + closeAt + 4);
+              // Closed on its line: the */ is looked for there alone.
+              const std::size_t closeAt =
+                  std::string_view(at + 2, static_cast<std::size_t>(feedAfter(at) - at - 2)).find("*/");
+              close = closeAt == std::string_view::npos || !BeginsLine(begin, at) || HoldsOddBytes(at, at + closeAt + 4);
               if (!close) p = at + 4 + closeAt;
             }
             break;
