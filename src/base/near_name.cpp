@@ -67,7 +67,7 @@ void NearName::Consider(std::string_view name) {
   exactEdits_ = exact;
 }
 
-std::string NearName::DidYouMean() const {
-  if (nearest_.empty()) return {};
-  return " (did you mean '" + std::string(nearest_) + "'?)";
+std::string NearName::DidYouMean(std::string_view name) {
+  if (name.empty()) return {};
+  return " (did you mean '" + std::string(name) + "'?)";
 }

@@ -20,7 +20,9 @@ class NearName {
   /// The nearest name offered, or empty when none was near.
   std::string_view nearest() const { return nearest_; }
   /// " (did you mean 'NAME'?)" for the nearest name, or nothing.
-  std::string DidYouMean() const;
+  std::string DidYouMean() const { return DidYouMean(nearest_); }
+  /// The same for `name`: nothing where it is empty.
+  static std::string DidYouMean(std::string_view name);
 
  private:
   std::string_view word_;

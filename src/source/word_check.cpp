@@ -15,9 +15,12 @@ void WordCheck::RefuseUndefined(const Token& token) const {
   if (!defined) Fail(token, "not defined", near);
 }
 
+std::string WordCheck::Message(const Token& word, std::string_view what, std::string_view nearest) {
+  return "'" + std::string(word.name) + "' is " + std::string(what) + NearName::DidYouMean(nearest);
+}
+
 void WordCheck::Fail(const Token& word, std::string_view what, const NearName& near) {
-  const std::string message = "'" + std::string(word.name) + "' is " + std::string(what) + near.DidYouMean();
-  FatalErrorOnLine(word.line, "%s", message.c_str());
+  FatalErrorOnLine(word.line, "%s", Message(word, what, near.nearest()).c_str());
 }
 
 WordCheck::Nearest& WordCheck::NearestOf(const void* list) {
@@ -28,7 +31,6 @@ WordCheck::Nearest& WordCheck::NearestOf(const void* list) {
 }
 
 void WordCheck::Warn(const Token& word, std::string_view what, std::string_view nearest) const {
-  PrintStdout("%s:%ld: warning: '%s' is %.*s (did you mean '%.*s'?)\n", file_.c_str(),
-              static_cast<long>(word.line), word.name, static_cast<int>(what.size()), what.data(),
-              static_cast<int>(nearest.size()), nearest.data());
+  PrintStdout("%s:%ld: warning: %s\n", file_.c_str(), static_cast<long>(word.line),
+              Message(word, what, nearest).c_str());
 }

@@ -63,6 +63,8 @@ class WordCheck {
   };
   using Nearest = std::unordered_map<std::string, std::string_view, TextHash, std::equal_to<>>;
   Nearest& NearestOf(const void* list);
+  /// "'WORD' is WHAT", and " (did you mean 'NEAREST'?)" where one is near.
+  static std::string Message(const Token& word, std::string_view what, std::string_view nearest);
   [[noreturn]] static void Fail(const Token& word, std::string_view what, const NearName& near);
 
   const Preprocessor& stage_;
