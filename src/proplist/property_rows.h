@@ -53,6 +53,13 @@ enum class GroupForm { kMany, kOne };
 /// 32-bit number in upper- or lower-case hexadecimal.
 enum class KeyText { kReversed, kHex, kLowerHex };
 
+/// A four-character code's characters in natural order: its first one is
+/// the high byte.
+constexpr std::array<char, 4> CodeCharacters(std::uint32_t code) {
+  return {static_cast<char>(code >> 24), static_cast<char>((code >> 16) & 0xFF),
+          static_cast<char>((code >> 8) & 0xFF), static_cast<char>(code & 0xFF)};
+}
+
 /// The text a record begins with, laid out when the program is compiled: the
 /// vendor line, the key line, the property id and the length, or, where the
 /// data decides the length, everything before it ("...\tRSCS32(").
@@ -75,9 +82,8 @@ struct RecordHead {
   }
   /// The code's characters as they stand.
   constexpr void AddNatural(std::uint32_t code) {
-    const char text[4] = {static_cast<char>(code >> 24), static_cast<char>((code >> 16) & 0xFF),
-                          static_cast<char>((code >> 8) & 0xFF), static_cast<char>(code & 0xFF)};
-    Add(std::string_view(text, 4));
+    const std::array<char, 4> text = CodeCharacters(code);
+    Add(std::string_view(text.data(), text.size()));
   }
   /// The code's characters reversed, in quotes.
   constexpr void AddReversed(std::uint32_t code) {

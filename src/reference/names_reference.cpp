@@ -7,6 +7,7 @@
 // does; the manual page turns both into its fonts.
 #include "reference/names_reference.h"
 
+#include <array>
 #include <cstdint>
 #include <cstdio>
 #include <fstream>
@@ -46,9 +47,8 @@ constexpr const char* kIntroduction =
 
 /// A four-character code's characters, in natural order.
 std::string CodeText(std::uint32_t code) {
-  const char text[] = {static_cast<char>(code >> 24), static_cast<char>((code >> 16) & 0xFF),
-                       static_cast<char>((code >> 8) & 0xFF), static_cast<char>(code & 0xFF)};
-  return std::string(text, 4);
+  const std::array<char, 4> text = CodeCharacters(code);
+  return std::string(text.data(), text.size());
 }
 
 /// The form of `row`'s value, placeholders in angle brackets.
