@@ -67,11 +67,29 @@ entries_of() {
   sort "$2.raw" >"$2"
 }
 
+# run_in <folder> <log> <program> <args...>: runs the program through the
+# emulator in <folder>, all it prints into <log>. Under wine on a busy machine a
+# program now and then ends in failure having printed nothing; VorlTool and
+# VorlDump always say why they refuse, so such an end is the emulator's and the
+# program is run again (three times at most).
+run_in() {
+  local folder=$1 log=$2 attempt status
+  shift 2
+  for attempt in 1 2 3; do
+    (cd "$folder" && "${emulator[@]}" "$@") >"$log" 2>&1
+    status=$?
+    if [ "$status" -eq 0 ] || [ -s "$log" ]; then
+      break
+    fi
+  done
+  return "$status"
+}
+
 # back_again <folder> <input> <label>: converts and compiles the dump
 # <folder>/<input> and compares its resources with the first ones.
 back_again() {
   local folder=$1 input=$2 label=$3
-  if ! (cd "$folder" && "${emulator[@]}" "$tool" "$input" second.rc) >"$folder/second.log" 2>&1; then
+  if ! run_in "$folder" "$folder/second.log" "$tool" "$input" second.rc; then
     fail "$label: VorlTool refused the dump $folder/$input" "$folder/second.log"
     return 1
   fi
@@ -90,14 +108,14 @@ back_again() {
 # input and whatever it includes.
 round_trip() {
   local work=$1 input=$2 label=$3
-  (cd "$work" && "${emulator[@]}" "$tool" "$input" first.rc) >"$work/first.log" 2>&1 || { skipped=$((skipped + 1)); return; }
+  run_in "$work" "$work/first.log" "$tool" "$input" first.rc || { skipped=$((skipped + 1)); return; }
   (cd "$work" && llvm-rc -C 1252 -fo first.res first.rc) >"$work/first.log" 2>&1 || {
     skipped=$((skipped + 1))
     return
   }
   entries_of "$work/first.res" "$work/first.entries"
   mkdir -p "$work/back"
-  if ! "${emulator[@]}" "$dump" "$work/first.res" "$work/back/$input" >"$work/dump.log" 2>&1; then
+  if ! run_in "$work" "$work/dump.log" "$dump" "$work/first.res" "$work/back/$input"; then
     fail "$label: VorlDump refused the compiled resources" "$work/dump.log"
     return
   fi
@@ -108,7 +126,7 @@ round_trip() {
       mkdir -p "$work/$machine"
       "$linker" /dll /noentry /machine:$machine /out:"$work/$machine/plugin.dll" "$work/first.res" \
         >"$work/link.log" 2>&1 || { fail "$label: lld-link /machine:$machine" "$work/link.log"; return; }
-      "${emulator[@]}" "$dump" "$work/$machine/plugin.dll" "$work/$machine/$input" >"$work/dump.log" 2>&1 || {
+      run_in "$work" "$work/dump.log" "$dump" "$work/$machine/plugin.dll" "$work/$machine/$input" || {
         fail "$label: VorlDump refused the $machine DLL" "$work/dump.log"
         return
       }
