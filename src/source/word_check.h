@@ -6,16 +6,13 @@
 // has no such check and reads these words as it always has.
 #pragma once
 
-#include <cstddef>
-#include <cstdint>
-#include <functional>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 #include <utility>
 #include <vector>
 
 #include "base/near_name.h"
+#include "source/name_table.h"
 #include "source/tokens.h"
 
 class Preprocessor;
@@ -47,21 +44,17 @@ class WordCheck {
   std::string_view NearestInList(const Token& word, const void* list, const Offer& offer) {
     Nearest& nearest = NearestOf(list);
     const std::string_view text = word.name;
-    if (const auto found = nearest.find(text); found != nearest.end()) return found->second;
+    if (const std::string_view* found = nearest.Find(text)) return *found;
     NearName near(text);
     offer(near);
-    return nearest.emplace(text, near.nearest()).first->second;
+    return nearest.Add(text) = near.nearest();
   }
   /// Writes "FILE:LINE: warning: 'WORD' is WHAT (did you mean 'NEAREST'?)"
   /// on standard output.
   void Warn(const Token& word, std::string_view what, std::string_view nearest) const;
 
  private:
-  struct TextHash {
-    using is_transparent = void;
-    std::size_t operator()(std::string_view text) const { return std::hash<std::string_view>{}(text); }
-  };
-  using Nearest = std::unordered_map<std::string, std::string_view, TextHash, std::equal_to<>>;
+  using Nearest = NameTable<std::string_view>;
   Nearest& NearestOf(const void* list);
   /// "'WORD' is WHAT", and " (did you mean 'NEAREST'?)" where one is near.
   static std::string Message(const Token& word, std::string_view what, std::string_view nearest);
