@@ -27,9 +27,7 @@ int Length(std::string_view text) { return static_cast<int>(text.size()); }
 /// where the two would run together.
 void AppendSpelled(std::string& text, std::string_view piece, bool spaced) {
   if (piece.empty()) return;
-  if (!text.empty() && (spaced || WouldJoin(static_cast<unsigned char>(text.back()),
-                                            static_cast<unsigned char>(piece.front()))))
-    text += ' ';
+  if ((spaced && !text.empty()) || NeedsBlankBefore(text, piece)) text += ' ';
   text += piece;
 }
 

@@ -69,6 +69,11 @@ inline constexpr std::array<bool, 256> kNameChar = [] {
 constexpr bool WouldJoin(unsigned char last, unsigned char next) {
   return (IsNameChar(last) && IsNameChar(next)) || (last == '/' && (next == '/' || next == '*'));
 }
+/// Whether `text`, written right after `written`, needs a blank before it.
+constexpr bool NeedsBlankBefore(std::string_view written, std::string_view text) {
+  return !written.empty() && !text.empty() &&
+         WouldJoin(static_cast<unsigned char>(written.back()), static_cast<unsigned char>(text.front()));
+}
 
 /// The length of the name at the start of `text` (0 when none begins there).
 /// The second byte of a double-byte character (`isLeadByte`) belongs to the

@@ -152,16 +152,12 @@ bool Preprocessor::TakeLinesAsTheyStand(std::string_view& text, int32_t& line) {
     std::size_t from = 0;
     for (const PpScanner::Edit& edit : edits_) {
       put(buffered.substr(from, edit.start - from));
-      if (!edit.text.empty()) {
-        // Text that touches what stands before or after it stays apart
-        // where the lexer would read the two as one. (An edit ends before
-        // its line's line feed.)
-        if (out != start && WouldJoin(static_cast<unsigned char>(out[-1]), static_cast<unsigned char>(edit.text.front())))
-          *out++ = ' ';
-        put(edit.text);
-        if (WouldJoin(static_cast<unsigned char>(edit.text.back()), static_cast<unsigned char>(buffered[edit.end])))
-          *out++ = ' ';
-      }
+      // Text that touches what stands before or after it stays apart where
+      // the lexer would read the two as one. (An edit ends before its line's
+      // line feed.)
+      if (NeedsBlankBefore(std::string_view(start, static_cast<std::size_t>(out - start)), edit.text)) *out++ = ' ';
+      put(edit.text);
+      if (NeedsBlankBefore(edit.text, buffered.substr(edit.end))) *out++ = ' ';
       from = edit.end;
     }
     put(buffered.substr(from, taken - from));
@@ -197,9 +193,7 @@ void Preprocessor::Append(const PpToken& token) {
   made_ += token.leading;
   // A token that touches what is written stays apart where the lexer would
   // read the two as one.
-  if (!token.text.empty() && !made_.empty() &&
-      WouldJoin(static_cast<unsigned char>(made_.back()), static_cast<unsigned char>(token.text.front())))
-    made_ += ' ';
+  if (NeedsBlankBefore(made_, token.text)) made_ += ' ';
   made_ += token.text;
 }
 

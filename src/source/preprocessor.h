@@ -181,9 +181,10 @@ class Preprocessor final : public TextFeed, private TokenSource, private Expansi
   std::vector<std::string> includedFiles_;
   /// The line of text being made.
   std::string made_;
-  /// What the lines handed on as they stand need changed, and the lines
-  /// with the changes made (its size is only the most it held yet).
+  /// What the lines handed on as they stand need changed.
   std::vector<PpScanner::Edit> edits_;
+  /// The lines with those changes made; it only grows, so its size is the
+  /// most it has held, not the length of the text in it.
   std::string edited_;
   /// The next token is pulled for a line of its own between lines: a
   /// directive there hands the line's end back, not the next line's tokens.
