@@ -138,17 +138,23 @@ inline Conversion ConvertWith(::Run& run, const std::string& output) {
   return result;
 }
 
+/// Converts with `run` in process into a scratch file named `scriptName`,
+/// which is gone before and after.
+inline Conversion ConvertIntoScratch(::Run& run, const std::string& scriptName) {
+  const std::string output = WriteSourceFile(scriptName, "");
+  std::remove(output.c_str());
+  Conversion result = ConvertWith(run, output);
+  std::remove(output.c_str());
+  return result;
+}
+
 /// Converts `input`, held in memory in place of a file named `name` (its
 /// suffix selects the language), in process. The script goes to `output`, or
 /// to a file of its own that is removed afterwards.
 inline Conversion ConvertText(const std::string& name, const std::string& input,
                               const std::string& output = "") {
-  const std::string target = output.empty() ? WriteSourceFile(name + ".rc", "") : output;
-  if (output.empty()) std::remove(target.c_str());
   ::Run run(input, DetectLocale(name.c_str()));
-  Conversion result = ConvertWith(run, target);
-  if (output.empty()) std::remove(target.c_str());
-  return result;
+  return output.empty() ? ConvertIntoScratch(run, name + ".rc") : ConvertWith(run, output);
 }
 
 /// Converts `input` in preprocessing mode, held in memory in place of a file
@@ -157,11 +163,7 @@ inline Conversion ConvertPreprocessed(const std::string& input, Language languag
   Preprocessing preprocessing;
   preprocessing.on = true;
   ::Run run(input, language, preprocessing, "in.r");
-  const std::string output = WriteSourceFile("out.rc", "");
-  std::remove(output.c_str());
-  Conversion result = ConvertWith(run, output);
-  std::remove(output.c_str());
-  return result;
+  return ConvertIntoScratch(run, "out.rc");
 }
 
 /// The whole content of a file of the source tree (`relative` to its top).
