@@ -1,5 +1,13 @@
-// The character source: one byte at a time from an input file or from text in
-// memory, line by line, with one byte of push-back and a line counter.
+// The character source: one byte at a time from an input file, from text in
+// memory or from a feed of lines, with one byte of push-back and a line
+// counter.
+//
+// The bytes are read where they lie: in the file's own buffer, in the text,
+// in the feed's text. Nothing is copied, so a line of any length is read
+// whole in the memory a short one takes. A reader hands out stretches of the
+// bytes as they stand and looks at a byte of its own only where a stretch
+// ends: at a carriage return (which, with a line feed after it, makes one
+// line end), at a byte 127, at the end of the piece of input at hand.
 #pragma once
 
 #include <cstddef>
@@ -10,10 +18,9 @@
 
 #include "base/platform.h"
 
-/// Byte delivered at the end of the input (and a 127 inside a file ends it too).
+/// Byte delivered at the end of the input, and again on every later read. A
+/// byte 127 inside a file reads the same; AtEndOfInput tells the two apart.
 constexpr int kEndOfInput = 127;
-/// A physical line longer than this arrives as several lines.
-constexpr int kLineBufferSize = 512;
 
 /// Where a source in preprocessing mode takes its text: the lines the
 /// preprocessor makes of the files, each with the line of the main file it
@@ -31,7 +38,9 @@ class TextFeed {
 
 /// The reading state of one input. A lexer holds the current one; it is
 /// copied out whole before an include and copied back after it, so the
-/// including file goes on at the byte where it stopped.
+/// including file goes on at the byte where it stopped. Every pointer it
+/// holds points into the input's own bytes or into constant bytes, never
+/// into the reader itself, so a copy reads on as the original would.
 class SourceReader {
  public:
   /// A source that is at its end from the start.
@@ -49,80 +58,109 @@ class SourceReader {
 
   /// Next byte (0-255; 127 at the end, and again on every later read).
   int GetCharacter() {
-    if (readPos_ == lineLength_) RefillLine();
-    return lineBuffer_[readPos_++];
+    if (next_ == end_) NextStretch();
+    return *next_++;
   }
   /// Pushes back the byte just read (one byte at most: a second push-back
   /// with no byte read since is refused with a complaint on standard error).
-  /// The first byte of a line buffer stays read.
   void UngetCharacter() {
-    if (readPos_ == ungotAt_) {
+    if (next_ == ungotAt_) {
       ComplainOfSecondPushBack();
-    } else if (readPos_ != 1) {
-      ungotAt_ = --readPos_;
+    } else if (next_ != start_) {
+      ungotAt_ = --next_;
+    } else {
+      StepBack();
     }
   }
-  /// The byte after the one just read when it is in the same line buffer, else -1.
-  int PeekBufferedByte() const { return readPos_ < lineLength_ ? lineBuffer_[readPos_] : -1; }
-
-  /// How many of the bytes not yet read into the line buffer are known to
-  /// hold no carriage return, and no 127: up to the next one in the input's
-  /// buffer, or its end. 0 when not known. Those bytes are rare, so each is
-  /// looked for once, not on every line.
-  struct StopsAhead {
-    std::size_t carriageReturn = 0;
-    std::size_t endMarker = 0;
-  };
+  /// The byte the next GetCharacter gives, left unread: the byte just read
+  /// can still be pushed back.
+  int PeekCharacter() {
+    if (next_ == end_) NextStretch();
+    return *next_;
+  }
+  /// Whether the byte just read is the end of the input, not a byte 127 of it.
+  bool AtEndOfInput() const { return next_ == kEndMarker + 1; }
 
   int32_t CurrentLine() const { return lineNumber_; }
-  /// Numbers the lines from `line` on instead of from 1.
-  void StartAtLine(int32_t line) { lineNumber_ = line; }
   /// Counts one line end that a reader consumed.
   void AdvanceLine() { ++lineNumber_; }
 
  private:
-  /// Refills the line buffer (one physical line, at most 511 bytes and its
-  /// line end, or the end marker).
-  void RefillLine();
+  friend class SourceCursor;
+
+  /// The end of the input as a stretch of its own: its address tells it
+  /// from a byte 127 of the input.
+  static constexpr unsigned char kEndMarker[1] = {kEndOfInput};
+
+  /// The first `byte` from `from` on, or `to` when there is none before it.
+  static const unsigned char* Find(const unsigned char* from, const unsigned char* to, unsigned char byte) {
+    const void* found = std::memchr(from, byte, static_cast<std::size_t>(to - from));
+    return found ? static_cast<const unsigned char*>(found) : to;
+  }
+  /// Begins the next stretch, after the current one is used up.
+  void NextStretch();
+  /// Takes the next piece of the input (a file's buffer, the text, one line
+  /// of the feed); false at the end of the input.
+  bool NextPiece();
+  /// Pushes back the byte just read when it was the last of the stretch
+  /// before the current one (a look ahead began the current one).
+  void StepBack();
   static void ComplainOfSecondPushBack();
 
-  friend class LineCursor;
+  // The stretch being read: the bytes from start_ to end_, of which next_ is
+  // the next to deliver.
+  const unsigned char* start_ = nullptr;
+  const unsigned char* next_ = nullptr;
+  const unsigned char* end_ = nullptr;
+  /// Where the last push-back left next_ in this stretch: while next_ is
+  /// still there, nothing was read since.
+  const unsigned char* ungotAt_ = nullptr;
+  /// The last byte of the stretch before this one, -1 before the first.
+  int before_ = -1;
+  /// The stretch a push-back over its start interrupted, to go on with
+  /// after the byte pushed back; end null when none is.
+  const unsigned char* resumeStart_ = nullptr;
+  const unsigned char* resumeEnd_ = nullptr;
 
-  /// Where the last push-back left the read position in this line buffer, or
-  /// -1: while the position is still there, nothing was read since.
-  int32_t ungotAt_ = -1;
-  int32_t lineLength_ = 0;
+  // The piece at hand: where its next stretch begins, its end, and its next
+  // carriage return and next byte 127 from there (its end when it holds no
+  // more). Each is looked for once, not on every line: they are rare.
+  const unsigned char* at_ = nullptr;
+  const unsigned char* pieceEnd_ = nullptr;
+  const unsigned char* returnAt_ = nullptr;
+  const unsigned char* markerAt_ = nullptr;
+
   int32_t lineNumber_ = 1;
-  int32_t readPos_ = 0;
-  unsigned char lineBuffer_[kLineBufferSize] = {};
-  StopsAhead stopsAhead_;
   platform::InputFile* file_ = nullptr;
-  const unsigned char* text_ = nullptr;  ///< the next byte of text in memory
+  /// The text in memory, or what is left of the feed's latest text.
+  const unsigned char* text_ = nullptr;
   const unsigned char* textEnd_ = nullptr;
   TextFeed* feed_ = nullptr;
-  /// The line of the main file that the feed's next byte stands on.
+  /// The line of the main file that the feed's next line stands on.
   int32_t feedLine_ = 0;
 };
 
-/// Reads the current line buffer through pointers of its own, for the loops
-/// that pass over many bytes at a time: Next gives the bytes GetCharacter
-/// would, in the same order, and refills through the reader at the end of the
-/// buffer. Nothing else reads the source while a cursor lives; when it goes,
-/// the reader goes on after the last byte it gave.
-class LineCursor {
+/// Reads the current stretch of a source through pointers of its own, for
+/// the loops that pass over many bytes at a time: Next gives the bytes
+/// GetCharacter would, in the same order, and goes on to the next stretch
+/// through the reader. Nothing else reads the source while a cursor lives;
+/// when it goes, the reader goes on after the last byte it gave.
+class SourceCursor {
  public:
-  explicit LineCursor(SourceReader& source) : source_(source) { Load(); }
-  ~LineCursor() { Store(); }
-  LineCursor(const LineCursor&) = delete;
-  LineCursor& operator=(const LineCursor&) = delete;
+  explicit SourceCursor(SourceReader& source) : source_(source) { Load(); }
+  ~SourceCursor() { Store(); }
+  SourceCursor(const SourceCursor&) = delete;
+  SourceCursor& operator=(const SourceCursor&) = delete;
 
   /// Next byte, as GetCharacter.
-  int Next() { return next_ != end_ ? *next_++ : Refill(); }
-  /// Takes the bytes of this line buffer from the next one on for as long as
+  int Next() { return next_ != end_ ? *next_++ : NextStretch(); }
+  /// Whether the byte just read is the end of the input, as AtEndOfInput.
+  bool AtEndOfInput() const { return next_ == SourceReader::kEndMarker + 1; }
+  /// Takes the bytes of this stretch from the next one on for as long as
   /// `keep(byte)` is not zero, at most `most` of them, as that many Next
-  /// calls would, and returns them. A run never goes past the buffer's last
-  /// byte: a caller that reads on after it reads through Next. `keep` gives
-  /// the same value for every byte it keeps (true, or one bit).
+  /// calls would, and returns them. A run never goes past the stretch's
+  /// last byte: a caller that reads on after it reads through Next. `keep`
+  /// gives the same value for every byte it keeps (true, or one bit).
   template <class Keep>
   std::span<const unsigned char> TakeWhile(Keep keep, std::size_t most) {
     const unsigned char* const first = next_;
@@ -134,15 +172,17 @@ class LineCursor {
     while (next_ != limit && keep(*next_)) ++next_;
     return {first, next_};
   }
-  /// Passes over the bytes of this line buffer before the first `stop`
-  /// among them, or before its last byte when there is none, as that many
-  /// Next calls would: for a caller that passes over any byte but `stop`,
-  /// a line end and the end marker, which only a buffer's last byte can be
-  /// (a buffer holds one line). A lone carriage return may stand anywhere.
+  /// Passes over the bytes of this stretch before the first `stop` or line
+  /// feed among them (all of them when there is neither), as that many Next
+  /// calls would: for a caller that passes over any byte but `stop`, a line
+  /// end and a byte 127. A stretch's first byte, which may be a carriage
+  /// return or a byte 127, is left to Next; after it a stretch holds
+  /// neither. Where the `stop` is, is looked for once per stretch, so a
+  /// skip over many lines of one stretch passes over each byte once.
   void SkipBefore(unsigned char stop) {
-    if (end_ - next_ < 2) return;
-    const void* found = std::memchr(next_, stop, static_cast<std::size_t>(end_ - 1 - next_));
-    next_ = found ? static_cast<const unsigned char*>(found) : end_ - 1;
+    if (next_ == start_) return;
+    if (stop != '\n' && (stopAt_ == nullptr || stopAt_ < next_)) stopAt_ = Find(next_, end_, stop);
+    next_ = Find(next_, stop != '\n' ? stopAt_ : end_, '\n');
   }
   /// Pushes back the byte just read, as UngetCharacter.
   void Unget() {
@@ -152,12 +192,17 @@ class LineCursor {
   }
 
  private:
-  void Load() {
-    next_ = source_.lineBuffer_ + source_.readPos_;
-    end_ = source_.lineBuffer_ + source_.lineLength_;
+  static const unsigned char* Find(const unsigned char* from, const unsigned char* to, unsigned char byte) {
+    return SourceReader::Find(from, to, byte);
   }
-  void Store() { source_.readPos_ = static_cast<int32_t>(next_ - source_.lineBuffer_); }
-  int Refill() {
+  void Load() {
+    start_ = source_.start_;
+    next_ = source_.next_;
+    end_ = source_.end_;
+    stopAt_ = nullptr;
+  }
+  void Store() { source_.next_ = next_; }
+  int NextStretch() {
     Store();
     const int byte = source_.GetCharacter();
     Load();
@@ -165,6 +210,9 @@ class LineCursor {
   }
 
   SourceReader& source_;
+  const unsigned char* start_;
   const unsigned char* next_;
   const unsigned char* end_;
+  /// Where SkipBefore found its stop in this stretch (null: not looked for).
+  const unsigned char* stopAt_;
 };

@@ -165,7 +165,7 @@ int Lexer::VORL_GetKeywordOrLabel(int byte) {
   std::size_t stored = 0;
   bool doubleByte = false;
   {
-    LineCursor cursor(source_);
+    SourceCursor cursor(source_);
     while ((locale_.IsIdentChar(byte) || byte == '_') && stored < kMostBytes) {
       identBuffer_[stored++] = static_cast<char>(byte);
       if (locale_.IsLeadByte(byte)) {
@@ -227,7 +227,7 @@ int Lexer::GetHex(int) {
 int Lexer::GetString(int) {
   int stored = 0;
   {
-    LineCursor cursor(source_);
+    SourceCursor cursor(source_);
     for (;;) {
       int byte = cursor.Next();
       if (byte == '"') break;
@@ -263,7 +263,7 @@ int Lexer::GetString(int) {
 
 int Lexer::GetLiteral(int) {
   int stored = 0;
-  LineCursor cursor(source_);
+  SourceCursor cursor(source_);
   for (;;) {
     int byte = cursor.Next();
     if (byte == '\'') break;
@@ -290,7 +290,7 @@ int Lexer::GetPunctuation(int byte) {
 
 /// Passes over a block comment; a lead byte takes its second byte along.
 void Lexer::SkipBlockComment() {
-  LineCursor cursor(source_);
+  SourceCursor cursor(source_);
   int byte = cursor.Next();
   for (;;) {
     if (byte == kEndOfInput) {
@@ -313,12 +313,13 @@ void Lexer::SkipBlockComment() {
 
 /// Passes over a line comment through its line feed or carriage return.
 void Lexer::SkipLineComment() {
-  // Without double-byte characters, the comment runs on to the next
-  // carriage return in the buffer, or to its last byte.
+  // Without double-byte characters, the comment runs on to the next line
+  // feed in the stretch, or to its end (a stretch holds no carriage return
+  // or byte 127 after its first byte).
   const bool plain = !locale_.HasLeadBytes();
-  LineCursor cursor(source_);
+  SourceCursor cursor(source_);
   for (;;) {
-    if (plain) cursor.SkipBefore('\r');
+    if (plain) cursor.SkipBefore('\n');
     const int byte = cursor.Next();
     if (byte == kEndOfInput) {
       cursor.Unget();

@@ -138,10 +138,10 @@ class Lexer {
     kLineCommentRun = 4,   ///< not a line end, end marker or lead byte
     kBlockCommentRun = 8,  ///< not a line feed, *, end marker or lead byte
   };
-  /// Passes over the bytes of the line buffer in `cursor` that are of
+  /// Passes over the bytes of the stretch in `cursor` that are of
   /// `runClass`, at most `most` of them, and returns them.
-  std::span<const unsigned char> TakeRun(LineCursor& cursor, unsigned char runClass,
-                                         std::size_t most = kLineBufferSize) const {
+  std::span<const unsigned char> TakeRun(SourceCursor& cursor, unsigned char runClass,
+                                         std::size_t most = SIZE_MAX) const {
     return cursor.TakeWhile([&](unsigned char byte) { return runClass_[byte] & runClass; }, most);
   }
 

@@ -12,6 +12,11 @@
 
 namespace {
 
+/// Parentheses open at once inside a number. A line of any length is read
+/// whole, so without a bound its parentheses could exhaust the stack; twice
+/// as many as a line of 512 bytes could hold is no bound for a real source.
+constexpr int kMaxParentheses = 512;
+
 class NumberScan {
  public:
   NumberScan(SourceReader& source, int firstDigit) : source_(source), next_(firstDigit) {}
@@ -29,6 +34,7 @@ class NumberScan {
   SourceReader& source_;
   int next_;             ///< the byte read but not yet consumed
   bool stopped_ = false; ///< an operator lacked its operand: read nothing more
+  int parentheses_ = 0;  ///< parentheses open
 
   void Advance() { next_ = source_.GetCharacter(); }
   void SkipBlanks() {
@@ -39,7 +45,7 @@ class NumberScan {
   /// A slash that opens a comment ends the number instead of dividing.
   bool IsDivision() const {
     if (next_ != '/') return false;
-    const int after = source_.PeekBufferedByte();
+    const int after = source_.PeekCharacter();
     return after != '*' && after != '/';
   }
 
@@ -96,6 +102,7 @@ class NumberScan {
   int32_t Factor() {
     SkipBlanks();
     if (next_ == '(') {
+      NestingGuard level(parentheses_, kMaxParentheses, "Parentheses nested too deeply");
       Advance();
       const int32_t value = Expression();
       if (!stopped_) {

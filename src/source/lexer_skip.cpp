@@ -5,10 +5,10 @@
 
 void Lexer::SkipToCharacter(int c) {
   tokenPushedBack_ = false;
-  // Without double-byte characters, every byte before the next c in the
-  // buffer is passed over as it is.
+  // Without double-byte characters, every byte before the next c or line
+  // feed in the stretch is passed over as it is.
   const bool plain = !locale_.HasLeadBytes();
-  LineCursor cursor(source_);
+  SourceCursor cursor(source_);
   for (;;) {
     if (plain) cursor.SkipBefore(static_cast<unsigned char>(c));
     const int byte = cursor.Next();

@@ -52,29 +52,25 @@ TEST_F(CharSource, OnlyCarriageReturnLineFeedIsChanged) {
   EXPECT_EQ(ReadToEnd(), std::string("a\nb\rc\r\nd\x1a\0\xff\r\x7f", 13));
 }
 
-TEST_F(CharSource, EndMarkerByteInsideTheFileEndsItsLineBuffer) {
-  Load("a\x7f" "b\n");
+TEST_F(CharSource, EndMarkerByteInsideTheFileIsReadOn) {
+  Load("a\x7f" "b");
   EXPECT_EQ(GetCharacter(), 'a');
   EXPECT_EQ(GetCharacter(), kEndOfInput);
-  EXPECT_EQ(source().PeekBufferedByte(), -1);
+  EXPECT_FALSE(source().AtEndOfInput());
   // The reader itself goes on after it; the lexer is what stops there.
+  EXPECT_EQ(source().PeekCharacter(), 'b');
   EXPECT_EQ(GetCharacter(), 'b');
-}
-
-TEST_F(CharSource, LongLineArrivesAsSeveralLines) {
-  Load(std::string(600, 'x') + "\n");
-  const std::string first = ReadBytes(512);
-  EXPECT_EQ(first, std::string(511, 'x') + "\n");
-  EXPECT_EQ(ReadBytes(90), std::string(89, 'x') + "\n");
   EXPECT_EQ(GetCharacter(), kEndOfInput);
+  EXPECT_TRUE(source().AtEndOfInput());
+  source().UngetCharacter();
+  EXPECT_EQ(GetCharacter(), kEndOfInput);
+  EXPECT_TRUE(source().AtEndOfInput());
 }
 
-TEST_F(CharSource, LineBufferBoundary) {
-  // 510 bytes and the line end fit; a 511th byte gets a line end of its own.
-  Load(std::string(510, 'a') + "\n" + std::string(511, 'b') + "\nc");
-  EXPECT_EQ(ReadBytes(511), std::string(510, 'a') + "\n");
-  EXPECT_EQ(ReadBytes(512), std::string(511, 'b') + "\n");
-  EXPECT_EQ(ReadBytes(3), "\nc\x7f");
+TEST_F(CharSource, LineOfAnyLengthArrivesWhole) {
+  const std::string line = std::string(600, 'x') + "\r\n" + std::string(70000, 'y') + "\n";
+  Load(line);
+  EXPECT_EQ(ReadToEnd(), std::string(600, 'x') + "\n" + std::string(70000, 'y') + "\n\x7f");
 }
 
 TEST_F(CharSource, ReadingCountsNoLines) {
@@ -91,7 +87,17 @@ TEST_F(CharSource, PushBackOfOneByte) {
   EXPECT_EQ(GetCharacter(), 'b');
   source().UngetCharacter();
   EXPECT_EQ(GetCharacter(), 'b');
-  EXPECT_EQ(source().PeekBufferedByte(), 'c');
+  EXPECT_EQ(source().PeekCharacter(), 'c');
+
+  // Before anything is read there is nothing to push back: a look ahead
+  // reads nothing.
+  Load("ab");
+  EXPECT_EQ(source().PeekCharacter(), 'a');
+  CapturedStreams streams;
+  source().UngetCharacter();
+  streams.Finish();
+  EXPECT_EQ(streams.err, "");
+  EXPECT_EQ(ReadToEnd(), "ab\x7f");
 }
 
 TEST_F(CharSource, SecondPushBackIsRefusedWithAComplaint) {
@@ -115,6 +121,20 @@ TEST_F(CharSource, SkipToCharacterCountsLinesAndStopsAfterTheCharacter) {
   lexer().SkipToCharacter('\n');
   EXPECT_EQ(source().CurrentLine(), 3);
   EXPECT_EQ(GetCharacter(), kEndOfInput);
+
+  // Over many lines to a character far ahead, and on a long line to one
+  // near; a line end that a carriage return begins counts once.
+  std::string lines;
+  for (int i = 0; i < 1000; ++i) lines += "a)\r\n";
+  Load(lines + "(z" + std::string(100000, ' ') + "(y\n");
+  lexer().SkipToCharacter('(');
+  EXPECT_EQ(source().CurrentLine(), 1001);
+  EXPECT_EQ(GetCharacter(), 'z');
+  lexer().SkipToCharacter('(');
+  EXPECT_EQ(GetCharacter(), 'y');
+  lexer().SkipToCharacter('(');
+  EXPECT_EQ(source().CurrentLine(), 1002);
+  EXPECT_EQ(GetCharacter(), kEndOfInput);
 }
 
 TEST_F(CharSource, SkipToCharacterStopsBeforeTheEndOfInput) {
@@ -134,7 +154,7 @@ TEST_F(CharSource, SkipToCharacterTakesTheSecondByteOfADoubleByteCharacter) {
   lexer().SkipToCharacter('(');
   // The first ( went with the lead byte before it; the skip stopped after
   // the second.
-  EXPECT_EQ(source().PeekBufferedByte(), 0x83);
+  EXPECT_EQ(source().PeekCharacter(), 0x83);
   // The line feed after the lead byte is its second byte: not a line end.
   lexer().SkipToCharacter('\n');
   EXPECT_EQ(GetCharacter(), kEndOfInput);
@@ -167,6 +187,91 @@ TEST_F(CharSource, IncludedSourceGoesOnWhereTheIncludingOneStopped) {
   // The push-back made inside the other source does not leak out of it.
   GetToken();
   EXPECT_STREQ(pToken->name, "of");
+}
+
+/// A run over text in memory whose source is then a file: a file is read
+/// in pieces of 64 KiB, which text in memory never is.
+class CharSourceInPieces : public CharSource {
+ protected:
+  static constexpr std::size_t kPiece = std::size_t{1} << 16;
+
+  void LoadFile(const std::string& text, Language language = kLocaleEnglish) {
+    Load("", language);
+    file_ = disk_.OpenInput(WriteSourceFile("in.r", text).c_str(), platform::InputRule::kRegularFile);
+    ASSERT_NE(file_, nullptr);
+    lexer().StartSource(SourceReader(file_.get()));
+  }
+
+ private:
+  platform::Disk disk_;
+  std::unique_ptr<platform::InputFile> file_;
+};
+
+TEST_F(CharSourceInPieces, LineEndsAndLinesAcrossPieces) {
+  // A carriage return that ends a piece, with the line feed in the next
+  // (one line end); one alone (itself, and pushed back); a line longer
+  // than a piece.
+  const std::string first = std::string(kPiece - 1, 'a') + "\r";
+  const std::string second = "\n" + std::string(kPiece - 3, 'b') + "c\r";
+  LoadFile(first + second + "d" + std::string(kPiece, 'e') + "\n");
+  EXPECT_EQ(ReadBytes(kPiece), std::string(kPiece - 1, 'a') + "\n");
+  EXPECT_EQ(ReadBytes(kPiece - 2), std::string(kPiece - 3, 'b') + "c");
+  EXPECT_EQ(GetCharacter(), '\r');
+  source().UngetCharacter();
+  EXPECT_EQ(ReadToEnd(), "\rd" + std::string(kPiece, 'e') + "\n\x7f");
+  EXPECT_TRUE(source().AtEndOfInput());
+}
+
+TEST_F(CharSourceInPieces, CommentAfterANumberAcrossPieces) {
+  // The number looks past its slash into the next piece for a second one,
+  // and pushes its slash back, which the piece before held.
+  LoadFile(std::string(kPiece - 2, ' ') + "5/" + "/ comment\nword\n");
+  GetToken();
+  EXPECT_EQ(pToken->eClass, TOK_NUMBER);
+  EXPECT_EQ(pToken->value, 5);
+  GetToken();
+  EXPECT_STREQ(pToken->name, "word");
+  EXPECT_EQ(pToken->line, 2);
+  // And a division there, with the slash on one side and the digit on the other.
+  LoadFile(std::string(kPiece - 2, ' ') + "8/" + "2 word\n");
+  GetToken();
+  EXPECT_EQ(pToken->value, 4);
+}
+
+/// Text handed out in pieces, as the preprocessing stage hands its lines.
+class TextPieces : public TextFeed {
+ public:
+  struct Piece {
+    std::string text;
+    int32_t line;
+  };
+  explicit TextPieces(std::vector<Piece> pieces) : pieces_(std::move(pieces)) {}
+  bool NextText(std::string_view& text, int32_t& line) override {
+    if (next_ == pieces_.size()) return false;
+    text = pieces_[next_].text;
+    line = pieces_[next_++].line;
+    return true;
+  }
+
+ private:
+  std::vector<Piece> pieces_;
+  std::size_t next_ = 0;
+};
+
+TEST_F(CharSource, LinesOfAFeedAreNumberedAsItSays) {
+  // Whatever the readers counted; a text whose last line has no line feed
+  // goes on in the next text, on the same line.
+  TextPieces feed({{"a\n\"b\nc", 5}, {"d\r\ne\"\n", 9}});
+  Load("");
+  lexer().StartSource(SourceReader(&feed));
+  EXPECT_EQ(ReadBytes(2), "a\n");
+  EXPECT_EQ(source().CurrentLine(), 5);
+  GetToken();
+  EXPECT_STREQ(pToken->text, "b\ncd\ne");
+  EXPECT_EQ(source().CurrentLine(), 10);
+  EXPECT_EQ(GetCharacter(), '\n');
+  EXPECT_EQ(GetCharacter(), kEndOfInput);
+  EXPECT_EQ(source().CurrentLine(), 11);
 }
 
 TEST(CharSourceOfAFile, DirectoryIsNoInput) {

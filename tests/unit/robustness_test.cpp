@@ -66,7 +66,12 @@ TEST(Robustness, MillionNestedBracesInASkippedStatement) {
 }
 
 TEST(Robustness, LongArithmeticAndLongLines) {
-  ExpectOnlyThePrelude(ConvertText("parens.r", "1 * " + std::string(kMillion, '(') + "\n"));
+  // A line is read whole, so a number's parentheses are bounded on their own.
+  ExpectOnlyThePrelude(ConvertText("parens.r", "1 * " + std::string(512, '(') + "\n"));
+  ExpectFailureReport(ConvertText("deeper.r", "1 * " + std::string(513, '(') + "\n"),
+                      "Parentheses nested too deeply, line 0\n");
+  ExpectFailureReport(ConvertText("deepest.r", "1 * " + std::string(kMillion, '(') + "\n"),
+                      "Parentheses nested too deeply, line 0\n");
   ExpectOnlyThePrelude(ConvertText("sum.r", "1" + Repeat(" + 1", kMillion) + "\n"));
   ExpectOnlyThePrelude(ConvertText("word.r", std::string(kMillion, 'w') + "\n"));
   ExpectOnlyThePrelude(ConvertText("blanks.r", std::string(kMillion, ' ')));
