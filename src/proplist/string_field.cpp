@@ -1,39 +1,24 @@
 // The padding of property strings.
 #include "proplist/string_field.h"
 
-#include <algorithm>
 #include <cstring>
 
 namespace {
 
-/// Appends `count` copies of the escape "\0" to the field's text.
-void AppendZeroEscapes(StringField& field, int count) {
-  for (int i = 0; i < count && field.size + 2 < kStringFieldSize; ++i) {
-    field.text[field.size++] = '\\';
-    field.text[field.size++] = '0';
-  }
-  field.text[field.size] = '\0';
-}
+/// Up to four "\\0" escapes: `count` of them are the last 2 * count characters.
+constexpr const char kZeroEscapes[] = "\\0\\0\\0\\0";
+constexpr int kMostZeroEscapes = 4;
 
-/// Copies the token text into the field (it always fits: at most 257 bytes).
-StringField FieldFromText(const char* text) {
-  StringField field;
-  field.size = std::min(std::strlen(text), kStringFieldSize - 16);
-  std::memcpy(field.text, text, field.size);
-  field.text[field.size] = '\0';
-  return field;
-}
+const char* ZeroEscapes(int count) { return kZeroEscapes + 2 * (kMostZeroEscapes - count); }
 
 /// Pads a field whose data is `byteCount` bytes and one byte more (a length
-/// byte before them, or a terminator after them) to whole 32-bit words, and
-/// sets its length.
-void PadToWords(StringField& field, int byteCount) {
+/// byte before them, or a terminator after them, written as `written`
+/// escapes already) to whole 32-bit words, and sets its length.
+void PadToWords(StringField& field, int byteCount, int written) {
   const int r = (byteCount + 1) % 4;
-  field.length = byteCount + 1;
-  if (r != 0) {
-    AppendZeroEscapes(field, 4 - r);
-    field.length += 4 - r;
-  }
+  const int padding = r != 0 ? 4 - r : 0;
+  field.length = byteCount + 1 + padding;
+  field.padding = ZeroEscapes(written + padding);
 }
 
 }  // namespace
@@ -61,23 +46,25 @@ int CountEscapeExtras(const char* text) {
 }
 
 StringField BuildLengthPrefixedField(const char* text, int byteCount) {
-  StringField field = FieldFromText(text);
-  PadToWords(field, byteCount);
+  StringField field;
+  field.text = text;
+  PadToWords(field, byteCount, 0);
   return field;
 }
 
 StringField BuildZeroTerminatedField(const char* text) {
-  StringField field = FieldFromText(text);
-  const int byteCount = static_cast<int>(field.size);
-  AppendZeroEscapes(field, 1);
-  PadToWords(field, byteCount);
+  StringField field;
+  field.text = text;
+  PadToWords(field, static_cast<int>(std::strlen(text)), 1);
   return field;
 }
 
 StringField BuildTerminologyField(const char* text) {
-  StringField field = FieldFromText(text);
-  const int escapes = field.size % 2 == 0 ? 4 : 1;
-  field.length = static_cast<int>(field.size) + escapes;
-  AppendZeroEscapes(field, escapes);
+  StringField field;
+  field.text = text;
+  const int size = static_cast<int>(std::strlen(text));
+  const int escapes = size % 2 == 0 ? 4 : 1;
+  field.length = size + escapes;
+  field.padding = ZeroEscapes(escapes);
   return field;
 }

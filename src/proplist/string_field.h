@@ -2,18 +2,19 @@
 // stands for, and the "\0" escapes that complete it to whole words.
 #pragma once
 
-#include <cstddef>
+/// The most bytes the length byte of a length-prefixed field can say.
+constexpr int kLengthByteMost = 255;
 
 /// How many characters longer the text is than the bytes its escapes stand
 /// for. Never counts past the end of the text.
 int CountEscapeExtras(const char* text);
 
-/// A string's data as the record holds it: the text with its "\0" padding
-/// escapes appended, and the record's length field.
-constexpr std::size_t kStringFieldSize = 300;
+/// A string's data as the record holds it: the text, then its "\0" padding
+/// escapes, and the record's length field. The text is not copied: the field
+/// lives no longer than the text it is made of.
 struct StringField {
-  char text[kStringFieldSize];  ///< terminated at `size`
-  std::size_t size = 0;
+  const char* text = "";
+  const char* padding = "";
   int length = 0;
 };
 

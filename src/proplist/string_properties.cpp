@@ -13,10 +13,10 @@ void PropertyList::ParseLengthPrefixed(const PropertyRow& row) {
   const char* text = pToken->text;
   int byteCount = static_cast<int>(std::strlen(text));
   if (row.escapesAsBytes) byteCount -= CountEscapeExtras(text);
-  if (byteCount > 255) FailIn(row.parser, "String too long");
+  if (byteCount > kLengthByteMost) FailIn(row.parser, "String too long");
   const StringField field = BuildLengthPrefixedField(text, byteCount);
   WriteHead(row);
-  out_.WriteFormatted("%d),\n\t\"\\x%02X%s\", \n", field.length, byteCount, field.text);
+  out_.WriteFormatted("%d),\n\t\"\\x%02X%s%s\", \n", field.length, byteCount, field.text, field.padding);
   ExpectToken(TOK_RBRACE, row.parser, "CloseBrace Expected");
 }
 
@@ -25,6 +25,6 @@ void PropertyList::ParseZeroTerminated(const PropertyRow& row) {
   ExpectToken(TOK_STRING, row.parser, "String expected!");
   const StringField field = BuildZeroTerminatedField(pToken->text);
   WriteHead(row);
-  out_.WriteFormatted("%d),\n\t\"%s\", \n", field.length, field.text);
+  out_.WriteFormatted("%d),\n\t\"%s%s\", \n", field.length, field.text, field.padding);
   ExpectToken(TOK_RBRACE, row.parser, "CloseBrace Expected");
 }

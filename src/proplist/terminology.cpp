@@ -2,6 +2,7 @@
 // whose sizes decide it, so the record's values are all read first and the
 // record written whole once its length is known.
 #include <cstring>
+#include <string>
 
 #include "proplist/property_list.h"
 #include "proplist/string_field.h"
@@ -27,7 +28,9 @@ void PropertyList::ParseTerminology(const PropertyRow& row) {
   const int terminologyID = static_cast<int>(pToken->value);
   ExpectToken(TOK_COMMA, parser, "COMMA Expected");
   ExpectToken(TOK_STRING, parser, "String expected!");
-  const StringField part = BuildTerminologyField(pToken->text);
+  // The text is kept past the token that follows it.
+  const std::string text = pToken->text;
+  const StringField part = BuildTerminologyField(text.c_str());
   ExpectToken(TOK_RBRACE, parser, "CloseBrace Expected");
 
   WriteHead(row);
@@ -37,5 +40,5 @@ void PropertyList::ParseTerminology(const PropertyRow& row) {
   c = eventID.c;
   out_.WriteFormatted("\t\"%c%c%c%c\", /* eventID */\n", c[3], c[2], c[1], c[0]);
   out_.WriteFormatted("\t%d, /* Terminology ID */", terminologyID);
-  out_.WriteFormatted("\t\"%s\", \n", part.text);
+  out_.WriteFormatted("\t\"%s%s\", \n", part.text, part.padding);
 }
