@@ -15,9 +15,9 @@
 #include "dump/bytes.h"
 #include "dump/layouts.h"
 #include "proplist/property_rows.h"
+#include "proplist/string_field.h"
 #include "dump/record_text.h"
 #include "dump/string_text.h"
-#include "source/tokens.h"
 
 namespace dump {
 
@@ -39,17 +39,12 @@ struct Reading {
 
 std::size_t Padded(std::size_t size) { return (size + 3) & ~std::size_t{3}; }
 
-/// The longest text a string literal holds (256 characters, and one more
-/// when an escape begins at the 256th); a record that says more cannot have
-/// come from one.
-constexpr std::size_t kLongestText = kStringMax + 1;
-
 /// The readings of `written` characters whose text of `count` bytes the
 /// resource compiler may have made shorter (down to a quarter: \x41 is four
 /// characters for one byte).
 void AddReadings(std::vector<Reading>& readings, std::size_t start, std::size_t written,
                  std::size_t zeros, int divisor) {
-  if (written > kLongestText) return;
+  if (written > kLongestSpelledText) return;
   const std::size_t fewest = (written + divisor - 1) / divisor;
   for (std::size_t count = written + 1; count-- > fewest;) {
     readings.push_back({start, count, zeros, static_cast<int>(written)});
@@ -142,6 +137,10 @@ class StringDecoder {
     const auto picked = Pick(readings, row_.escapesAsBytes ? CountRule::kEscapesAsBytes
                                                            : CountRule::kCharacters);
     if (!picked) return std::nullopt;
+    // A text that counts more than a length byte says would not convert.
+    int counted = static_cast<int>(picked->text.size());
+    if (row_.escapesAsBytes) counted -= CountEscapeExtras(picked->text.c_str());
+    if (counted > kLengthByteMost) return std::nullopt;
     return Done("\"" + picked->text + "\"", *picked);
   }
 

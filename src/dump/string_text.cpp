@@ -7,17 +7,16 @@
 
 #include "dump/record_text.h"
 #include "proplist/string_field.h"
-#include "source/tokens.h"
 
 
 namespace dump {
 
 namespace {
 
-/// The longest string literal the lexer takes in one piece; one more when an
-/// escape of two characters begins at the last place (the lexer stores the
-/// escaped character after it).
-constexpr int kLiteralMax = kStringMax;
+/// The literals of a string-list element are cut after this many
+/// characters, so that its lines keep a width that reads well; the converter
+/// joins them again.
+constexpr std::size_t kElementLiteralMost = 256;
 
 /// The character the text holds for `byte` written as itself, or -1 when the
 /// byte cannot stand for itself in a string literal (quotes, backslashes,
@@ -136,7 +135,7 @@ std::vector<Spelling> SpellingsAt(std::span<const std::uint8_t> bytes, std::size
   return spellings;
 }
 
-constexpr int kMaxWeight = 4 * kLiteralMax + 8;
+constexpr int kMaxWeight = 4 * static_cast<int>(kLongestSpelledText) + 8;
 using Reachable = std::bitset<kMaxWeight + 1>;
 
 }  // namespace
@@ -145,7 +144,7 @@ std::optional<std::string> PropertyStringText(std::span<const std::uint8_t> byte
                                               CountRule rule, int target,
                                               const TextRules& rules) {
   const std::size_t count = bytes.size();
-  if (count > kLiteralMax || target > kMaxWeight) return std::nullopt;
+  if (count > kLongestSpelledText || target > kMaxWeight) return std::nullopt;
   std::vector<std::vector<Spelling>> spellings(count);
   for (std::size_t at = 0; at < count; ++at) {
     spellings[at] = SpellingsAt(bytes, at, rule, rules);
@@ -177,7 +176,6 @@ std::optional<std::string> PropertyStringText(std::span<const std::uint8_t> byte
     for (target = 0; target < kMaxWeight && !all.test(target);) ++target;
   }
   std::string text;
-  std::size_t lastUnit = 0;  // where the last spelling begins
   int remaining = target;
   unsigned allowed = Spelling{}.followers;
   for (std::size_t at = 0; at < count;) {
@@ -190,18 +188,12 @@ std::optional<std::string> PropertyStringText(std::span<const std::uint8_t> byte
       }
     }
     if (chosen == nullptr) return std::nullopt;
-    lastUnit = text.size();
     text += chosen->text;
     remaining -= chosen->weight;
     allowed = chosen->followers;
     at += chosen->take;
   }
-  if (remaining != 0) return std::nullopt;
-  const bool lastIsShortEscape =
-      lastUnit + 2 == text.size() && text[lastUnit] == '\\';
-  if (text.size() > kLiteralMax + 1 || (text.size() == kLiteralMax + 1 && !lastIsShortEscape)) {
-    return std::nullopt;
-  }
+  if (remaining != 0 || text.size() > kLongestSpelledText) return std::nullopt;
   return text;
 }
 
@@ -256,7 +248,7 @@ std::string StringListElementText(std::span<const std::uint8_t> bytes, const Tex
   std::string text = "\"";
   std::size_t literalLength = 0;
   for (const std::string& piece : ElementPieces(bytes, rules)) {
-    if (literalLength + piece.size() > kLiteralMax) {
+    if (literalLength + piece.size() > kElementLiteralMost) {
       text += "\" \"";
       literalLength = 0;
     }

@@ -11,6 +11,7 @@
 // \"); only their bytes matter.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <span>
@@ -20,6 +21,13 @@
 
 namespace dump {
 
+/// The longest property string the dump spells, in characters: a
+/// length-prefixed string of 255 bytes, each written as an escape of four
+/// characters, fits. A longer one (an entry point may be as long as a string
+/// literal) is left to the comment of bytes of a record the dump cannot
+/// read, which keeps the table of reachable counts the spelling works on small.
+constexpr std::size_t kLongestSpelledText = 1024;
+
 /// What a property string's length field counts.
 enum class CountRule {
   kCharacters,     ///< the characters the text is written with (Name, Category, entry points, terminology)
@@ -27,15 +35,15 @@ enum class CountRule {
 };
 
 /// The text, without its quotes, that compiles to `bytes` and counts `target`
-/// under `rule`; nothing when no text does (or the text would be longer than a
-/// string literal may be). A negative `target` asks for the shortest count
+/// under `rule`; nothing when no text does (or the text would be longer than
+/// kLongestSpelledText). A negative `target` asks for the shortest count
 /// reached by a text in which every byte shows (a byte 127 escaped).
 std::optional<std::string> PropertyStringText(std::span<const std::uint8_t> bytes,
                                               CountRule rule, int target,
                                               const TextRules& rules);
 
 /// One string-list element as one or more adjacent quoted literals (each at
-/// most as long as the lexer takes), e.g. "abc" or "..." "...".
+/// most 256 characters long), e.g. "abc" or "..." "...".
 std::string StringListElementText(std::span<const std::uint8_t> bytes, const TextRules& rules);
 
 

@@ -117,18 +117,19 @@ TEST(DumpStrings, SpelledTextCountsWhatTheLengthFieldsSay) {
 }
 
 TEST(DumpStrings, NoSpellingForCountsOutOfReach) {
-  // Longer than a literal, or than any count a literal reaches.
-  EXPECT_FALSE(dump::PropertyStringText(std::vector<std::uint8_t>(300, 'a'),
-                                        dump::CountRule::kCharacters, 300, dump::TextRules()));
+  // Longer than the dump spells, or than any count a text reaches.
+  constexpr std::size_t kLongest = dump::kLongestSpelledText;
+  EXPECT_FALSE(dump::PropertyStringText(std::vector<std::uint8_t>(kLongest + 1, 'a'),
+                                        dump::CountRule::kCharacters, kLongest + 1, dump::TextRules()));
   EXPECT_FALSE(dump::PropertyStringText(std::vector<std::uint8_t>(3, 'a'),
                                         dump::CountRule::kCharacters, 5000, dump::TextRules()));
-  // 257 characters only when an escape of two begins at the 256th.
-  std::vector<std::uint8_t> tabbed(255, 'a');
+  // A tab is two characters at least: the longest text holds it last, and
+  // no longer one is spelled.
+  std::vector<std::uint8_t> tabbed(kLongest - 2, 'a');
   tabbed.push_back('\t');
-  EXPECT_EQ(dump::PropertyStringText(tabbed, dump::CountRule::kCharacters, 257, dump::TextRules())->size(), 257u);
-  EXPECT_FALSE(dump::PropertyStringText(tabbed, dump::CountRule::kCharacters, 258, dump::TextRules()));
-  EXPECT_FALSE(dump::PropertyStringText(std::vector<std::uint8_t>(254, 'a'),
-                                        dump::CountRule::kCharacters, 257, dump::TextRules()));
+  EXPECT_EQ(dump::PropertyStringText(tabbed, dump::CountRule::kCharacters, kLongest, dump::TextRules()),
+            std::string(kLongest - 2, 'a') + "\\t");
+  EXPECT_FALSE(dump::PropertyStringText(tabbed, dump::CountRule::kCharacters, kLongest + 1, dump::TextRules()));
   const std::vector<std::uint8_t> abc = {'a', 'b', 'c'};
   const dump::TextRules rules;
   EXPECT_FALSE(dump::PropertyStringText(abc, dump::CountRule::kCharacters, 2, rules));
