@@ -225,38 +225,48 @@ int Lexer::GetHex(int) {
 }
 
 int Lexer::GetString(int) {
-  int stored = 0;
+  constexpr auto kMostBytes = static_cast<std::size_t>(kStringMax);
+  char* const buffer = stringBuffer_.get();
+  std::size_t stored = 0;
   {
     SourceCursor cursor(source_);
+    // Every byte of the string is read through here: the end of the input
+    // ends no string, while a byte 127 of the input is a byte like another.
+    const auto read = [&cursor] {
+      const int byte = cursor.Next();
+      if (byte == kEndOfInput && cursor.AtEndOfInput()) FatalError("Premature End of file");
+      return byte;
+    };
+    const auto store = [&](int byte) {
+      if (stored == kMostBytes) FatalError("String too long");
+      buffer[stored++] = static_cast<char>(byte);
+    };
     for (;;) {
-      int byte = cursor.Next();
+      int byte = read();
       if (byte == '"') break;
-      if (stored >= kStringMax) {
-        cursor.Unget();
-        break;
-      }
       byte = locale_.StringByte(static_cast<unsigned char>(byte));
-      stringBuffer_[stored++] = static_cast<char>(byte);
+      store(byte);
       if (byte == '\\') {
         // The escaped byte stays as written: no translation, no meaning.
-        stringBuffer_[stored++] = static_cast<char>(cursor.Next());
+        store(read());
       } else if (locale_.IsLeadByte(byte)) {
-        const int second = cursor.Next();
-        stringBuffer_[stored++] = static_cast<char>(second);
+        const int second = read();
+        store(second);
         if (second == '\\') {
           // A doubled backslash byte of a double-byte character stands for one.
           if (cursor.Next() != '\\') cursor.Unget();
         }
       } else {
-        // The plain bytes that follow, in one go.
-        const auto run = TakeRun(cursor, kStringRun, static_cast<std::size_t>(kStringMax - stored));
-        CopyShort(stringBuffer_ + stored, reinterpret_cast<const char*>(run.data()), run.size());
-        stored += static_cast<int>(run.size());
+        // The plain bytes that follow, in one go; past the room left, the
+        // next byte stored fails.
+        const auto run = TakeRun(cursor, kStringRun, kMostBytes - stored);
+        CopyShort(buffer + stored, reinterpret_cast<const char*>(run.data()), run.size());
+        stored += run.size();
       }
     }
   }
-  stringBuffer_[stored] = '\0';
-  token_.text = stringBuffer_;
+  buffer[stored] = '\0';
+  token_.text = buffer;
   token_.eClass = TOK_STRING;
   return kTokenDone;
 }

@@ -11,6 +11,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
+#include <memory>
 #include <span>
 #include <string>
 #include <string_view>
@@ -154,7 +155,9 @@ class Lexer {
   Locale locale_;
   MacroTable macros_;
   char identBuffer_[kIdentMax + 2] = {};
-  char stringBuffer_[kStringMax + 2] = {};
+  /// The string buffer: kStringMax bytes and the terminator, allocated
+  /// once, with the lexer.
+  std::unique_ptr<char[]> stringBuffer_{new char[kStringMax + 1]()};
   char formatResult_[kFormatResultSize] = {};
   /// Format constructs under way at once (a construct's text or number may be one).
   int formatNesting_ = 0;

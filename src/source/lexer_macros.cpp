@@ -1,5 +1,6 @@
 // Macro replacement: a word that names a macro becomes the macro's number or
 // string, the value its #define gave it.
+#include <algorithm>
 #include <cstring>
 
 #include "source/lexer.h"
@@ -7,10 +8,12 @@
 void Lexer::ReplaceMacro(const Macro& macro) {
   if (macro.kind == kMacroString) {
     // The text goes where the latest string lives; the format result holds less.
-    const std::size_t room = token_.text == formatResult_ ? kFormatResultSize : sizeof stringBuffer_;
-    if (!token_.text) token_.text = stringBuffer_;
-    std::strncpy(token_.text, macro.stringValue.c_str(), room - 1);
-    token_.text[room - 1] = '\0';
+    const std::size_t room = token_.text == formatResult_ ? kFormatResultSize : kStringMax + 1;
+    if (!token_.text) token_.text = stringBuffer_.get();
+    // (The value came from a string token: it holds no zero byte.)
+    const std::size_t length = std::min(macro.stringValue.size(), room - 1);
+    std::memcpy(token_.text, macro.stringValue.data(), length);
+    token_.text[length] = '\0';
     token_.eClass = TOK_STRING;
   } else {
     token_.value = macro.numValue;

@@ -69,9 +69,10 @@ constexpr bool IsWordClass(int32_t cls) {
 /// Capacity of the identifier buffer: 32 bytes, one more for the second byte of
 /// a double-byte character that begins at the 32nd, and the terminator.
 constexpr int kIdentMax = 32;
-/// Capacity of the string buffer: 256 bytes, one more for the second byte of an
-/// escape or double-byte character that begins at the 256th, and the terminator.
-constexpr int kStringMax = 256;
+/// The longest string literal, in bytes as written (escapes and all); a
+/// longer one fails with "String too long". The string buffer holds as many
+/// and the terminator.
+constexpr int kStringMax = 65535;
 /// The result of the $$ format construct: at most 255 characters.
 constexpr int kFormatResultSize = 256;
 

@@ -327,38 +327,35 @@ TEST_F(LexerTest, Strings) {
   EXPECT_EQ(StringOf(std::string("\"ab\0cd\"", 7)), "ab");
 }
 
-TEST_F(LexerTest, StringsStopAfter256Bytes) {
-  const std::string x256(256, 'x');
-  Load("\"" + x256 + std::string(44, 'y') + "\"");
+TEST_F(LexerTest, StringsAreWholeUpToTheirLimit) {
+  // Past 256 bytes, past an escape, over a line end, a byte 127 and all.
+  const std::string x300(300, 'x');
+  Load("\"" + x300 + "\\\"\n\x7f\" next");
   GetToken();
-  EXPECT_EQ(std::string(pToken->text), x256);
-  GetToken();
-  EXPECT_EQ(pToken->eClass, TOK_IDENT);
-  EXPECT_STREQ(pToken->name, std::string(32, 'y').c_str());
-  GetToken();
-  EXPECT_EQ(pToken->eClass, TOK_IDENT);
-  GetToken();
-  EXPECT_EQ(pToken->eClass, TOK_STRING);  // the closing quote opens a string
-
-  Load("\"" + x256 + "\" next");
-  GetToken();
-  EXPECT_EQ(std::string(pToken->text), x256);
+  EXPECT_EQ(std::string(pToken->text), x300 + "\\\"\n\x7f");
   GetToken();
   EXPECT_STREQ(pToken->name, "next");
+  EXPECT_EQ(pToken->line, 1);
 
-  // An escape that begins at the 256th byte keeps its second byte.
-  Load("\"" + x256.substr(1) + "\\\"\" next");
+  // 65,535 bytes as written, escapes and double-byte characters counted
+  // byte by byte; one more fails.
+  const std::string most(kStringMax - 2, 's');
+  EXPECT_EQ(StringOf("\"" + most + "\\n\""), most + "\\n");
+  EXPECT_EQ(StringOf("\"" + most + "\x83\\\\\"", kLocaleJapanese), most + "\x83\\");
+  EXPECT_EQ(FailureOf("\"" + most + "abc\""), "String too long, line 0\n");
+  EXPECT_EQ(FailureOf("\"" + most + "a\\n\""), "String too long, line 0\n");
+  EXPECT_EQ(FailureOf("word \"" + std::string(100000, 's')), "String too long, line 1\n");
+  // A #define's string is as long as a string may be, and so is its use.
+  Load("#define kS \"" + most + "ab\"\nkS");
+  RunDirectives();
   GetToken();
-  EXPECT_EQ(std::string(pToken->text), x256.substr(1) + "\\\"");
-  GetToken();
-  EXPECT_STREQ(pToken->name, "next");
+  EXPECT_EQ(pToken->text, most + "ab");
 
-  // The end of input inside a string is no end of the string.
-  Load("\"open");
-  GetToken();
-  EXPECT_EQ(std::strlen(pToken->text), 256u);
-  GetToken();
-  EXPECT_EQ(pToken->eClass, TOK_EOF);
+  // The end of the input ends no string, wherever in it.
+  EXPECT_EQ(FailureOf("word\n\"open"), "Premature End of file, line 1\n");
+  EXPECT_EQ(FailureOf("\"open\\"), "Premature End of file, line 0\n");
+  Load("\"\x83", kLocaleJapanese);
+  EXPECT_EQ(ExpectFailure([&] { GetToken(); }).err, "Premature End of file, line 0\n");
 }
 
 TEST_F(LexerTest, DoubleByteCharactersInStrings) {

@@ -21,8 +21,8 @@ TEST(Preprocessing, ReadsAsThePlainSourceWrittenOut) {
     std::string plain;
   } kCases[] = {
       // A macro's string as long as the lexer's string buffer.
-      {"#define kS \"" + std::string(256, 's') + "\"\nresource 'LStr' (2) { { kS } };\n",
-       "resource 'LStr' (2) { { \"" + std::string(256, 's') + "\" } };\n"},
+      {"#define kS \"" + std::string(kStringMax, 's') + "\"\nresource 'Vorl' (2) { { CodeWin32X86 { kS } } };\n",
+       "resource 'Vorl' (2) { { CodeWin32X86 { \"" + std::string(kStringMax, 's') + "\" } } };\n"},
       // Directive text: joined lines, comments, quoted text, blanks.
       {"#define kA 1 + \\\n 2 /* a comment\n over lines */ + 3 // and one more\n" + kVorl + "kA" + kEnd,
        kVorl + "6" + kEnd},
@@ -226,6 +226,8 @@ TEST(Preprocessing, RefusesWithTheLineOfTheFault) {
       {"#define F(a, b) a b\n" + kVorl + "F(1)" + kEnd, "in.r:2: error: Macro F takes 2 arguments, not 1\n"},
       {"#define kBad 1 + \"t\"\n\n" + kVorl + "kBad" + kEnd,
        "in.r:3: error: ParseFormatMaxChannels: COMMA Expected\n"},
+      // A string is whole up to 65,535 bytes, and one longer fails.
+      {kVorl + "\"" + std::string(kStringMax, 's') + "s\"" + kEnd, "in.r:1: error: String too long\n"},
   };
   for (const auto& entry : kCases) {
     const Conversion result = ConvertPreprocessed(entry.source);

@@ -78,13 +78,16 @@ TEST(Robustness, LongArithmeticAndLongLines) {
 }
 
 TEST(Robustness, UnclosedStringsAndLiteralsAtTheEnd) {
-  ExpectOnlyThePrelude(ConvertText("string.r", "\"" + std::string(kMillion, 's')));
+  ExpectFailureReport(ConvertText("string.r", "\"" + std::string(kMillion, 's')),
+                      "String too long, line 0\n");
+  ExpectFailureReport(ConvertText("short.r", "\"" + std::string(60000, 's')),
+                      "Premature End of file, line 0\n");
   ExpectOnlyThePrelude(ConvertText("comment.r", "/*" + std::string(kMillion, '*')));
   // A literal at the statement level begins a statement that never ends.
   ExpectFailureReport(ConvertText("literal.r", "'" + std::string(kMillion, 'l')),
                       "Premature End of file, line 0\n");
   ExpectFailureReport(ConvertText("format.r", "$$Format(\"" + std::string(kMillion, '%')),
-                      "integer or long expected, line 0\n");
+                      "String too long, line 0\n");
 }
 
 /// Pieces of the language, put together at random, so that every reader and
