@@ -50,6 +50,11 @@ generates only the inputs it needs):
                 refuses the input (function-like macros, before they were
                 read in preprocessing mode) is named, and the other parts go
                 on.
+  lines         20 MB of statements on one line and the same statements on
+                400,000 lines (gen_lines.py, as check_lines.py writes them),
+                each converted plain and with --preprocess: the peak memory
+                of each run (GNU time, as above) and whether the four
+                scripts are the same bytes.
 
 `--parts modes,instructions` gives the figures of the plain reading and the
 preprocessing mode on the benchmark input, `--parts macros` the macro-heavy
@@ -71,12 +76,13 @@ import time
 
 sys.dont_write_bytecode = True  # nothing is written beside the sources
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+import check_lines  # noqa: E402
 import gen_input  # noqa: E402
 import gen_macros  # noqa: E402
 
 ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
 DEVNULL = "/dev/null"
-PARTS = ["tools", "modes", "memory", "instructions", "macros"]
+PARTS = ["tools", "modes", "memory", "instructions", "macros", "lines"]
 MB = 1 << 20
 LINEAR = 1.5  # the largest size's cost per MB, at most this times the smallest's
 
@@ -412,6 +418,29 @@ def part_macros(tool, args, folder):
                         if growth <= LINEAR else "FASTER THAN LINEAR (more than %.1f)" % LINEAR))
 
 
+def part_lines(tool, folder):
+    if not os.access("/usr/bin/time", os.X_OK):
+        print("\n/usr/bin/time is missing, so peak memory is not measured."
+              "\nInstall GNU time (on Debian: apt-get install time) and run again.")
+        return
+    print("\nOne line against many (gen_lines.py), peak memory (maximum resident set):")
+    runs = []
+    for source in check_lines.write_twins(folder, check_lines.SIZE, check_lines.LINES):
+        label = "one line" if source.endswith("one_line.r") else "%s lines" % format(
+            check_lines.LINES, ",")
+        for options in ([], ["--preprocess"]):
+            script = "%s%s.rc" % (source[:-2], "_pp" if options else "")
+            kib = peak([tool] + options + [source, script], folder)[0]
+            name = " ".join(["VorlTool"] + options) + ", " + label
+            print("  %-38s %8d KiB" % (name + ":", kib))
+            runs.append(script)
+    same = all(filecmp.cmp(runs[0], other, shallow=False) for other in runs[1:])
+    print("  (%s bytes each.) The four scripts are %s." % (
+        format(os.path.getsize(source), ","), "the same" if same else "NOT the same"))
+    for path in runs:
+        os.remove(path)
+
+
 def main():
     parser = argparse.ArgumentParser(description=" ".join(__doc__.split("\n\n")[0].split()))
     parser.add_argument("--runs", type=int, default=7,
@@ -451,8 +480,10 @@ def main():
                 part_memory(tool, inputs, args, folder)
             elif part == "instructions":
                 part_instructions(tool, baseline, inputs, folder)
-            else:
+            elif part == "macros":
                 part_macros(tool, args, folder)
+            else:
+                part_lines(tool, folder)
     finally:
         shutil.rmtree(folder, ignore_errors=True)
 
