@@ -14,6 +14,9 @@ turns; its header, if any, in the folder found through -I). ORACLE, the
 oracle's script (tests/pp/oracle.py), adds sources full of conditional
 groups, #if expressions and macros, and sources that use macros as C headers
 write them, read with options, their first header as the included file.
+Sources with long lines and long strings are made here too, read both ways:
+statements on one line of thousands of bytes, a line comment with statements
+in its tail, strings of hundreds and of tens of thousands of bytes.
 """
 
 import importlib
@@ -91,6 +94,25 @@ def oracle_seeds(oracle):
             yield "%s-%d" % (label, index), layout(with_options(index, 0, header), main, header)
 
 
+def long_seeds():
+    """Sources whose lines and strings are long, each read plainly and with
+    options."""
+    plug_in = ("resource 'Vorl' (%d, \"Long\") { { Kind { Filter }, Name { \"Line %d\" },"
+               " Version { (1 << 16) | 2 }, FormatMaxChannels { { 1, 2, 3 } } } };"
+               " resource 'LStr' (%d) { { \"a\", \"b\" \"c\" } }; /* more */ ")
+    one_line = "".join(plug_in % (16000 + i, i, 17000 + i) for i in range(40)) + "\n"
+    comment = ("resource 'Vorl' (1) { {\n\tKind { Filter }, // " + "x" * 2000
+               + " Version { 7 }, Name { \"in the comment\" },\n\tPriority { 3 }\n} };\n")
+    strings = ("resource 'Vorl' (1) { { CodeWin32X86 { \"" + "E" * 5000 + "\" },"
+               " Name { \"" + "n" * 255 + "\" } } };\n"
+               "resource 'LStr' (2) { { \"" + "Message \\0x41 " * 40 + "\" } };\n"
+               "resource 'MENU' (3) { \"" + "m" * 40000 + "\" };\n")
+    for index, (label, main) in enumerate((("long-line", one_line), ("long-comment", comment),
+                                           ("long-strings", strings))):
+        yield "made-" + label, layout(0, main.encode(), b"")
+        yield "made-" + label + "--options", layout(with_options(index, 0, b""), main.encode(), b"")
+
+
 def main():
     cases, examples, output = sys.argv[1:4]
     oracle = sys.argv[4] if len(sys.argv) > 4 else None
@@ -121,6 +143,7 @@ def main():
             seeds.append((name, seed(path, folder, header, control)))
             twin = with_options(len(seeds), control, header)
             seeds.append((name + "--options", seed(path, folder, header, twin)))
+    seeds += long_seeds()
     if oracle:
         seeds += oracle_seeds(oracle)
     for name, data in seeds:
