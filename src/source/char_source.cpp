@@ -20,26 +20,13 @@ constexpr auto kEachByte = [] {
 }  // namespace
 
 bool SourceReader::NextPiece() {
+  if (feed_ != nullptr) return NextLineOfFeed();
   std::span<const unsigned char> piece;
   if (file_ != nullptr) {
     // The file's buffer is read where it lies: its bytes stay valid until
     // the next piece is asked for.
     piece = file_->Available();
     file_->Take(piece.size());
-  } else if (feed_ != nullptr) {
-    std::string_view text;
-    while (text_ == textEnd_ && feed_->NextText(text, feedLine_)) {
-      text_ = reinterpret_cast<const unsigned char*>(text.data());
-      textEnd_ = text_ + text.size();
-    }
-    // One line at a time, numbered as the feed says, whatever the readers
-    // counted; at the end, the line after the last.
-    lineNumber_ = feedLine_;
-    if (text_ == textEnd_) return false;
-    const unsigned char* const lineFeed = Find(text_, textEnd_, '\n');
-    piece = {text_, lineFeed == textEnd_ ? textEnd_ : lineFeed + 1};
-    text_ += piece.size();
-    if (lineFeed != textEnd_) ++feedLine_;
   } else {
     piece = {text_, textEnd_};
     text_ = textEnd_;
@@ -47,9 +34,35 @@ bool SourceReader::NextPiece() {
   if (piece.empty()) return false;
   at_ = piece.data();
   pieceEnd_ = at_ + piece.size();
-  returnAt_ = Find(at_, pieceEnd_, '\r');
-  markerAt_ = Find(at_, pieceEnd_, kEndOfInput);
+  LookForStops(pieceEnd_);
   return true;
+}
+
+bool SourceReader::NextLineOfFeed() {
+  std::string_view text;
+  bool newText = false;
+  while (text_ == textEnd_ && feed_->NextText(text, feedLine_)) {
+    text_ = reinterpret_cast<const unsigned char*>(text.data());
+    textEnd_ = text_ + text.size();
+    newText = true;
+  }
+  // One line at a time, numbered as the feed says, whatever the readers
+  // counted; at the end, the line after the last.
+  lineNumber_ = feedLine_;
+  if (text_ == textEnd_) return false;
+  at_ = text_;
+  const unsigned char* const lineFeed = Find(text_, textEnd_, '\n');
+  pieceEnd_ = text_ = lineFeed == textEnd_ ? textEnd_ : lineFeed + 1;
+  if (lineFeed != textEnd_) ++feedLine_;
+  // The stops are looked for in the whole text, once, not in each line.
+  if (newText) LookForStops(textEnd_);
+  return true;
+}
+
+void SourceReader::LookForStops(const unsigned char* to) {
+  searchEnd_ = to;
+  returnAt_ = Find(at_, to, '\r');
+  markerAt_ = Find(at_, to, kEndOfInput);
 }
 
 void SourceReader::NextStretch() {
@@ -83,13 +96,13 @@ void SourceReader::NextStretch() {
     } else if (from[1] == '\n') {
       ++from;
     }
-    returnAt_ = Find(from + 1, pieceEnd_, '\r');
+    returnAt_ = Find(from + 1, searchEnd_, '\r');
   } else if (from == markerAt_) {
-    markerAt_ = Find(from + 1, pieceEnd_, kEndOfInput);
+    markerAt_ = Find(from + 1, searchEnd_, kEndOfInput);
   }
   // A stretch holds a carriage return or a byte 127 only as its first byte.
   start_ = next_ = from;
-  end_ = std::min(returnAt_, markerAt_);
+  end_ = std::min({returnAt_, markerAt_, pieceEnd_});
   at_ = end_;
 }
 

@@ -102,6 +102,9 @@ class SourceReader {
   /// Takes the next piece of the input (a file's buffer, the text, one line
   /// of the feed); false at the end of the input.
   bool NextPiece();
+  bool NextLineOfFeed();
+  /// Looks for the next carriage return and byte 127 from at_ up to `to`.
+  void LookForStops(const unsigned char* to);
   /// Pushes back the byte just read when it was the last of the stretch
   /// before the current one (a look ahead began the current one).
   void StepBack();
@@ -123,10 +126,13 @@ class SourceReader {
   const unsigned char* resumeEnd_ = nullptr;
 
   // The piece at hand: where its next stretch begins, its end, and its next
-  // carriage return and next byte 127 from there (its end when it holds no
-  // more). Each is looked for once, not on every line: they are rare.
+  // carriage return and next byte 127 from there, up to the end of the bytes
+  // at hand (the piece, or the whole text of the feed that holds the line),
+  // that end when there is none. Each is looked for once, not on every
+  // line: they are rare.
   const unsigned char* at_ = nullptr;
   const unsigned char* pieceEnd_ = nullptr;
+  const unsigned char* searchEnd_ = nullptr;
   const unsigned char* returnAt_ = nullptr;
   const unsigned char* markerAt_ = nullptr;
 
