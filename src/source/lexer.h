@@ -156,8 +156,9 @@ class Lexer {
   MacroTable macros_;
   char identBuffer_[kIdentMax + 2] = {};
   /// The string buffer: kStringMax bytes and the terminator, allocated
-  /// once, with the lexer.
-  std::unique_ptr<char[]> stringBuffer_{new char[kStringMax + 1]()};
+  /// once, with the lexer, and written before it is read (left as it comes,
+  /// so a run of short strings touches only its first page).
+  std::unique_ptr<char[]> stringBuffer_ = std::make_unique_for_overwrite<char[]>(kStringMax + 1);
   char formatResult_[kFormatResultSize] = {};
   /// Format constructs under way at once (a construct's text or number may be one).
   int formatNesting_ = 0;
