@@ -220,6 +220,14 @@ TEST_F(CharSourceInPieces, LineEndsAndLinesAcrossPieces) {
   source().UngetCharacter();
   EXPECT_EQ(ReadToEnd(), "\rd" + std::string(kPiece, 'e') + "\n\x7f");
   EXPECT_TRUE(source().AtEndOfInput());
+
+  // A look into the next piece, and the byte that ended the last pushed
+  // back over it, whatever its value.
+  LoadFile(std::string(kPiece - 1, 'a') + std::string(1, '\0') + "b");
+  ReadBytes(kPiece);
+  EXPECT_EQ(source().PeekCharacter(), 'b');
+  source().UngetCharacter();
+  EXPECT_EQ(ReadToEnd(), std::string("\0b\x7f", 3));
 }
 
 TEST_F(CharSourceInPieces, CommentAfterANumberAcrossPieces) {
