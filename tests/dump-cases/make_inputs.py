@@ -130,6 +130,8 @@ write('dump-records-each-layout-refuses/in.res', res_file([('VORL', 800, vorl([
     record('hstm', struct.pack('<I', 0) + code('clas') + code('evnt') + b'\x01\x00a\0'),
     record('wx86', b'abc', length=3),
     record('name', b'\xff' + b'\x81' * 255),
+    # An entry point that no text of 1,024 characters spells.
+    record('wx86', b'\x81' * 300 + b'\0' * 4),
     record('a*bc', b''),
     record('ab/c', b''),
     record('\x01\x02\x03\x04', b''),
