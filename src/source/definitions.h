@@ -42,7 +42,7 @@ class Definitions {
  public:
   /// The macro of that name, or null. It stays valid until
   /// ReleaseRetired, also when it is replaced or removed meanwhile.
-  const MacroDefinition* Find(std::string_view name) {
+  const MacroDefinition* Find(std::string_view name) const {
     const std::shared_ptr<MacroDefinition>* found = table_.Find(name);
     return found ? found->get() : nullptr;
   }

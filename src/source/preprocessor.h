@@ -71,6 +71,8 @@ class Preprocessor final : public TextFeed, private TokenSource, private Expansi
   void ForEachMacroName(Visit visit) const {
     macros_.ForEachName(visit);
   }
+  /// The macro of that name defined now, or null.
+  const MacroDefinition* FindMacro(std::string_view name) const { return macros_.Find(name); }
 
   /// Every file an #include opened, in the order first opened.
   const std::vector<std::string>& includedFiles() const { return includedFiles_; }

@@ -1049,37 +1049,54 @@ class MacroSource(Generated):
     def sum(self, slot, depth):
         """Numbers joined by operators, with blanks around each, since C reads
         0x1e+1 as one token. After + - * only a fold or a fold in parentheses:
-        the lexer, folding a sum, takes a parenthesis after them as its own."""
+        the lexer, folding a sum, takes a parenthesis after them as its own.
+        Where the lexer does not fold what stands on the left, it goes in
+        parentheses, and so does a sum after a minus: the plain reading's
+        expressions group to the right, C's to the left. A sum never begins
+        with a minus sign, which the plain reading takes for the whole sum."""
         rng = self.rng
-        text, ctext, kind = self.number(slot, depth + 1)
-        texts, ctexts = [text], [ctext]
-        if kind not in ("fold", "minus"):
+        first = {"vorl": "lstr", "value": "voperand"}.get(slot, slot)
+        text, ctext, kind = self.number(first, depth + 1)
+        folds = kind == "fold"
+        if kind == "expr":
+            text, ctext = "(%s)" % text, "(%s)" % ctext
+        if kind != "fold":
             kind = "expr"
+
+        def left():
+            if folds:
+                return text, ctext
+            return "(%s)" % text, "(%s)" % ctext
+
         for _ in range(rng.randrange(1, 3)):
             op = rng.choice("+-*|" if slot == "value" else "+-*")
             if op == "*":
                 operand = (str(rng.randrange(2, 5)),) * 2 + ("fold",)
             else:
                 operand = self.number("voperand" if op == "|" else "operand", depth + 1)
-            if op == "|" or operand[2] == "expr":
+            otext, octext = operand[:2]
+            if operand[2] == "expr" or (op == "-" and not folds):
+                otext, octext = "(%s)" % otext, "(%s)" % octext
+            text, ctext = left()
+            text, ctext = " ".join([text, op, otext]), " ".join([ctext, op, octext])
+            if op == "|" or operand[2] != "fold" or not folds:
+                folds = False
                 kind = "expr"
-            texts += [op, operand[0]]
-            ctexts += [op, operand[1]]
         r = rng.random()
         if r < 0.15:
             divisor = str(rng.randrange(1, 10))
-            texts += ["/", divisor]
-            ctexts += ["/", divisor]
+            text, ctext = left()
+            text, ctext = text + " / " + divisor, ctext + " / " + divisor
         elif r < 0.3 and slot == "value":
             count = str(rng.randrange(1, 5))
-            texts += ["<<", count]
-            ctexts += ["<<", count]
+            text, ctext = left()
+            text, ctext = text + " << " + count, ctext + " << " + count
             kind = "expr"
         if slot in ("lstr", "vorl"):
             self.use("sums in ids")
         if kind == "fold" and slot in ("value", "operand", "voperand") and rng.random() < 0.3:
-            return "(%s)" % " ".join(texts), "(%s)" % " ".join(ctexts), "pfold"
-        return " ".join(texts), " ".join(ctexts), kind
+            return "(%s)" % text, "(%s)" % ctext, "pfold"
+        return text, ctext, kind
 
     def passed_on(self, slot, depth):
         """A call, or a paste, that gives back one of its arguments."""
@@ -1124,7 +1141,11 @@ class MacroSource(Generated):
             return self.call(LONG_CALLS[i], offset), LONG_IDS[i] + " + " + offset, "fold"
         text, ctext, kind = self.number(slot, depth + 1)
         if kind not in ("fold", "minus"):
-            kind = "expr"
+            # ID's text has no parentheses of its own.
+            text, ctext, kind = "(%s)" % text, "(%s)" % ctext, "expr"
+        elif kind == "minus":
+            # Nor does a sum after a minus sign in the plain reading.
+            return self.call("ID", "(%s)" % text, offset), "(%s) + %s" % (ctext, offset), "expr"
         return self.call("ID", text, offset), ctext + " + " + offset, kind
 
     def grouped(self, depth):
@@ -1170,10 +1191,7 @@ class MacroSource(Generated):
         self.use("32-bit values")
         if r < 0.45:
             major, minor = self.small(), self.small()
-            if rng.random() < 0.1 and self.here == -1:
-                self.use("empty arguments")
-                minor = ("", "")
-            elif rng.random() < 0.15 and depth == 0:
+            if rng.random() < 0.15 and depth == 0:
                 self.use("nested calls")
                 minor = self.number("operand", depth + 1)[:2]
             return (self.call("MAKE_VERSION", major[0], minor[0]),
@@ -1186,7 +1204,8 @@ class MacroSource(Generated):
             text = rng.choice(["0x%08xL", "%dL"]) % rng.randrange(1 << 16, 1 << 23)
             return text, text, "alone"
         text, ctext, _ = self.number("fold", depth + 1)
-        return "-" + text, "-" + ctext, "minus"
+        # A fold may be a sum: the plain reading takes a minus sign for all of it.
+        return "-(%s)" % text, "-(%s)" % ctext, "minus"
 
     def pasted_literal(self, slot):
         """A number made by pasting its digits, or by pasting a macro's."""
@@ -1784,8 +1803,9 @@ class MacroSource(Generated):
             self.define(out, "kResID", "(kBase + 1)", "pfold", "(kBase + 1)")
         else:
             self.define(out, "kResID", "kBase + kOff", "fold", "kBase + kOff")
-        self.define(out, "kNegID", "-kBase + kOff - 1", "minus", "-kBase + kOff - 1")
-        self.define(out, "kLevel", "(4 + kLevel)", "alone", "(4 + kLevel)")
+        self.define(out, "kNegID", "-kBase", "minus", "-kBase")
+        # Left a name inside its own text, which no number may hold.
+        self.define(out, "kLevel", "(4 + kLevel)", "self", "(4 + kLevel)")
         self.define(out, "kShift", "(1 CAT(<, <) 4)", "expr", "(1 << 4)")
         for name, text in zip(LONG_IDS, ["kBase + 100", "kBase + 200"]):
             self.define(out, name, text, "fold", text)

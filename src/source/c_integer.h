@@ -1,0 +1,22 @@
+// C's integer constants, as #if and the values of preprocessing mode read
+// them: 0x or 0X for hexadecimal, 0b or 0B for binary, 0o or 0O or a leading
+// 0 for octal, decimal otherwise; suffixes u and l or ll, in any order.
+#pragma once
+
+#include <cstdint>
+#include <string_view>
+
+struct IntegerLiteral {
+  enum class Form : uint8_t {
+    kValid,
+    kTooLarge,   ///< more than 64 bits
+    kMalformed,  ///< no integer constant (a digit out of its base, a suffix unknown, 1.5)
+  };
+  Form form = Form::kValid;
+  uint64_t value = 0;
+  /// A suffix u makes it unsigned.
+  bool unsignedSuffix = false;
+};
+
+/// The integer constant spelt `spelling` (a preprocessing number).
+IntegerLiteral ReadIntegerLiteral(std::string_view spelling);
