@@ -141,8 +141,11 @@ TEST_F(Condition, RefusalsSayWhatIsWrong) {
 }
 
 TEST_F(Condition, NestsToAnyDepthWithoutExhaustingTheStack) {
-  // A hundred thousand levels of each kind that nests.
+  // A hundred thousand levels of each kind that nests; and a chain of
+  // macros each standing for the next, a thousand deep.
   constexpr int kDeep = 100000;
+  for (int i = 0; i < 1000; ++i) Define("kChain" + std::to_string(i), "kChain" + std::to_string(i + 1));
+  Define("kChain1000", "7");
   const std::string kCases[] = {
       Repeated("- ", kDeep) + "1 == 1",
       Repeated("!", kDeep + 1) + "0",
@@ -150,6 +153,7 @@ TEST_F(Condition, NestsToAnyDepthWithoutExhaustingTheStack) {
       Repeated("1 ? ", kDeep) + "1" + Repeated(" : 0", kDeep),
       Repeated("0 ? 0 : ", kDeep) + "1",
       Repeated("1 + (", kDeep) + "1" + std::string(kDeep, ')') + " == 100001",
+      "kChain0 == 7",
   };
   for (const std::string& text : kCases) {
     std::string refusal;
