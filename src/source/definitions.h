@@ -18,6 +18,7 @@ struct MacroDefinition {
     kLine,        ///< __LINE__: the line of its use
     kFile,        ///< __FILE__: the file of its use, as a string
     kHasInclude,  ///< __has_include: an operator of #if, a plain word elsewhere
+    kHasIncludeNext,  ///< __has_include_next: likewise, searching as #include_next
   };
   Builtin builtin = Builtin::kNone;
   bool functionLike = false;

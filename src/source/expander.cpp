@@ -112,14 +112,15 @@ bool Expander::BeginReplacement(PpToken& token) {
       token = ReadDefined(token);
       return false;
     }
-    if (token.text == "__has_include") {
+    if (token.text == "__has_include" || token.text == "__has_include_next") {
       token = ReadHasInclude(token);
       return false;
     }
   }
   const MacroDefinition* macro = context_.macros.Find(token.text);
   if (macro == nullptr || context_.hideSets.Contains(token.hideSet, macro->id) ||
-      macro->builtin == MacroDefinition::Builtin::kHasInclude)
+      macro->builtin == MacroDefinition::Builtin::kHasInclude ||
+      macro->builtin == MacroDefinition::Builtin::kHasIncludeNext)
     return false;
   if (macro->builtin != MacroDefinition::Builtin::kNone) {
     token = Builtin(token, *macro);

@@ -54,8 +54,9 @@ class ExpansionHooks {
  public:
   /// __FILE__: the file being read, spelled as a string literal.
   virtual std::string_view FileLiteral() = 0;
-  /// __has_include: whether an #include of that name here would find a file.
-  virtual bool HasInclude(const std::string& name, bool angled) = 0;
+  /// __has_include: whether an #include of that name here would find a
+  /// file; __has_include_next (`next`), an #include_next.
+  virtual bool HasInclude(const std::string& name, bool angled, bool next) = 0;
 
  protected:
   ~ExpansionHooks() = default;
@@ -81,7 +82,7 @@ class Expander {
  public:
   enum class Mode {
     kText,       ///< the file's text, and the operand of #include
-    kCondition,  ///< #if and #elif: defined and __has_include are operators
+    kCondition,  ///< #if and #elif: defined, __has_include and __has_include_next are operators
   };
   /// An expander for the file's text (`outermost`) counts each use of a
   /// macro in it against the bound on one use; one under it does not.
@@ -154,7 +155,7 @@ class Expander {
   PpToken Builtin(const PpToken& name, const MacroDefinition& macro);
   PpToken Stringize(const std::vector<PpToken>& argument, const PpToken& hash);
   PpToken Paste(const PpToken& left, const PpToken& right);
-  /// defined NAME, defined(NAME), __has_include(...): 1 or 0.
+  /// defined NAME, defined(NAME), __has_include(...), __has_include_next(...): 1 or 0.
   PpToken ReadDefined(const PpToken& name);
   PpToken ReadHasInclude(const PpToken& name);
   PpToken Made(const PpToken& like, PpKind kind, std::string_view text);

@@ -97,7 +97,9 @@ PpToken Expander::ReadDefined(const PpToken& name) {
 }
 
 PpToken Expander::ReadHasInclude(const PpToken& name) {
-  const auto refuse = [] { FatalError("__has_include expects (\"file\") or (<file>)"); };
+  const auto refuse = [&name] {
+    FatalErrorFormatted("%.*s expects (\"file\") or (<file>)", Length(name.text), name.text.data());
+  };
   if (!Pull(false).IsPunctuator("(")) refuse();
   std::vector<PpToken> operand;
   for (int depth = 0;;) {
@@ -116,7 +118,8 @@ PpToken Expander::ReadHasInclude(const PpToken& name) {
   if (!HeaderName(operand, file, angled) &&
       !HeaderName(ExpandAll(context_, operand, Mode::kText), file, angled))
     refuse();
-  return Made(name, PpKind::kNumber, context_.hooks.HasInclude(file, angled) ? "1" : "0");
+  const bool next = name.text == "__has_include_next";
+  return Made(name, PpKind::kNumber, context_.hooks.HasInclude(file, angled, next) ? "1" : "0");
 }
 
 PpToken Expander::Made(const PpToken& like, PpKind kind, std::string_view text) {
