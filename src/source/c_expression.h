@@ -17,7 +17,7 @@
 // no failure.
 #pragma once
 
-#include <array>
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <limits>
@@ -28,11 +28,12 @@
 #include "source/tokens.h"
 
 /// A value of the width `Bits`: its bits, and whether C holds it unsigned.
+/// (Trivial, so that the evaluator's stacks cost nothing to set up.)
 template <class Bits>
 struct CValue {
   using Signed = std::make_signed_t<Bits>;
-  Bits bits = 0;
-  bool isUnsigned = false;
+  Bits bits;
+  bool isUnsigned;
 
   Signed AsSigned() const { return static_cast<Signed>(bits); }
   bool IsTrue() const { return bits != 0; }
@@ -43,26 +44,39 @@ struct CValue {
 };
 
 /// A stack that holds its first `N` entries in itself: an expression as
-/// statements write them takes no memory from the heap.
+/// statements write them takes no memory from the heap. (T is trivial.)
 template <class T, std::size_t N>
 class SmallStack {
  public:
+  SmallStack() = default;
+  SmallStack(const SmallStack&) = delete;
+  SmallStack& operator=(const SmallStack&) = delete;
+
   bool empty() const { return size_ == 0; }
   std::size_t size() const { return size_; }
-  T& operator[](std::size_t i) { return i < N ? first_[i] : more_[i - N]; }
-  T& back() { return (*this)[size_ - 1]; }
+  T& operator[](std::size_t i) { return data_[i]; }
+  T& back() { return data_[size_ - 1]; }
   void push_back(const T& entry) {
-    if (size_ < N) first_[size_] = entry;
-    else if (size_ - N < more_.size()) more_[size_ - N] = entry;
-    else more_.push_back(entry);
-    ++size_;
+    if (size_ == capacity_) Grow();
+    data_[size_++] = entry;
   }
   void pop_back() { --size_; }
 
  private:
-  std::array<T, N> first_{};
-  std::vector<T> more_;
+  /// Moves the entries to the heap, with room for as many again.
+  void Grow() {
+    std::vector<T> larger(2 * capacity_);
+    std::copy(data_, data_ + size_, larger.begin());
+    more_.swap(larger);
+    data_ = more_.data();
+    capacity_ = more_.size();
+  }
+
+  T first_[N];
+  T* data_ = first_;
   std::size_t size_ = 0;
+  std::size_t capacity_ = N;
+  std::vector<T> more_;
 };
 
 /// What a reader hands the evaluator for each token.
@@ -76,7 +90,7 @@ struct ExpressionPiece {
   };
   Kind kind = Kind::kEnd;
   int32_t op = TOK_NONE;
-  CValue<Bits> value;
+  CValue<Bits> value{};
 };
 
 /// What is wrong with an expression, for the reader to say.
@@ -116,13 +130,27 @@ class CExpression {
   using Kind = typename Piece::Kind;
   enum class Role : uint8_t { kOpen, kUnary, kBinary, kQuestion, kColon };
   /// An operator waiting for its right side: whether the operation is
-  /// evaluated, and whether what follows it is.
+  /// evaluated, and whether what follows it is; and the least binding of
+  /// what follows that carries it out (see ReduceDownTo).
   struct Waiting {
     int32_t op;
     Role role;
     bool evaluated;
     bool evaluatesRight;
+    int8_t rank;
   };
+  /// The rank of each role: a unary operator is carried out before any
+  /// binary one, a binary one before one of its precedence or less, a
+  /// conditional only at the end of what holds it, a ( or a ? without its :
+  /// never.
+  static int8_t RankOf(Role role, int32_t op) {
+    switch (role) {
+      case Role::kUnary: return 11;
+      case Role::kBinary: return static_cast<int8_t>(BinaryPrecedence(op));
+      case Role::kColon: return 0;
+      default: return -1;
+    }
+  }
 
   explicit CExpression(Reader& reader) : reader_(reader) {}
 
@@ -131,7 +159,9 @@ class CExpression {
   }
   /// Whether what is read now is evaluated.
   bool Evaluating() { return ops_.empty() || ops_.back().evaluatesRight; }
-  void Wait(int32_t op, Role role, bool evaluatesRight) { ops_.push_back({op, role, Evaluating(), evaluatesRight}); }
+  void Wait(int32_t op, Role role, bool evaluatesRight) {
+    ops_.push_back({op, role, Evaluating(), evaluatesRight, RankOf(role, op)});
+  }
 
   Value Run() {
     // The operator read last, for the messages (none at the start).
@@ -170,8 +200,8 @@ class CExpression {
   bool TakeOperator(const Piece& piece, int32_t previous, bool& wantOperand) {
     const int32_t op = piece.kind == Kind::kOperator ? piece.op : TOK_NONE;
     wantOperand = true;
-    if (BinaryPrecedence(op) > 0) {
-      ReduceDownTo(BinaryPrecedence(op));
+    if (const int precedence = BinaryPrecedence(op); precedence > 0) {
+      ReduceDownTo(precedence);
       const bool evaluating = Evaluating();
       const bool leftTrue = values_.back().IsTrue();
       bool right = evaluating;
@@ -187,7 +217,7 @@ class CExpression {
       if (ops_.empty() || ops_.back().role != Role::kQuestion) reader_.Refuse(ExpressionProblem::kLeftOver, previous);
       Waiting& question = ops_.back();
       const bool condition = values_[values_.size() - 2].IsTrue();
-      question = {op, Role::kColon, question.evaluated, question.evaluated && !condition};
+      question = {op, Role::kColon, question.evaluated, question.evaluated && !condition, RankOf(Role::kColon, op)};
     } else if (op == TOK_RPAREN) {
       // A ) that closes nothing ends the expression.
       ReduceDownTo(0);
@@ -214,22 +244,27 @@ class CExpression {
     return values_.back();
   }
 
-  /// Carries out the operators waiting whose right side is complete: every
-  /// unary one, the binary ones of precedence `least` and above, and with
-  /// `least` 0 the conditionals; never past a ( or a ? without its :.
+  /// Carries out the operators waiting whose right side is complete, those
+  /// of rank `least` and above: every unary one, the binary ones of
+  /// precedence `least` and above, and with `least` 0 the conditionals;
+  /// never past a ( or a ? without its :.
   void ReduceDownTo(int least) {
-    while (!ops_.empty()) {
+    if (!ops_.empty() && ops_.back().rank >= least) ReduceWaiting(least);
+  }
+  void ReduceWaiting(int least) {
+    while (!ops_.empty() && ops_.back().rank >= least) {
       const Waiting top = ops_.back();
-      if (top.role == Role::kUnary) {
+      ops_.pop_back();
+      if (top.role == Role::kBinary) {
+        const Value right = values_.back();
+        values_.pop_back();
+        values_.back() = Apply(top.op, values_.back(), right, top.evaluated);
+      } else if (top.role == Role::kUnary) {
         Value& operand = values_.back();
         if (top.op == TOK_MINUS) operand.bits = static_cast<Bits>(Bits{0} - operand.bits);
         else if (top.op == TOK_TILDE) operand.bits = static_cast<Bits>(~operand.bits);
         else if (top.op == TOK_BANG) operand = Value::Truth(!operand.IsTrue());
-      } else if (top.role == Role::kBinary && BinaryPrecedence(top.op) >= least) {
-        const Value right = values_.back();
-        values_.pop_back();
-        values_.back() = Apply(top.op, values_.back(), right, top.evaluated);
-      } else if (top.role == Role::kColon && least == 0) {
+      } else {
         const Value whenFalse = values_.back();
         values_.pop_back();
         const Value whenTrue = values_.back();
@@ -238,10 +273,7 @@ class CExpression {
         const bool isUnsigned = whenTrue.isUnsigned || whenFalse.isUnsigned;
         result = result.IsTrue() ? whenTrue : whenFalse;
         result.isUnsigned = isUnsigned;
-      } else {
-        return;
       }
-      ops_.pop_back();
     }
   }
 
@@ -249,17 +281,16 @@ class CExpression {
     const bool isUnsigned = left.isUnsigned || right.isUnsigned;
     const Bits l = left.bits;
     const Bits r = right.bits;
-    const bool less = isUnsigned ? l < r : left.AsSigned() < right.AsSigned();
-    const bool greater = isUnsigned ? l > r : left.AsSigned() > right.AsSigned();
+    const auto less = [&](Value a, Value b) { return isUnsigned ? a.bits < b.bits : a.AsSigned() < b.AsSigned(); };
     switch (op) {
       case TOK_OR_OR: return Value::Truth(left.IsTrue() || right.IsTrue());
       case TOK_AND_AND: return Value::Truth(left.IsTrue() && right.IsTrue());
       case TOK_EQUAL: return Value::Truth(l == r);
       case TOK_NOT_EQUAL: return Value::Truth(l != r);
-      case TOK_LESS: return Value::Truth(less);
-      case TOK_GREATER: return Value::Truth(greater);
-      case TOK_LESS_EQUAL: return Value::Truth(!greater);
-      case TOK_GREATER_EQUAL: return Value::Truth(!less);
+      case TOK_LESS: return Value::Truth(less(left, right));
+      case TOK_GREATER: return Value::Truth(less(right, left));
+      case TOK_LESS_EQUAL: return Value::Truth(!less(right, left));
+      case TOK_GREATER_EQUAL: return Value::Truth(!less(left, right));
       // The right operand's own type says how its count is read.
       case TOK_SHIFT_LEFT: return reader_.Shift(left, right, true, evaluated);
       case TOK_SHIFT_RIGHT: return reader_.Shift(left, right, false, evaluated);

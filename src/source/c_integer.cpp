@@ -3,12 +3,9 @@
 
 namespace {
 
-int DigitValue(unsigned char c) {
-  if (c >= '0' && c <= '9') return c - '0';
-  if (c >= 'a' && c <= 'z') return c - 'a' + 10;
-  if (c >= 'A' && c <= 'Z') return c - 'A' + 10;
-  return 99;
-}
+/// Below this a value takes one more digit of any base up to 16 without
+/// passing 64 bits.
+constexpr uint64_t kSafeBeforeDigit = UINT64_MAX >> 5;
 
 }  // namespace
 
@@ -25,9 +22,10 @@ IntegerLiteral ReadIntegerLiteral(std::string_view text) {
   }
   const std::size_t firstDigit = pos;
   for (; pos < text.size(); ++pos) {
-    const auto digit = static_cast<uint64_t>(DigitValue(static_cast<unsigned char>(text[pos])));
+    const uint64_t digit = kDigitValue[static_cast<unsigned char>(text[pos])];
     if (digit >= base) break;
-    if (literal.value > (UINT64_MAX - digit) / base) literal.form = IntegerLiteral::Form::kTooLarge;
+    if (literal.value >= kSafeBeforeDigit && literal.value > (UINT64_MAX - digit) / base)
+      literal.form = IntegerLiteral::Form::kTooLarge;
     literal.value = literal.value * base + digit;
   }
   // A prefix needs a digit after it; a lone 0 is octal, with none.

@@ -3,8 +3,20 @@
 // 0 for octal, decimal otherwise; suffixes u and l or ll, in any order.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <string_view>
+
+/// The value of each byte as a digit, up to 35 for z; 99 for a byte that is
+/// no digit of any base.
+inline constexpr auto kDigitValue = [] {
+  std::array<uint8_t, 256> values{};
+  values.fill(99);
+  for (int c = '0'; c <= '9'; ++c) values[static_cast<std::size_t>(c)] = static_cast<uint8_t>(c - '0');
+  for (int c = 'a'; c <= 'z'; ++c) values[static_cast<std::size_t>(c)] = static_cast<uint8_t>(c - 'a' + 10);
+  for (int c = 'A'; c <= 'Z'; ++c) values[static_cast<std::size_t>(c)] = static_cast<uint8_t>(c - 'A' + 10);
+  return values;
+}();
 
 struct IntegerLiteral {
   enum class Form : uint8_t {

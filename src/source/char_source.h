@@ -118,6 +118,14 @@ class LineCursor {
 
   /// Next byte, as GetCharacter.
   int Next() { return next_ != end_ ? *next_++ : Refill(); }
+  /// The next byte where this line buffer holds it, not taken; else -1.
+  int Peek() const { return next_ != end_ ? *next_ : -1; }
+  /// Takes the byte Peek gave.
+  void Skip() { ++next_; }
+  /// Where the next byte stands in this line buffer; Back goes there again,
+  /// as long as only Peek and Skip moved on from it.
+  const unsigned char* Mark() const { return next_; }
+  void Back(const unsigned char* mark) { next_ = mark; }
   /// Takes the bytes of this line buffer from the next one on for as long as
   /// `keep(byte)` is not zero, at most `most` of them, as that many Next
   /// calls would, and returns them. A run never goes past the buffer's last

@@ -126,6 +126,8 @@ class Lexer {
   int GetSlash(int byte);
   // Preprocessing mode's (lexer_c.cpp).
   int GetCNumber(int byte);
+  bool GetPlainNumber(int byte);
+  bool GetPlainHexOrZero();
   int GetCOperator(int byte);
   void SkipBlockComment();
   void SkipLineComment();
@@ -152,6 +154,7 @@ class Lexer {
     kStringRun = 2,        ///< stored as it stands; ends nothing, escapes nothing
     kLineCommentRun = 4,   ///< not a line end, end marker or lead byte
     kBlockCommentRun = 8,  ///< not a line feed, *, end marker or lead byte
+    kNumberRun = 16,       ///< continues a C number (but for a sign); not a lead byte
   };
   /// Passes over the bytes of the line buffer in `cursor` that are of
   /// `runClass`, at most `most` of them, and returns them.

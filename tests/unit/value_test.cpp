@@ -47,8 +47,11 @@ TEST(Value, ComputesAsC) {
       {"(1 ? 1u : 2) - 2 > 0", 1}, {"0x7FFFFFFFu + 1 > 0", 1}, {"~0u >> 1", INT32_MAX},
       // The side C does not evaluate may divide by zero or shift too far.
       {"0 && 1 / 0", 0}, {"1 || 1 % 0", 1}, {"1 ? 2 : 1 << 40", 2}, {"0 ? 1 / 0 : 5", 5},
-      // Suffixes belong to the number.
-      {"0x00010002L", 0x10002}, {"5 + 0x1fUL", 36}, {"3ll * 2", 6},
+      // Suffixes belong to the number; numbers of every length and base,
+      // read at once or byte by byte.
+      {"0x00010002L", 0x10002}, {"5 + 0x1fUL", 36}, {"3ll * 2", 6}, {"0X1f + 00", 31},
+      {"123456789 + 1234567890", 1358024679}, {"0x0000000001 + 0xABCDEF01", -1412567294},
+      {"0 - 0x7FFFFFFF", -2147483647}, {"1000000000 * 3", -1294967296},
   };
   for (const auto& entry : kCases) EXPECT_EQ(PriorityOf(entry.text), std::to_string(entry.value)) << entry.text;
 }
@@ -83,6 +86,11 @@ TEST(Value, RefusalsSayWhatIsWrong) {
       {"99999999999999999999999", "Integer constant '99999999999999999999999' too large for 32 bits"},
       {"1.5", "'1.5' is no integer constant"},
       {"0xE+1", "'0xE+1' is no integer constant"},
+      {"0x1e-1", "'0x1e-1' is no integer constant"},
+      {"0x123456789", "Integer constant '0x123456789' too large for 32 bits"},
+      {"4294967296", "Integer constant '4294967296' too large for 32 bits"},
+      {"0x", "'0x' is no integer constant"},
+      {"1 + 2x", "'2x' is no integer constant"},
       {"09", "'09' is no integer constant"},
       {"kNope", "'kNope' is not defined"},
       {"kSelf", "'kSelf' is a macro's name inside its own replacement, which C leaves a name"},
