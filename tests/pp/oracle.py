@@ -2177,27 +2177,11 @@ def check_values(name, source, cc, run_tool, scratch):
     else:
         with open(os.path.join(folder, "plain.r"), "w", newline="\n") as f:
             f.write(source.plain(values))
-        for label, command in (("preprocessing run", commands[2]), ("plain run", commands[3])):
-            result = run(command, folder)
-            if result.returncode != 0 or result.stderr:
-                problems.append("%s: status %d, %s" % (label, result.returncode,
-                                                       result.stderr.decode("latin-1").strip()))
-                fault = fault or command is commands[3]
-        if not problems:
-            with open(os.path.join(folder, "pp.rc"), "rb") as a, \
-                    open(os.path.join(folder, "plain.rc"), "rb") as b:
-                if a.read() != b.read():
-                    problems.append("the scripts differ (pp.rc, plain.rc)")
+        fault = compare_scripts(folder, run(commands[2], folder), run(commands[3], folder), problems)
     if not problems:
         return "", False
-    kept = os.path.join(scratch, "failures", name)
-    shutil.rmtree(kept, ignore_errors=True)
-    shutil.copytree(folder, kept)
-    report = "source %s (%s; %s): %s%s" % (name, kept, ", ".join(source.features()),
-                                            "the generator's fault: " if fault else "", "; ".join(problems))
-    with open(os.path.join(kept, "problems"), "w") as f:
-        f.write(report + "\n")
-    return report, fault
+    return keep_failure(scratch, folder, name, "values by " + os.path.basename(cc), source, fault,
+                        problems), fault
 
 
 # -- running ------------------------------------------------------------------
@@ -2264,29 +2248,40 @@ def check(name, source, cc, run_tool, scratch):
         problems.append("cc -E failed: " + flat.stderr.decode("latin-1"))
         fault = True
     else:
-        plain = execute(2)
-        for label, result in (("preprocessing run", preprocessed), ("plain run", plain)):
-            if result.returncode != 0 or result.stderr:
-                problems.append("%s: status %d, %s" % (label, result.returncode,
-                                                       result.stderr.decode("latin-1").strip()))
-                fault = fault or result is plain
-        if not problems:
-            with open(os.path.join(folder, "pp.rc"), "rb") as a, \
-                    open(os.path.join(folder, "plain.rc"), "rb") as b:
-                if a.read() != b.read():
-                    problems.append("the scripts differ (pp.rc, plain.rc)")
+        fault = compare_scripts(folder, preprocessed, execute(2), problems)
     if not problems:
         return "", False
+    return keep_failure(scratch, folder, name, "options " + " ".join(source.options), source, fault,
+                        problems), fault
+
+
+def compare_scripts(folder, preprocessed, plain, problems):
+    """Adds to `problems` a run that failed or said anything, or else
+    whether the two scripts (pp.rc, plain.rc) differ; True where the plain
+    run failed, which is the generator's fault."""
+    for label, result in (("preprocessing run", preprocessed), ("plain run", plain)):
+        if result.returncode != 0 or result.stderr:
+            problems.append("%s: status %d, %s" % (label, result.returncode,
+                                                   result.stderr.decode("latin-1").strip()))
+    if not problems:
+        with open(os.path.join(folder, "pp.rc"), "rb") as a, \
+                open(os.path.join(folder, "plain.rc"), "rb") as b:
+            if a.read() != b.read():
+                problems.append("the scripts differ (pp.rc, plain.rc)")
+    return plain.returncode != 0 or bool(plain.stderr)
+
+
+def keep_failure(scratch, folder, name, described, source, fault, problems):
+    """Keeps the work folder in failures/ with its `problems`, and returns the report."""
     kept = os.path.join(scratch, "failures", name)
     shutil.rmtree(kept, ignore_errors=True)
     shutil.copytree(folder, kept)
-    report = "source %s (%s; options %s%s): %s%s" % (
-        name, kept, " ".join(source.options),
-        "".join("; " + feature for feature in source.features()),
+    report = "source %s (%s; %s%s): %s%s" % (
+        name, kept, described, "".join("; " + feature for feature in source.features()),
         "the generator's fault: " if fault else "", "; ".join(problems))
     with open(os.path.join(kept, "problems"), "w") as f:
         f.write(report + "\n")
-    return report, fault
+    return report
 
 
 # Each generator: its sources' class, seed and number of sources, natively and
