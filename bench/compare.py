@@ -46,7 +46,10 @@ generates only the inputs it needs):
                 largest size within 1.5 times that at the smallest, and the
                 same for the peak memory per MB (a flat peak passes). Where
                 a C compiler is found, the script of the smallest size is
-                compared with that of `cc -E` and a plain run. A binary that
+                compared with that of `cc -E` and a plain run (which differ
+                where the plain reading computes a number otherwise than C:
+                gen_macros.py's MINOR takes a remainder, %, which the plain
+                reading passes over). A binary that
                 refuses the input (function-like macros, before they were
                 read in preprocessing mode) is named, and the other parts go
                 on.

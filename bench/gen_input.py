@@ -122,7 +122,7 @@ HEADER = """\
 #define kHostMinor      28
 #define kTerminologyID  1
 #define kInfoFlags      (0x0001 | 0x0004)
-#define kHasUI
+#define kHasUI          1
 #define kCompanyName    "Example Imaging"
 #define kCategoryName   "{category}"
 #define kEntryPoint     "PluginMain"

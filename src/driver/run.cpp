@@ -6,6 +6,7 @@
 
 #include "base/diagnostics.h"
 #include "base/locale.h"
+#include "source/value.h"
 
 namespace {
 
@@ -106,6 +107,7 @@ void Run::OpenInput() {
   lexer_.StartSource(SourceReader(preprocessor_.get()));
   wordCheck_ = std::make_unique<WordCheck>(*preprocessor_, inputPath_);
   lexer_.SetWordCheck(wordCheck_.get());
+  lexer_.ReadCTokens(&ReadValue);
 }
 
 int Run::Attempt(const std::function<void()>& step) {

@@ -6,6 +6,7 @@
 
 #include "base/diagnostics.h"
 #include "proplist/property_list.h"
+#include "source/value.h"
 
 void PropertyList::ParseFilterCase(const PropertyRow& row) {
   const char* parser = row.parser;
@@ -23,11 +24,16 @@ void PropertyList::ParseFilterCase(const PropertyRow& row) {
     }
     return handling->bits;
   };
-  // A flag item: a number gives its low byte where the item takes one; an
-  // identifier gives the bits of the item's name it is (the clear name has
-  // none), and any other identifier nothing.
+  // A flag item: a number gives its low byte where the item takes one (in
+  // preprocessing mode any value but a word); an identifier gives the bits
+  // of the item's name it is (the clear name has none), and any other
+  // identifier nothing.
   auto readCaseFlag = [&](const NameList& list) {
     GetToken();
+    if (list.takesNumber && lexer_.ReadsCTokens() && pToken->eClass != TOK_IDENT) {
+      UngetToken();
+      return static_cast<unsigned>(ReadValue(lexer_)) & 0xFFu;
+    }
     if (list.takesNumber && pToken->eClass == TOK_NUMBER)
       return static_cast<unsigned>(pToken->value) & 0xFFu;
     if (pToken->eClass != TOK_IDENT) FailIn(parser, "Unsupported Token!");

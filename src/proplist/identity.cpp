@@ -4,7 +4,6 @@
 
 #include "base/diagnostics.h"
 #include "proplist/property_list.h"
-#include "source/expression.h"
 
 /// Without an open brace there is nothing to skip: the token is left for the
 /// body loop.
@@ -42,7 +41,7 @@ void PropertyList::ParseKind(const PropertyRow& row) {
 void PropertyList::ParseVersion(const PropertyRow& row) {
   ExpectToken(TOK_LBRACE, row.parser, "Open Brace Expected!");
   WriteHead(row);
-  const uint32_t version = static_cast<uint32_t>(VORL_GetExpression(lexer_));
+  const uint32_t version = static_cast<uint32_t>(ReadExpression());
   out_.WriteFormatted("\t%d, %d, \n", static_cast<int>(version & 0xFFFFu),
                       static_cast<int>(version >> 16));
   ExpectToken(TOK_RBRACE, row.parser, "CloseBrace Expected");

@@ -4,6 +4,8 @@
 
 #include "base/diagnostics.h"
 #include "base/near_name.h"
+#include "source/expression.h"
+#include "source/value.h"
 #include "source/word_check.h"
 
 void PropertyList::ExpectFourCharLiteral(const char* parser) {
@@ -13,8 +15,7 @@ void PropertyList::ExpectFourCharLiteral(const char* parser) {
 
 PropertyList::SignedPair PropertyList::ReadSignedPair(const char* parser) {
   auto signedWord = [&] {
-    ExpectNumber(parser, "Number Expected");
-    return static_cast<int>(static_cast<int16_t>(static_cast<uint16_t>(pToken->value)));
+    return static_cast<int>(static_cast<int16_t>(static_cast<uint16_t>(ReadNumber(parser, "Number Expected"))));
   };
   SignedPair pair;
   pair.first = signedWord();
@@ -53,11 +54,15 @@ void PropertyList::CheckName(const NameList& list) {
   if (!nearest.empty()) check->Warn(*pToken, what(), nearest);
 }
 
-void PropertyList::ExpectNumber(const char* parser, const char* what) {
+int32_t PropertyList::ReadNumber(const char* parser, const char* what) {
+  if (lexer_.ReadsCTokens()) return ReadValue(lexer_);
   GetToken();
-  if (pToken->eClass == TOK_NUMBER) return;
-  if (const WordCheck* check = lexer_.wordCheck()) check->RefuseUndefined(*pToken);
-  FailIn(parser, what);
+  if (pToken->eClass != TOK_NUMBER) FailIn(parser, what);
+  return pToken->value;
+}
+
+int32_t PropertyList::ReadExpression() {
+  return lexer_.ReadsCTokens() ? ReadValue(lexer_) : VORL_GetExpression(lexer_);
 }
 
 void PropertyList::WriteCodeLine(const char* c, bool reversed) {

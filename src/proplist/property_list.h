@@ -90,9 +90,13 @@ class PropertyList {
   /// mode, fails where another word fails there anyway, else warns where a
   /// name is near. The plain reading goes on as it always has.
   void CheckName(const NameList& list);
-  /// Reads a token; unless it is a number, fails with "<parser>: <what>", or
-  /// in preprocessing mode, where it is a word, as an undefined name.
-  void ExpectNumber(const char* parser, const char* what);
+  /// Reads a number item and returns it: a number token, unless it is one
+  /// failing with "<parser>: <what>"; in preprocessing mode a C expression
+  /// (ReadValue), its end left to be read.
+  int32_t ReadNumber(const char* parser, const char* what);
+  /// Reads a numeric value and returns it: in the plain reading by
+  /// VORL_GetExpression, in preprocessing mode as ReadNumber does.
+  int32_t ReadExpression();
   /// Writes the record's head: the vendor code, the key, the property id and
   /// the length where the row fixes it (else everything before it).
   void WriteHead(const PropertyRow& row) { out_.WriteFront(row.head.text, row.head.size); }

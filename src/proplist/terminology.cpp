@@ -24,8 +24,7 @@ void PropertyList::ParseTerminology(const PropertyRow& row) {
   ExpectToken(TOK_COMMA, parser, "COMMA Expected");
   const Code eventID = readCode();
   ExpectToken(TOK_COMMA, parser, "COMMA Expected");
-  ExpectNumber(parser, "Terminology ID expected!");
-  const int terminologyID = static_cast<int>(pToken->value);
+  const int terminologyID = static_cast<int>(ReadNumber(parser, "Terminology ID expected!"));
   ExpectToken(TOK_COMMA, parser, "COMMA Expected");
   ExpectToken(TOK_STRING, parser, "String expected!");
   // The text is kept past the token that follows it.

@@ -30,10 +30,10 @@ void PropertyList::ParseWords(const PropertyRow& row) {
   out_.WriteFormatted("),\n\t");
   long length = 0;
   for (;;) {
-    ExpectNumber(parser, "Number Expected");
+    const int32_t channels = ReadNumber(parser, "Number Expected");
     length += 2;
     if (length > kMaxChannelsLength) FailIn(parser, "List too long");
-    out_.WriteFormatted("%d, ", static_cast<int>(pToken->value));
+    out_.WriteFormatted("%d, ", static_cast<int>(channels));
     if (length % 8 == 0) out_.WriteFormatted("\n\t");
     GetToken();
     if (pToken->eClass == TOK_RBRACE) break;

@@ -162,6 +162,14 @@ class SourceCursor {
   int Next() { return next_ != end_ ? *next_++ : NextStretch(); }
   /// Whether the byte just read is the end of the input, as AtEndOfInput.
   bool AtEndOfInput() const { return next_ == SourceReader::kEndMarker + 1; }
+  /// The next byte where this stretch holds it, not taken; else -1.
+  int Peek() const { return next_ != end_ ? *next_ : -1; }
+  /// Takes the byte Peek gave.
+  void Skip() { ++next_; }
+  /// Where the next byte stands in this stretch; Back goes there again, as
+  /// long as only Peek and Skip moved on from it.
+  const unsigned char* Mark() const { return next_; }
+  void Back(const unsigned char* mark) { next_ = mark; }
   /// Takes the bytes of this stretch from the next one on for as long as
   /// `keep(byte)` is not zero, at most `most` of them, as that many Next
   /// calls would, and returns them. A run never goes past the stretch's

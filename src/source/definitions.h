@@ -18,6 +18,7 @@ struct MacroDefinition {
     kLine,        ///< __LINE__: the line of its use
     kFile,        ///< __FILE__: the file of its use, as a string
     kHasInclude,  ///< __has_include: an operator of #if, a plain word elsewhere
+    kHasIncludeNext,  ///< __has_include_next: likewise, searching as #include_next
   };
   Builtin builtin = Builtin::kNone;
   bool functionLike = false;
@@ -42,7 +43,7 @@ class Definitions {
  public:
   /// The macro of that name, or null. It stays valid until
   /// ReleaseRetired, also when it is replaced or removed meanwhile.
-  const MacroDefinition* Find(std::string_view name) {
+  const MacroDefinition* Find(std::string_view name) const {
     const std::shared_ptr<MacroDefinition>* found = table_.Find(name);
     return found ? found->get() : nullptr;
   }

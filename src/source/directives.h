@@ -1,5 +1,7 @@
 // The directives the preprocessor knows, in one table: the name as written
-// after #, and what it is. Unknown names are passed over with their line.
+// after #, and what it is. (Preprocessing mode refuses any other name where
+// it is read; the plain reading carries out #define and #include and passes
+// over every other line that begins with #.)
 #pragma once
 
 #include <string_view>
@@ -20,6 +22,10 @@ enum class Directive {
   kError,
   kWarning,
   kPragma,
+  kIncludeNext,
+  kImport,
+  kLine,
+  kIdent,
 };
 
 /// Every directive by its name.
@@ -34,10 +40,12 @@ inline constexpr struct {
     {"elifndef", Directive::kElifndef}, {"else", Directive::kElse},
     {"endif", Directive::kEndif},       {"error", Directive::kError},
     {"warning", Directive::kWarning},   {"pragma", Directive::kPragma},
+    {"include_next", Directive::kIncludeNext}, {"import", Directive::kImport},
+    {"line", Directive::kLine},         {"ident", Directive::kIdent},
+    {"sccs", Directive::kIdent},
 };
 
-/// The directive named `name`; kUnknown for every other name (#line and
-/// the like among them).
+/// The directive named `name`; kUnknown for every other name.
 constexpr Directive LookupDirective(std::string_view name) {
   for (const auto& entry : kDirectives)
     if (entry.name == name) return entry.directive;

@@ -7,9 +7,13 @@
 
 namespace {
 
-/// Macros replaced inside one another (the names of one hide set), and
-/// arguments expanded inside one another: a deeper chain fails cleanly.
-constexpr int kMaxNesting = 200;
+/// Macros flattened inside one another: a deeper chain is expanded token
+/// by token instead (and the flattening's depth on the stack stays small).
+constexpr std::size_t kMostFlatNesting = 200;
+/// The names the hide sets of the text one line makes hold between them
+/// (each set is kept once, as a list of names): a chain of thousands of
+/// macros replaced inside one another fails here, its memory bounded.
+constexpr std::size_t kMostHiddenNames = std::size_t{8} << 20;
 /// Bytes of text one use of a macro in the file may make, and the whole run
 /// (4 MiB, and 32 bytes more for each byte of the files read): a macro whose
 /// text doubles at every level fails quickly, with its memory bounded,
@@ -33,8 +37,7 @@ void AppendSpelled(std::string& text, std::string_view piece, bool spaced) {
 
 bool FlattenInto(Definitions& macros, const MacroDefinition& macro, std::string& text,
                  std::vector<const MacroDefinition*>& open) {
-  if (macro.functionLike || macro.builtin != MacroDefinition::Builtin::kNone ||
-      open.size() >= static_cast<std::size_t>(kMaxNesting))
+  if (macro.functionLike || macro.builtin != MacroDefinition::Builtin::kNone || open.size() >= kMostFlatNesting)
     return false;
   for (const MacroDefinition* outer : open)
     if (outer == &macro) return false;
@@ -76,39 +79,98 @@ std::vector<PpToken> Expander::ExpandAll(ExpansionContext& context, const std::v
 }
 
 PpToken Expander::Pull(bool lookingForCall) {
-  if (pending_.empty()) return source_.Next(lookingForCall);
-  const PpToken token = pending_.back();
-  pending_.pop_back();
-  return token;
+  std::vector<PpToken>& waiting = Waiting();
+  if (!waiting.empty()) {
+    const PpToken token = waiting.back();
+    waiting.pop_back();
+    return token;
+  }
+  if (calls_.empty()) return source_.Next(lookingForCall);
+  Call& call = calls_.back();
+  const std::vector<PpToken>& argument = call.arguments[call.wanted[call.next]];
+  return call.read < argument.size() ? argument[call.read++] : PpToken{};
 }
 
 PpToken Expander::Next() {
   for (;;) {
-    const PpToken token = Pull(false);
-    if (token.kind != PpKind::kIdentifier) return token;
-    if (mode_ == Mode::kCondition) {
-      if (token.text == "defined") return ReadDefined(token);
-      if (token.text == "__has_include") return ReadHasInclude(token);
-    }
-    const MacroDefinition* macro = context_.macros.Find(token.text);
-    if (macro == nullptr || context_.hideSets.Contains(token.hideSet, macro->id)) return token;
-    if (macro->builtin == MacroDefinition::Builtin::kHasInclude) return token;
-    if (macro->builtin != MacroDefinition::Builtin::kNone) return Builtin(token, *macro);
-    // A use of a macro that the file's text holds begins.
-    if (outermost_ && pending_.empty()) context_.producedInUse = 0;
-    if (!macro->functionLike) {
-      Replace(token, *macro, {}, context_.hideSets.Add(token.hideSet, macro->id), false);
+    PpToken token = Pull(false);
+    if (token.kind == PpKind::kEnd && !calls_.empty()) {
+      ArgumentExpanded();
       continue;
     }
-    Arguments arguments;
+    if (BeginReplacement(token)) continue;
+    if (calls_.empty()) return token;
+    Call& call = calls_.back();
+    call.expanded[call.wanted[call.next]].push_back(token);
+  }
+}
+
+bool Expander::BeginReplacement(PpToken& token) {
+  if (token.kind != PpKind::kIdentifier) return false;
+  if (mode_ == Mode::kCondition) {
+    if (token.text == "defined") {
+      token = ReadDefined(token);
+      return false;
+    }
+    if (token.text == "__has_include" || token.text == "__has_include_next") {
+      token = ReadHasInclude(token);
+      return false;
+    }
+  }
+  const MacroDefinition* macro = context_.macros.Find(token.text);
+  if (macro == nullptr || context_.hideSets.Contains(token.hideSet, macro->id) ||
+      macro->builtin == MacroDefinition::Builtin::kHasInclude ||
+      macro->builtin == MacroDefinition::Builtin::kHasIncludeNext)
+    return false;
+  if (macro->builtin != MacroDefinition::Builtin::kNone) {
+    token = Builtin(token, *macro);
+    return false;
+  }
+  // A use of a macro that the file's text holds begins.
+  if (outermost_ && Idle()) context_.producedInUse = 0;
+  Call call;
+  call.name = token;
+  call.macro = macro;
+  if (!macro->functionLike) {
+    call.hideSet = context_.hideSets.Add(token.hideSet, macro->id);
+  } else {
     PpToken closing;
-    bool variadicOmitted = false;
-    if (!ReadCall(token, *macro, arguments, closing, variadicOmitted)) return token;
+    if (!ReadCall(token, *macro, call.arguments, closing, call.variadicOmitted)) return false;
     // C's rule for a call: what the name and its closing parenthesis both
     // came from, and the macro itself.
     const uint32_t common = context_.hideSets.Intersection(token.hideSet, closing.hideSet);
-    Replace(token, *macro, arguments, context_.hideSets.Add(common, macro->id), variadicOmitted);
+    call.hideSet = context_.hideSets.Add(common, macro->id);
   }
+  // The arguments a parameter wants expanded: not those beside # or ##.
+  const std::vector<PpToken>& body = macro->replacement;
+  std::vector<bool> wanted(call.arguments.size(), false);
+  for (std::size_t i = 0; i < body.size(); ++i) {
+    if ((macro->functionLike && body[i].IsHash()) || body[i].IsHashHash()) {
+      ++i;
+      continue;
+    }
+    const int32_t parameter = macro->parameterOf[i];
+    if (parameter < 0 || (i + 1 < body.size() && body[i + 1].IsHashHash())) continue;
+    const auto p = static_cast<std::size_t>(parameter);
+    if (!wanted[p]) call.wanted.push_back(p);
+    wanted[p] = true;
+  }
+  if (call.wanted.empty()) {
+    Replace(call);
+  } else {
+    call.expanded.resize(call.arguments.size());
+    calls_.push_back(std::move(call));
+  }
+  return true;
+}
+
+void Expander::ArgumentExpanded() {
+  Call& call = calls_.back();
+  call.read = 0;
+  if (++call.next < call.wanted.size()) return;
+  Call done = std::move(call);
+  calls_.pop_back();
+  Replace(done);
 }
 
 bool Expander::ReadCall(const PpToken& name, const MacroDefinition& macro, Arguments& arguments,
@@ -121,8 +183,9 @@ bool Expander::ReadCall(const PpToken& name, const MacroDefinition& macro, Argum
     next = Pull(true);
   }
   if (!next.IsPunctuator("(")) {
-    if (next.kind != PpKind::kEnd) pending_.push_back(next);
-    pending_.insert(pending_.end(), lineEnds.rbegin(), lineEnds.rend());
+    std::vector<PpToken>& waiting = Waiting();
+    if (next.kind != PpKind::kEnd) waiting.push_back(next);
+    waiting.insert(waiting.end(), lineEnds.rbegin(), lineEnds.rend());
     return false;
   }
 
@@ -158,6 +221,8 @@ bool Expander::ReadCall(const PpToken& name, const MacroDefinition& macro, Argum
       arguments.emplace_back();
       continue;
     }
+    // Inside an argument, the call's tokens are read a second time.
+    if (!calls_.empty()) CountCopied(token.text.size() + 1, name.line);
     arguments.back().push_back(token);
   }
 
@@ -175,15 +240,12 @@ bool Expander::ReadCall(const PpToken& name, const MacroDefinition& macro, Argum
   return true;
 }
 
-void Expander::Replace(const PpToken& name, const MacroDefinition& macro, const Arguments& arguments,
-                       uint32_t hideSet, bool variadicOmitted) {
-  if (context_.hideSets.Size(hideSet) > static_cast<std::size_t>(kMaxNesting))
-    FatalErrorOnLine(name.line, "Macros nested too deeply");
+void Expander::Replace(Call& call) {
+  const PpToken& name = call.name;
+  const MacroDefinition& macro = *call.macro;
+  const Arguments& arguments = call.arguments;
   const std::vector<PpToken>& body = macro.replacement;
   std::vector<PpToken> made;
-  // Each argument expanded once, when a parameter first wants it so.
-  std::vector<std::vector<PpToken>> expanded(arguments.size());
-  std::vector<bool> isExpanded(arguments.size(), false);
   const auto putIn = [&made](const std::vector<PpToken>& tokens, std::string_view leading) {
     for (std::size_t k = 0; k < tokens.size(); ++k) {
       made.push_back(tokens[k]);
@@ -211,7 +273,7 @@ void Expander::Replace(const PpToken& name, const MacroDefinition& macro, const 
       const bool commaBeforeVariable = macro.variadic && right == macro.parameterCount - 1 &&
                                        macro.parameterOf[i - 2] < 0 && body[i - 2].IsPunctuator(",");
       if (commaBeforeVariable) {
-        if (variadicOmitted && !made.empty()) made.pop_back();
+        if (call.variadicOmitted && !made.empty()) made.pop_back();
         made.insert(made.end(), operand.begin(), operand.end());
         continue;
       }
@@ -237,12 +299,7 @@ void Expander::Replace(const PpToken& name, const MacroDefinition& macro, const 
         else putIn(arguments[p], token.leading);
         continue;
       }
-      if (!isExpanded[p]) {
-        NestingGuard level(context_.nesting, kMaxNesting, "Macros nested too deeply");
-        expanded[p] = ExpandAll(context_, arguments[p], mode_, directive_);
-        isExpanded[p] = true;
-      }
-      putIn(expanded[p], token.leading);
+      putIn(call.expanded[p], token.leading);
       continue;
     }
     made.push_back(token);
@@ -253,157 +310,23 @@ void Expander::Replace(const PpToken& name, const MacroDefinition& macro, const 
   std::erase_if(made, [](const PpToken& token) { return token.kind == PpKind::kPlacemarker; });
   if (!made.empty()) made.front().leading = name.leading;
   for (PpToken& token : made) {
-    token.hideSet = context_.hideSets.Union(token.hideSet, hideSet);
+    token.hideSet = context_.hideSets.Union(token.hideSet, call.hideSet);
     token.startsLine = false;
     Produce(token.text.size() + 1, name.line);
   }
-  pending_.insert(pending_.end(), made.rbegin(), made.rend());
-}
-
-PpToken Expander::Builtin(const PpToken& name, const MacroDefinition& macro) {
-  if (macro.builtin == MacroDefinition::Builtin::kLine)
-    return Made(name, PpKind::kNumber, context_.arena.Store(std::to_string(name.line)));
-  return Made(name, PpKind::kString, context_.hooks.FileLiteral());
-}
-
-PpToken Expander::Stringize(const std::vector<PpToken>& argument, const PpToken& hash) {
-  // The argument's spelling in quotes: one blank wherever white space stood
-  // between its tokens, and a backslash before each " and \ of its strings
-  // and character constants. A double-byte character is copied whole; where
-  // its second byte is a backslash and a backslash follows it, that one is
-  // doubled, since the string's reader takes a doubled one as the character's.
-  std::string text = "\"";
-  bool afterBackslashByte = false;
-  // Backslashes at the end that stand outside quotes: an odd number would
-  // escape the closing quote, so the last of them is left out, as C
-  // preprocessors do.
-  int strayBackslashes = 0;
-  const auto put = [&](char c) {
-    if (c == '\\' && afterBackslashByte) text += '\\';
-    text += c;
-    afterBackslashByte = false;
-    strayBackslashes = 0;
-  };
-  for (std::size_t k = 0; k < argument.size(); ++k) {
-    const PpToken& token = argument[k];
-    if (k > 0 && !token.leading.empty()) put(' ');
-    const bool quoted = token.kind == PpKind::kString || token.kind == PpKind::kCharacter ||
-                        (token.kind == PpKind::kOther && (token.text[0] == '"' || token.text[0] == '\''));
-    const std::string_view spelling = token.text;
-    for (std::size_t j = 0; j < spelling.size();) {
-      const char c = spelling[j];
-      if (context_.scanner.IsLeadByte(static_cast<unsigned char>(c)) && j + 1 < spelling.size()) {
-        put(c);
-        const char second = spelling[j + 1];
-        text += second;
-        j += 2;
-        if (second == '\\' && j < spelling.size() && spelling[j] == '\\' && token.kind == PpKind::kString) {
-          text += '\\';
-          ++j;
-        } else {
-          afterBackslashByte = second == '\\';
-        }
-        continue;
-      }
-      if (!quoted && c == '\\') {
-        const int before = strayBackslashes;
-        put(c);
-        strayBackslashes = before + 1;
-      } else {
-        if (quoted && (c == '"' || c == '\\')) put('\\');
-        put(c);
-      }
-      ++j;
-    }
-  }
-  if (strayBackslashes % 2 != 0) text.pop_back();
-  put('"');
-  PpToken made = Made(hash, PpKind::kString, context_.arena.Store(text));
-  return made;
-}
-
-PpToken Expander::Paste(const PpToken& left, const PpToken& right) {
-  const std::string text = std::string(left.text) + std::string(right.text);
-  const PpScanner::Scanned scanned = context_.scanner.Scan(text);
-  // One token, the whole text: not a comment, nor a quote left open.
-  if (scanned.piece != PpScanner::Piece::kToken || scanned.length != text.size() ||
-      (scanned.kind == PpKind::kOther && text.size() > 1)) {
-    FatalErrorOnLine(left.line, "Pasting %.*s and %.*s does not give one token", Length(left.text),
-                     left.text.data(), Length(right.text), right.text.data());
-  }
-  PpToken made = Made(left, scanned.kind, context_.arena.Store(text));
-  made.hideSet = context_.hideSets.Intersection(left.hideSet, right.hideSet);
-  return made;
-}
-
-PpToken Expander::ReadDefined(const PpToken& name) {
-  PpToken operand = Pull(false);
-  const bool parenthesised = operand.IsPunctuator("(");
-  if (parenthesised) operand = Pull(false);
-  if (operand.kind != PpKind::kIdentifier || (parenthesised && !Pull(false).IsPunctuator(")")))
-    FatalErrorFormatted("Malformed expression in #%s", directive_);
-  return Made(name, PpKind::kNumber, context_.macros.Find(operand.text) ? "1" : "0");
-}
-
-PpToken Expander::ReadHasInclude(const PpToken& name) {
-  const auto refuse = [] { FatalError("__has_include expects (\"file\") or (<file>)"); };
-  if (!Pull(false).IsPunctuator("(")) refuse();
-  std::vector<PpToken> operand;
-  for (int depth = 0;;) {
-    const PpToken token = Pull(false);
-    if (token.kind == PpKind::kEnd) refuse();
-    if (token.IsPunctuator(")")) {
-      if (depth == 0) break;
-      --depth;
-    } else if (token.IsPunctuator("(")) {
-      ++depth;
-    }
-    operand.push_back(token);
-  }
-  std::string file;
-  bool angled = false;
-  if (!HeaderName(operand, file, angled) &&
-      !HeaderName(ExpandAll(context_, operand, Mode::kText), file, angled))
-    refuse();
-  return Made(name, PpKind::kNumber, context_.hooks.HasInclude(file, angled) ? "1" : "0");
-}
-
-PpToken Expander::Made(const PpToken& like, PpKind kind, std::string_view text) {
-  PpToken made;
-  made.text = text;
-  made.leading = like.leading;
-  made.line = like.line;
-  made.kind = kind;
-  made.hideSet = like.hideSet;
-  return made;
+  if (context_.hideSets.NamesHeld() > kMostHiddenNames) FatalErrorOnLine(name.line, "Macro expansion too large");
+  std::vector<PpToken>& waiting = Waiting();
+  waiting.insert(waiting.end(), made.rbegin(), made.rend());
 }
 
 void Expander::Produce(std::size_t bytes, int32_t line) {
   context_.producedInUse += bytes;
-  context_.producedInRun += bytes;
-  if (context_.producedInUse > kMaxBytesPerUse ||
-      context_.producedInRun > kRunBytes + kRunBytesPerSourceByte * context_.sourceBytes)
-    FatalErrorOnLine(line, "Macro expansion too large");
+  if (context_.producedInUse > kMaxBytesPerUse) FatalErrorOnLine(line, "Macro expansion too large");
+  CountCopied(bytes, line);
 }
 
-bool HeaderName(const std::vector<PpToken>& tokens, std::string& name, bool& angled) {
-  if (tokens.empty()) return false;
-  const PpToken& first = tokens.front();
-  if (first.kind == PpKind::kString && first.text.front() == '"') {
-    name = first.text.substr(1, first.text.size() - 2);
-    angled = false;
-    return true;
-  }
-  if (!first.IsPunctuator("<")) return false;
-  // <name> made of tokens: their spellings, with the white space between them.
-  name.clear();
-  for (std::size_t k = 1; k < tokens.size(); ++k) {
-    if (tokens[k].IsPunctuator(">")) {
-      angled = true;
-      return true;
-    }
-    if (k > 1) name += tokens[k].leading;
-    name += tokens[k].text;
-  }
-  return false;
+void Expander::CountCopied(std::size_t bytes, int32_t line) {
+  context_.producedInRun += bytes;
+  if (context_.producedInRun > kRunBytes + kRunBytesPerSourceByte * context_.sourceBytes)
+    FatalErrorOnLine(line, "Macro expansion too large");
 }

@@ -6,10 +6,12 @@
 // macro is never replaced inside its own replacement (hide sets).
 //
 // An expander reads from a token source (the main file, the tokens of a
-// directive, an argument) and hands out tokens with every macro replaced,
-// one at a time: a replacement waits on a stack and is read from there, so
-// a macro whose text grows with every level costs memory only for the
-// levels under way.
+// directive) and hands out tokens with every macro replaced, one at a time:
+// a replacement waits on a stack and is read from there, so a macro whose
+// text grows with every level costs memory only for the levels under way.
+// The arguments of a call are expanded by the same loop, a call whose
+// arguments are under way waiting on a stack of its own: calls nest to any
+// depth without the call stack growing, bounded only by the text they make.
 #pragma once
 
 #include <cstddef>
@@ -52,8 +54,9 @@ class ExpansionHooks {
  public:
   /// __FILE__: the file being read, spelled as a string literal.
   virtual std::string_view FileLiteral() = 0;
-  /// __has_include: whether an #include of that name here would find a file.
-  virtual bool HasInclude(const std::string& name, bool angled) = 0;
+  /// __has_include: whether an #include of that name here would find a
+  /// file; __has_include_next (`next`), an #include_next.
+  virtual bool HasInclude(const std::string& name, bool angled, bool next) = 0;
 
  protected:
   ~ExpansionHooks() = default;
@@ -66,10 +69,9 @@ struct ExpansionContext {
   TextArena& arena;
   const PpScanner& scanner;
   ExpansionHooks& hooks;
-  /// Argument expansions under way inside one another.
-  int nesting = 0;
   /// Bytes of text made by the use of a macro that the file's text holds
-  /// (with everything its arguments became), and by the whole run; and the
+  /// (with everything its arguments became), and by the whole run (with the
+  /// tokens copied into the arguments of calls inside arguments); and the
   /// bytes of the files read so far, which the run's bound grows with.
   std::size_t producedInUse = 0;
   std::size_t producedInRun = 0;
@@ -80,7 +82,7 @@ class Expander {
  public:
   enum class Mode {
     kText,       ///< the file's text, and the operand of #include
-    kCondition,  ///< #if and #elif: defined and __has_include are operators
+    kCondition,  ///< #if and #elif: defined, __has_include and __has_include_next are operators
   };
   /// An expander for the file's text (`outermost`) counts each use of a
   /// macro in it against the bound on one use; one under it does not.
@@ -95,7 +97,7 @@ class Expander {
   /// The next token with every macro replaced; kEnd at the source's end.
   PpToken Next();
   /// Whether no replacement is waiting to be read.
-  bool Idle() const { return pending_.empty(); }
+  bool Idle() const { return pending_.empty() && calls_.empty(); }
 
   /// The text a use of `macro` becomes where finding it needs no tokens: a
   /// macro without parameters, whose replacement holds no ## and whose names
@@ -112,24 +114,55 @@ class Expander {
  private:
   using Arguments = std::vector<std::vector<PpToken>>;
 
+  /// A use of a macro, to be replaced once the arguments its parameters
+  /// want expanded are: those are expanded one after the other, each read
+  /// from the call with the replacements made inside it waiting here.
+  struct Call {
+    PpToken name;
+    const MacroDefinition* macro = nullptr;
+    Arguments arguments;
+    uint32_t hideSet = 0;
+    bool variadicOmitted = false;
+    /// The arguments to expand, in order, and each one's expansion.
+    std::vector<std::size_t> wanted;
+    std::vector<std::vector<PpToken>> expanded;
+    /// The one under way (of `wanted`), how far it is read, and the
+    /// replacements made in it still to be read.
+    std::size_t next = 0;
+    std::size_t read = 0;
+    std::vector<PpToken> pending;
+  };
+
+  /// The replacements waiting to be read where reading stands: in the
+  /// argument under way, or else in the source's text.
+  std::vector<PpToken>& Waiting() { return calls_.empty() ? pending_ : calls_.back().pending; }
   PpToken Pull(bool lookingForCall);
+  /// With `token` read: where it is a macro's name (and a call, for one with
+  /// parameters), begins its replacement and returns true; else leaves it
+  /// as it stands, or as the operator or builtin macro it is makes it.
+  bool BeginReplacement(PpToken& token);
   /// With the name of a function-like macro read: reads its call, or puts
   /// back what was read when no ( follows; false then. A variadic macro's
   /// variable arguments the call leaves out (`variadicOmitted`) are empty.
   bool ReadCall(const PpToken& name, const MacroDefinition& macro, Arguments& arguments, PpToken& closing,
                 bool& variadicOmitted);
-  /// Puts the replacement of `name`, the arguments put in, on the stack.
-  void Replace(const PpToken& name, const MacroDefinition& macro, const Arguments& arguments,
-               uint32_t hideSet, bool variadicOmitted);
+  /// The replacement of `call`, once its arguments are expanded, put on the
+  /// stack of what waits to be read.
+  void Replace(Call& call);
+  /// With the argument under way read whole: goes on with the next one, or
+  /// replaces the call.
+  void ArgumentExpanded();
   PpToken Builtin(const PpToken& name, const MacroDefinition& macro);
   PpToken Stringize(const std::vector<PpToken>& argument, const PpToken& hash);
   PpToken Paste(const PpToken& left, const PpToken& right);
-  /// defined NAME, defined(NAME), __has_include(...): 1 or 0.
+  /// defined NAME, defined(NAME), __has_include(...), __has_include_next(...): 1 or 0.
   PpToken ReadDefined(const PpToken& name);
   PpToken ReadHasInclude(const PpToken& name);
   PpToken Made(const PpToken& like, PpKind kind, std::string_view text);
-  /// Counts `bytes` of made text against the bounds.
+  /// Counts `bytes` of made text against the bounds; and bytes of tokens
+  /// copied into a call's arguments inside an argument, against the run's.
   void Produce(std::size_t bytes, int32_t line);
+  void CountCopied(std::size_t bytes, int32_t line);
 
   ExpansionContext& context_;
   TokenSource& source_;
@@ -138,6 +171,8 @@ class Expander {
   const char* directive_;
   /// Replacements waiting to be read, the next token last.
   std::vector<PpToken> pending_;
+  /// Calls whose arguments are being expanded, the innermost last.
+  std::vector<Call> calls_;
 };
 
 /// The file an #include or __has_include names, from its (expanded)

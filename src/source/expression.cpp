@@ -5,12 +5,10 @@
 
 #include <cstdint>
 #include <optional>
-#include <string_view>
 
 #include "base/diagnostics.h"
 #include "source/lexer.h"
 #include "source/macros.h"
-#include "source/word_check.h"
 
 namespace {
 
@@ -51,28 +49,10 @@ std::optional<int32_t> NumericMacroOfName(Lexer& lexer, bool withLineEnd) {
   FatalErrorFormatted("Undefined Symbol %s", pToken->name);
 }
 
-/// Whether `word` is the suffix of a C integer constant (10L, 0x1fUL),
-/// which the lexer reads as a word of its own after the number.
-bool IsIntegerSuffix(std::string_view word) {
-  return !word.empty() && word.size() <= 3 && word.find_first_not_of("uUlL") == std::string_view::npos;
-}
-
-/// A token that ends the value: in the plain reading a word that is no
-/// numeric macro, or any other token that has no case. In preprocessing
-/// mode every macro is replaced before the lexer reads the text, so a word
-/// left there (but a number's suffix) is undefined, and fails.
-int32_t EndOfValue(const Lexer& lexer, int32_t accumulator, bool afterNumber) {
-  const WordCheck* check = lexer.wordCheck();
-  if (check != nullptr && !(afterNumber && IsIntegerSuffix(lexer.pToken->name)))
-    check->RefuseUndefined(*lexer.pToken);
-  return accumulator;
-}
-
 int32_t GetExpression(Lexer& lexer) {
   NestingGuard level(lexer.evaluatorDepth(), kMaxEvaluatorDepth, "Expression Too Complex!");
   const Token* pToken = lexer.pToken;
   int32_t accumulator = 0;
-  bool afterNumber = false;
   lexer.GetToken();
   while (pToken->eClass != TOK_EOF) {
     const int32_t cls = pToken->eClass;
@@ -82,7 +62,7 @@ int32_t GetExpression(Lexer& lexer) {
         break;
       case TOK_IDENT: {
         const std::optional<int32_t> macro = NumericMacroOfName(lexer, true);
-        if (!macro) return EndOfValue(lexer, accumulator, afterNumber);
+        if (!macro) return accumulator;
         accumulator = *macro;
         break;
       }
@@ -110,9 +90,8 @@ int32_t GetExpression(Lexer& lexer) {
         lexer.UngetToken();
         return accumulator;
       default:
-        return EndOfValue(lexer, accumulator, false);
+        return accumulator;
     }
-    afterNumber = cls == TOK_NUMBER;
     lexer.GetToken();
   }
   lexer.UngetToken();

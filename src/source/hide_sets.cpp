@@ -4,19 +4,36 @@
 #include <algorithm>
 #include <iterator>
 
+namespace {
+
+uint64_t HashOf(const std::vector<uint32_t>& names) {
+  uint64_t hash = 14695981039346656037u;
+  for (const uint32_t name : names) hash = (hash ^ name) * 1099511628211u;
+  return hash;
+}
+
+}  // namespace
+
 void HideSets::ClearAll() {
   sets_.assign(1, {});
-  numbers_.clear();
-  numbers_.emplace(std::vector<uint32_t>{}, kEmpty);
+  byHash_.clear();
+  byHash_.emplace(HashOf({}), kEmpty);
+  namesHeld_ = 0;
   added_.clear();
   unions_.clear();
   intersections_.clear();
 }
 
 uint32_t HideSets::Intern(std::vector<uint32_t>&& names) {
-  const auto [found, inserted] = numbers_.emplace(names, static_cast<uint32_t>(sets_.size()));
-  if (inserted) sets_.push_back(std::move(names));
-  return found->second;
+  const uint64_t hash = HashOf(names);
+  const auto [first, last] = byHash_.equal_range(hash);
+  for (auto it = first; it != last; ++it)
+    if (sets_[it->second] == names) return it->second;
+  const auto number = static_cast<uint32_t>(sets_.size());
+  byHash_.emplace(hash, number);
+  namesHeld_ += names.size();
+  sets_.push_back(std::move(names));
+  return number;
 }
 
 bool HideSets::Contains(uint32_t set, uint32_t name) const {

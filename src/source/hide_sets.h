@@ -8,7 +8,6 @@
 #pragma once
 
 #include <cstdint>
-#include <map>
 #include <unordered_map>
 #include <vector>
 
@@ -24,8 +23,8 @@ class HideSets {
   uint32_t Add(uint32_t set, uint32_t name);
   uint32_t Union(uint32_t a, uint32_t b);
   uint32_t Intersection(uint32_t a, uint32_t b);
-  /// How many names the set holds.
-  std::size_t Size(uint32_t set) const { return sets_[set].size(); }
+  /// How many names the sets kept hold between them.
+  std::size_t NamesHeld() const { return namesHeld_; }
 
   /// Forgets every set but the empty one: no token holds another any more.
   void Clear() {
@@ -47,7 +46,9 @@ class HideSets {
   }
 
   std::vector<std::vector<uint32_t>> sets_;
-  std::map<std::vector<uint32_t>, uint32_t> numbers_;
+  /// The sets by a hash of their names, for Intern to find one again.
+  std::unordered_multimap<uint64_t, uint32_t> byHash_;
+  std::size_t namesHeld_ = 0;
   std::unordered_map<uint64_t, uint32_t> added_;
   std::unordered_map<uint64_t, uint32_t> unions_;
   std::unordered_map<uint64_t, uint32_t> intersections_;

@@ -9,6 +9,7 @@
 
 #include "base/diagnostics.h"
 #include "base/short_copy.h"
+#include "source/pp_token.h"
 
 namespace {
 
@@ -102,6 +103,7 @@ Lexer::Lexer(const Locale& locale) : locale_(locale) {
     if (byte != '"' && byte != '\\' && stored == byte && !lead) run |= kStringRun;
     if (byte != '\n' && byte != '\r' && byte != kEndOfInput && !lead) run |= kLineCommentRun;
     if (byte != '\n' && byte != '*' && byte != kEndOfInput && !lead) run |= kBlockCommentRun;
+    if (ContinuesNumber('0', static_cast<unsigned char>(byte)) && !lead) run |= kNumberRun;
     runClass_[byte] = run;
   }
   for (int digit = '0'; digit <= '9'; ++digit) charClass_[digit] = Call<&Lexer::GetNumber>;

@@ -78,6 +78,18 @@ class Lexer {
   /// Calls of the expression evaluators under way (expression.cpp).
   int& evaluatorDepth() { return evaluatorDepth_; }
 
+  /// Reads a number of a statement where it stands (preprocessing mode's
+  /// ReadValue, value.h).
+  using ValueReader = int32_t (*)(Lexer& lexer);
+  /// Preprocessing mode: from now on the lexer reads numbers and operators
+  /// as C does, a number for each literal (with its form and spelling) and a
+  /// token for each operator, where the plain reading folds digit
+  /// arithmetic into one number and passes over bytes it has no use for.
+  /// `reader` reads the number of a $$ construct.
+  void ReadCTokens(ValueReader reader);
+  /// Whether the lexer reads C's tokens.
+  bool ReadsCTokens() const { return valueReader_ != nullptr; }
+
   /// In preprocessing mode, what the parsers ask about a word that means
   /// nothing where it stands; null in the plain reading.
   WordCheck* wordCheck() const { return wordCheck_; }
@@ -113,6 +125,11 @@ class Lexer {
   int GetLiteral(int byte);
   int GetPunctuation(int byte);
   int GetSlash(int byte);
+  // Preprocessing mode's (lexer_c.cpp).
+  int GetCNumber(int byte);
+  bool GetPlainNumber(int byte);
+  bool GetPlainHexOrZero();
+  int GetCOperator(int byte);
   void SkipBlockComment();
   void SkipLineComment();
 
@@ -138,6 +155,7 @@ class Lexer {
     kStringRun = 2,        ///< stored as it stands; ends nothing, escapes nothing
     kLineCommentRun = 4,   ///< not a line end, end marker or lead byte
     kBlockCommentRun = 8,  ///< not a line feed, *, end marker or lead byte
+    kNumberRun = 16,       ///< continues a C number (but for a sign); not a lead byte
   };
   /// Passes over the bytes of the stretch in `cursor` that are of
   /// `runClass`, at most `most` of them, and returns them.
@@ -163,5 +181,10 @@ class Lexer {
   /// Format constructs under way at once (a construct's text or number may be one).
   int formatNesting_ = 0;
   int evaluatorDepth_ = 0;
+  ValueReader valueReader_ = nullptr;
+  /// The spelling of the latest number of preprocessing mode: a longer one
+  /// is read whole and kept cut, which makes it too large.
+  static constexpr std::size_t kNumberSpellingMax = 511;
+  char numberBuffer_[kNumberSpellingMax + 1] = {};
   WordCheck* wordCheck_ = nullptr;
 };

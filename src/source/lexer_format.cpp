@@ -109,14 +109,24 @@ void Lexer::ScanFormatConstruct() {
   std::strncpy(format, token_.text, kFormatMax);
   format[kFormatMax] = '\0';
   GetToken();
-  int32_t value = GetIntegerOrLong();
+  // In preprocessing mode the number is a C expression, which may end at
+  // the construct's closing parenthesis.
+  int32_t value = 0;
+  bool closed = false;
+  if (valueReader_ != nullptr) {
+    value = valueReader_(*this);
+    GetToken();
+    closed = token_.eClass == TOK_RPAREN;
+  } else {
+    value = GetIntegerOrLong();
+  }
 
   char prepared[2 * kFormatMax + 8];
   if (!PrepareFormat(format, prepared, sizeof prepared, value)) FatalError("Unsupported format");
   char* result = formatResult_;
   // Unsigned conversions take the same 32 bits read as unsigned.
   std::snprintf(result, kFormatResultSize, prepared, value);
-  SkipToCharacter(')');
+  if (!closed) SkipToCharacter(')');
   token_.text = result;
   token_.eClass = TOK_STRING;
 }

@@ -17,6 +17,7 @@ class NameTable {
     const auto found = table_.find(name);
     return found == table_.end() ? nullptr : &found->second;
   }
+  const Entry* Find(std::string_view name) const { return const_cast<NameTable*>(this)->Find(name); }
   /// A fresh entry for `name`, replacing any entry of that name. Entries
   /// stay where they are until they are replaced or removed.
   Entry& Add(std::string_view name) {

@@ -1,8 +1,6 @@
 // The scanner of C preprocessing tokens.
 #include "source/pp_scanner.h"
 
-#include <cstring>
-
 PpScanner::PpScanner(const Locale& locale) : locale_(locale) {
   AddStop('"', kStopQuote);
   AddStop('\'', kStopQuote);
@@ -103,18 +101,11 @@ PpScanner::Scanned PpScanner::ScanPunctuator(std::string_view text) {
 }
 
 std::size_t PpScanner::NumberLength(std::string_view text) const {
-  // A digit (or a full stop and a digit), then digits, letters, _, full
-  // stops, and a sign that follows e, E, p or P.
   std::size_t length = 1;
   while (length < text.size()) {
     const auto c = static_cast<unsigned char>(text[length]);
-    if ((c == '+' || c == '-') && std::strchr("eEpP", text[length - 1]) != nullptr) {
-      ++length;
-    } else if (IsNameChar(c) || c == '.') {
-      length += locale_.IsLeadByte(c) && length + 1 < text.size() ? 2 : 1;
-    } else {
-      break;
-    }
+    if (!ContinuesNumber(static_cast<unsigned char>(text[length - 1]), c)) break;
+    length += locale_.IsLeadByte(c) && length + 1 < text.size() ? 2 : 1;
   }
   return length;
 }

@@ -63,11 +63,20 @@ inline constexpr std::array<bool, 256> kNameChar = [] {
   return table;
 }();
 
+/// Whether byte `c` goes on a preprocessing number whose last byte is
+/// `last`: a digit, a letter, _, a full stop, or a sign after e, E, p or P.
+constexpr bool ContinuesNumber(unsigned char last, unsigned char c) {
+  return IsNameChar(c) || c == '.' ||
+         ((c == '+' || c == '-') && (last == 'e' || last == 'E' || last == 'p' || last == 'P'));
+}
+
 /// Whether text ending in `last` and text beginning with `next`, written
-/// touching, would be read as one by the lexer: two words or numbers, or a /
-/// and what would make it a comment. Where they would, a blank goes between.
+/// touching, would be read as one by the lexer: two words or numbers, a
+/// number ending in e, E, p or P and a sign (one number to C), or a / and
+/// what would make it a comment. Where they would, a blank goes between.
 constexpr bool WouldJoin(unsigned char last, unsigned char next) {
-  return (IsNameChar(last) && IsNameChar(next)) || (last == '/' && (next == '/' || next == '*'));
+  return (IsNameChar(last) && IsNameChar(next)) || (last == '/' && (next == '/' || next == '*')) ||
+         ((next == '+' || next == '-') && ContinuesNumber(last, next));
 }
 /// Whether `text`, written right after `written`, needs a blank before it.
 constexpr bool NeedsBlankBefore(std::string_view written, std::string_view text) {

@@ -61,6 +61,7 @@ Preprocessor::Preprocessor(const Locale& locale, platform::Disk& disk, const Pre
   macros_.DefineBuiltin("__LINE__", MacroDefinition::Builtin::kLine);
   macros_.DefineBuiltin("__FILE__", MacroDefinition::Builtin::kFile);
   macros_.DefineBuiltin("__has_include", MacroDefinition::Builtin::kHasInclude);
+  macros_.DefineBuiltin("__has_include_next", MacroDefinition::Builtin::kHasIncludeNext);
   scanner_.NoteMacroName("_");
   for (const PreprocessorSetup::MacroOption& option : setup.macros) {
     if (option.undefine) {
@@ -240,7 +241,8 @@ std::string_view Preprocessor::FileLiteral() {
   return arena_.Store(literal);
 }
 
-bool Preprocessor::HasInclude(const std::string& name, bool angled) {
+bool Preprocessor::HasInclude(const std::string& name, bool angled, bool next) {
   std::string path;
-  return FindIncludeFile(name, angled, path) != nullptr;
+  int folder = -1;
+  return FindIncludeFile(name, angled, next, path, folder) != nullptr;
 }

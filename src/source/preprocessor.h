@@ -71,6 +71,8 @@ class Preprocessor final : public TextFeed, private TokenSource, private Expansi
   void ForEachMacroName(Visit visit) const {
     macros_.ForEachName(visit);
   }
+  /// The macro of that name defined now, or null.
+  const MacroDefinition* FindMacro(std::string_view name) const { return macros_.Find(name); }
 
   /// Every file an #include opened, in the order first opened.
   const std::vector<std::string>& includedFiles() const { return includedFiles_; }
@@ -79,10 +81,13 @@ class Preprocessor final : public TextFeed, private TokenSource, private Expansi
   /// One file being read: its lines, and the line being taken apart.
   struct OpenFile {
     OpenFile(std::unique_ptr<platform::InputFile> owned, platform::InputFile* input, std::string_view text,
-             std::string path, std::size_t groupBase);
+             std::string path, std::size_t groupBase, int folder);
     std::unique_ptr<platform::InputFile> owned;
     LineReader lines;
     std::string path;
+    /// The include folder it was found in (its index), or -1: found
+    /// otherwise, or the main file. #include_next goes on after it.
+    int folder;
     /// The conditional groups open when it was opened.
     std::size_t groupBase;
     /// The line (its physical lines joined where a backslash ends one) being
@@ -113,7 +118,7 @@ class Preprocessor final : public TextFeed, private TokenSource, private Expansi
 
   // Reading the top file (preprocessor_files.cpp).
   void PushFile(std::unique_ptr<platform::InputFile> owned, platform::InputFile* input,
-                std::string_view text, const std::string& path);
+                std::string_view text, const std::string& path, int folder = -1);
   /// The next token of the top file: kNewline at each line's end, kEnd at
   /// the file's end. Comments are white space; a comment over several lines
   /// joins them.
@@ -126,10 +131,12 @@ class Preprocessor final : public TextFeed, private TokenSource, private Expansi
   void UnreadLineStart(const PpToken& hash);
   /// The line of the top file that text[pos] stands on.
   int32_t LineAt(const OpenFile& file, std::size_t pos) const;
-  /// Where an included file of that name is found, opened, with its path;
-  /// null when nowhere.
-  std::unique_ptr<platform::InputFile> FindIncludeFile(const std::string& name, bool angled,
-                                                       std::string& path);
+  /// Where an included file of that name is found, opened, with its path
+  /// and the include folder it is in (or -1); null when nowhere. With
+  /// `next`, as #include_next looks for it: in the include folders after
+  /// the current file's (where the current file was found in one).
+  std::unique_ptr<platform::InputFile> FindIncludeFile(const std::string& name, bool angled, bool next,
+                                                       std::string& path, int& folder);
 
   // The lines handed on as they stand (preprocessor.cpp).
   /// Whether the stage is between lines of the main file, with nothing of
@@ -146,12 +153,15 @@ class Preprocessor final : public TextFeed, private TokenSource, private Expansi
   PpToken Next(bool lookingForCall) override;
   // ExpansionHooks.
   std::string_view FileLiteral() override;
-  bool HasInclude(const std::string& name, bool angled) override;
+  bool HasInclude(const std::string& name, bool angled, bool next) override;
 
   // Directives (preprocessor_directives.cpp).
   /// With the # of a directive read: carries out the directive.
   void CarryOutDirective();
-  void Include(const std::vector<PpToken>& tokens);
+  /// #if, #ifdef, #elif, #else, #endif and their kin.
+  void CarryOutConditional(Directive directive, const std::vector<PpToken>& tokens);
+  /// #include, #include_next and #import.
+  void Include(Directive directive, const std::vector<PpToken>& tokens);
   /// Whether the condition of the #if, #ifdef, #elif... holds.
   bool ConditionHolds(Directive directive, const std::vector<PpToken>& tokens);
   /// Passes over a group not taken, up to the #else, #elif or #endif that

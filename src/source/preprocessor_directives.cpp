@@ -1,6 +1,7 @@
 // The preprocessor's directives, carried out where they stand: #define and
-// #undef, #include, the conditional groups, #error and #warning, #pragma
-// once. Others (#line among them) are passed over with their line.
+// #undef, #include, #include_next and #import, the conditional groups,
+// #error and #warning, #pragma once. #line, #ident and other #pragmas are
+// passed over with their line; any other name is refused.
 #include <string>
 
 #include "base/diagnostics.h"
@@ -24,9 +25,10 @@ void Preprocessor::CarryOutDirective() {
   if (name.kind == PpKind::kNewline) return;
   const std::vector<PpToken> tokens = ReadRestOfLine();
   line_ = name.line;
-  const Directive directive =
-      name.kind == PpKind::kIdentifier ? LookupDirective(name.text) : Directive::kUnknown;
-  const char* directiveName = DirectiveName(directive);
+  Directive directive = name.kind == PpKind::kIdentifier ? LookupDirective(name.text) : Directive::kUnknown;
+  // # 12 "file", as preprocessors write a #line, is one.
+  if (name.kind == PpKind::kNumber) directive = Directive::kLine;
+  if (IsConditional(directive)) return CarryOutConditional(directive, tokens);
   switch (directive) {
     case Directive::kDefine:
       macros_.Define(tokens);
@@ -37,31 +39,10 @@ void Preprocessor::CarryOutDirective() {
       macros_.Undefine(tokens[0].text);
       break;
     case Directive::kInclude:
-      Include(tokens);
+    case Directive::kIncludeNext:
+    case Directive::kImport:
+      Include(directive, tokens);
       break;
-    case Directive::kIf:
-    case Directive::kIfdef:
-    case Directive::kIfndef:
-      if (groups_.size() >= kMaxGroupNesting) FatalError("#if nesting too deep");
-      groups_.push_back({line_, directiveName, false});
-      if (!ConditionHolds(directive, tokens)) SkipGroup(false);
-      break;
-    case Directive::kEndif:
-      CurrentGroup(directiveName);
-      groups_.pop_back();
-      break;
-    case Directive::kElif:
-    case Directive::kElifdef:
-    case Directive::kElifndef:
-    case Directive::kElse: {
-      // A branch was taken: every later one is passed over, and an #elif's
-      // condition is not even read.
-      Group& group = CurrentGroup(directiveName);
-      if (group.sawElse) FatalErrorFormatted("#%s after #else", directiveName);
-      group.sawElse = directive == Directive::kElse;
-      SkipGroup(true);
-      break;
-    }
     case Directive::kError: {
       const std::string text = DirectiveText(tokens);
       FatalError(text.empty() ? "#error" : text.c_str());
@@ -76,8 +57,38 @@ void Preprocessor::CarryOutDirective() {
       if (!tokens.empty() && tokens[0].kind == PpKind::kIdentifier && tokens[0].text == "once")
         onceFiles_.push_back(files_.back().path);
       break;
-    case Directive::kUnknown:
+    case Directive::kLine:
+    case Directive::kIdent:
+      // Passed over: #line changes neither __LINE__ nor the reports.
       break;
+    default:
+      FatalErrorFormatted("unknown directive '#%.*s'", static_cast<int>(name.text.size()), name.text.data());
+  }
+}
+
+void Preprocessor::CarryOutConditional(Directive directive, const std::vector<PpToken>& tokens) {
+  const char* directiveName = DirectiveName(directive);
+  switch (directive) {
+    case Directive::kIf:
+    case Directive::kIfdef:
+    case Directive::kIfndef:
+      if (groups_.size() >= kMaxGroupNesting) FatalError("#if nesting too deep");
+      groups_.push_back({line_, directiveName, false});
+      if (!ConditionHolds(directive, tokens)) SkipGroup(false);
+      break;
+    case Directive::kEndif:
+      CurrentGroup(directiveName);
+      groups_.pop_back();
+      break;
+    default: {
+      // #elif, #else and their kin: a branch was taken, so every later one
+      // is passed over, and an #elif's condition is not even read.
+      Group& group = CurrentGroup(directiveName);
+      if (group.sawElse) FatalErrorFormatted("#%s after #else", directiveName);
+      group.sawElse = directive == Directive::kElse;
+      SkipGroup(true);
+      break;
+    }
   }
 }
 
@@ -90,7 +101,7 @@ std::string Preprocessor::DirectiveText(const std::vector<PpToken>& tokens) {
   return text;
 }
 
-void Preprocessor::Include(const std::vector<PpToken>& tokens) {
+void Preprocessor::Include(Directive directive, const std::vector<PpToken>& tokens) {
   std::string name;
   bool angled = false;
   const std::string_view line = files_.back().text;
@@ -111,14 +122,25 @@ void Preprocessor::Include(const std::vector<PpToken>& tokens) {
       FatalError("#include expects \"file\" or <file>");
   }
   std::string path;
-  std::unique_ptr<platform::InputFile> file = FindIncludeFile(name, angled, path);
+  int folder = -1;
+  std::unique_ptr<platform::InputFile> file =
+      FindIncludeFile(name, angled, directive == Directive::kIncludeNext, path, folder);
   if (file == nullptr) FatalErrorFormatted("Unable to open include file \"%s\"", name.c_str());
-  for (const std::string& once : onceFiles_)
-    if (disk_.AreSameFile(path.c_str(), once.c_str())) return;
+  const auto among = [&](const std::vector<std::string>& paths) {
+    for (const std::string& read : paths)
+      if (disk_.AreSameFile(path.c_str(), read.c_str())) return true;
+    return false;
+  };
+  if (among(onceFiles_)) return;
+  // #import reads a file once: not when read before, nor ever again.
+  if (directive == Directive::kImport) {
+    if (among(includedFiles_)) return;
+    onceFiles_.push_back(path);
+  }
   if (files_.size() > kMaxIncludeDepth) FatalError("Include nesting too deep");
   includedFiles_.push_back(path);
   platform::InputFile* input = file.get();
-  PushFile(std::move(file), input, {}, path);
+  PushFile(std::move(file), input, {}, path, folder);
 }
 
 bool Preprocessor::ConditionHolds(Directive directive, const std::vector<PpToken>& tokens) {

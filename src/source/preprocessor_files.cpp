@@ -7,15 +7,16 @@
 
 Preprocessor::OpenFile::OpenFile(std::unique_ptr<platform::InputFile> ownedFile,
                                  platform::InputFile* input, std::string_view bytes,
-                                 std::string filePath, std::size_t base)
+                                 std::string filePath, std::size_t base, int foundIn)
     : owned(std::move(ownedFile)),
       lines(input != nullptr ? LineReader(input) : LineReader(bytes)),
       path(std::move(filePath)),
+      folder(foundIn),
       groupBase(base) {}
 
 void Preprocessor::PushFile(std::unique_ptr<platform::InputFile> owned, platform::InputFile* input,
-                            std::string_view text, const std::string& path) {
-  files_.emplace_back(std::move(owned), input, text, path, groups_.size());
+                            std::string_view text, const std::string& path, int folder) {
+  files_.emplace_back(std::move(owned), input, text, path, groups_.size(), folder);
   fileLiteral_.clear();
 }
 
@@ -131,18 +132,23 @@ std::vector<PpToken> Preprocessor::ReadRestOfLine() {
   return tokens;
 }
 
-std::unique_ptr<platform::InputFile> Preprocessor::FindIncludeFile(const std::string& name, bool angled,
-                                                                   std::string& path) {
+std::unique_ptr<platform::InputFile> Preprocessor::FindIncludeFile(const std::string& name, bool angled, bool next,
+                                                                   std::string& path, int& folder) {
   const auto open = [this](const std::string& candidate) {
     return disk_.OpenInput(candidate.c_str(), platform::InputRule::kRegularFile);
   };
+  folder = -1;
   if (name.empty()) return nullptr;
   std::unique_ptr<platform::InputFile> file;
   if (platform::IsAbsolutePath(name.c_str())) {
     if ((file = open(name))) path = name;
     return file;
   }
-  if (!angled) {
+  // #include_next in a file found in an include folder: the folders after
+  // it alone. Anywhere else it is an #include.
+  const int current = files_.back().folder;
+  const bool after = next && current >= 0;
+  if (!angled && !after) {
     // As named, from the working folder (as a plain run has it), then beside
     // the file that includes it.
     if ((file = open(name))) {
@@ -160,11 +166,13 @@ std::unique_ptr<platform::InputFile> Preprocessor::FindIncludeFile(const std::st
       }
     }
   }
-  for (const std::string& folder : includeFolders_) {
-    const bool separated = folder.empty() || platform::IsPathSeparator(folder.back());
-    const std::string candidate = folder + (separated ? "" : "/") + name;
+  for (std::size_t i = after ? static_cast<std::size_t>(current) + 1 : 0; i < includeFolders_.size(); ++i) {
+    const std::string& searched = includeFolders_[i];
+    const bool separated = searched.empty() || platform::IsPathSeparator(searched.back());
+    const std::string candidate = searched + (separated ? "" : "/") + name;
     if ((file = open(candidate))) {
       path = candidate;
+      folder = static_cast<int>(i);
       return file;
     }
   }

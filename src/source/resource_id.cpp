@@ -6,7 +6,7 @@
 
 #include "base/diagnostics.h"
 #include "source/lexer.h"
-#include "source/word_check.h"
+#include "source/value.h"
 
 namespace {
 
@@ -20,6 +20,9 @@ bool IsOtherOperator(int32_t tokenClass) {
 }  // namespace
 
 int32_t GetResourceID(Lexer& lexer, const char* failure) {
+  // The header's own parenthesis is read: the id is a C expression, whose
+  // parentheses are its own.
+  if (lexer.ReadsCTokens()) return ReadValue(lexer);
   const Token* pToken = lexer.pToken;
   do {
     lexer.GetToken();
@@ -28,11 +31,7 @@ int32_t GetResourceID(Lexer& lexer, const char* failure) {
   bool minus = pToken->eClass == TOK_MINUS;
   if (minus) lexer.GetToken();
   for (;;) {
-    if (pToken->eClass != TOK_NUMBER) {
-      // In preprocessing mode every macro is replaced by now: a word is undefined.
-      if (const WordCheck* check = lexer.wordCheck()) check->RefuseUndefined(*pToken);
-      FatalError(failure);
-    }
+    if (pToken->eClass != TOK_NUMBER) FatalError(failure);
     const uint32_t term = static_cast<uint32_t>(pToken->value);
     id = minus ? id - term : id + term;
     lexer.GetToken();

@@ -12,5 +12,6 @@ class Lexer;
 /// number arrives as an integer, and digits on one line as one folded
 /// integer. The token after the id is pushed back. Fails with `failure`
 /// where an integer is missing, and where * / | or < follows the id, so that
-/// no operator is dropped unseen.
+/// no operator is dropped unseen. In preprocessing mode, with the header's
+/// opening parenthesis read, the id is a C expression (ReadValue).
 int32_t GetResourceID(Lexer& lexer, const char* failure);

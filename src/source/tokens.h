@@ -11,6 +11,7 @@
 
 enum TokenClass : int32_t {
 #define TOKEN(cls, num) cls = num,
+#define OPERATOR(text, cls, num, precedence) cls = num,
 #define STATEMENT(text, cls, num) cls = num,
 #define PROPERTY(word, num, row) KW_##word = num,
 #define KIND(word, num, code) KW_##word = num,
@@ -37,6 +38,7 @@ namespace token_classes {
 /// The number of every class, in the order of the table.
 inline constexpr int32_t kNumbers[] = {
 #define TOKEN(cls, num) num,
+#define OPERATOR(text, cls, num, precedence) num,
 #define STATEMENT(text, cls, num) num,
 #define PROPERTY(word, num, row) num,
 #define KIND(word, num, code) num,
@@ -76,6 +78,11 @@ constexpr int kStringMax = 65535;
 /// The result of the $$ format construct: at most 255 characters.
 constexpr int kFormatResultSize = 256;
 
+/// How a number of preprocessing mode is written: a C integer constant, of
+/// type int or unsigned int, or none that 32 bits hold. The plain reading's
+/// numbers are all kInt.
+enum class NumberForm : uint8_t { kInt, kUnsigned, kTooLarge, kMalformed };
+
 /// The current token of a lexer. A token overwrites only its own fields;
 /// parsers rely on the others keeping what earlier tokens left there (the id
 /// in `value`, the line of the last word in `line`).
@@ -86,4 +93,7 @@ struct Token {
   char* name = nullptr; ///< latest identifier or keyword
   char* text = nullptr; ///< latest string: string buffer or format result
   int32_t value = 0;    ///< latest number or numeric macro value
+  /// Of the latest number in preprocessing mode: its form, and its spelling.
+  NumberForm form = NumberForm::kInt;
+  const char* spelling = nullptr;
 };

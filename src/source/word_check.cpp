@@ -3,16 +3,17 @@
 #include "base/diagnostics.h"
 #include "source/preprocessor.h"
 
-void WordCheck::RefuseUndefined(const Token& token) const {
-  if (!IsWordClass(token.eClass)) return;
-  const std::string_view text = token.name;
-  bool defined = false;
+void WordCheck::RefuseName(const Token& word) const {
+  const std::string_view text = word.name;
+  if (const MacroDefinition* macro = stage_.FindMacro(text)) {
+    NearName none(text);
+    Fail(word, macro->functionLike ? "a macro with parameters, named without arguments"
+                                    : "a macro's name inside its own replacement, which C leaves a name",
+         none);
+  }
   NearName near(text);
-  stage_.ForEachMacroName([&](std::string_view name) {
-    defined = defined || name == text;
-    near.Consider(name);
-  });
-  if (!defined) Fail(token, "not defined", near);
+  stage_.ForEachMacroName([&](std::string_view name) { near.Consider(name); });
+  Fail(word, "not defined", near);
 }
 
 std::string WordCheck::Message(const Token& word, std::string_view what, std::string_view nearest) {

@@ -22,12 +22,11 @@ class WordCheck {
   /// Checks the words of the text `stage` makes of the file named `file`.
   WordCheck(const Preprocessor& stage, std::string file) : stage_(stage), file_(std::move(file)) {}
 
-  /// With a token current where a number must stand: where it is a word,
-  /// fails with "'WORD' is not defined", naming the nearest macro defined;
-  /// unless a macro of that name is defined, whose own text or whose call
-  /// without arguments left its name there, which reads as the plain
-  /// reading reads it. Another token is left to the reader's own message.
-  void RefuseUndefined(const Token& token) const;
+  /// With a word current where a number must stand, every macro replaced:
+  /// fails. An undefined word with "'WORD' is not defined", naming the
+  /// nearest macro defined; a macro's name, which C leaves in its own
+  /// replacement and where a macro with parameters has no arguments, says so.
+  [[noreturn]] void RefuseName(const Token& word) const;
   /// Fails with "'WORD' is WHAT", naming the nearest of the names `offer`
   /// offers to a NearName.
   template <class Offer>

@@ -1,15 +1,18 @@
 #!/usr/bin/env python3
-"""Checks preprocessing mode against the system's C preprocessor.
+"""Checks preprocessing mode against the system's C compiler.
 
-    oracle.py [--generator conditions|macros] [--source N] [--count N]
-              [--seed N] VorlTool scratch-folder [emulator...]
+    oracle.py [--generator conditions|macros|values]... [--source N]
+              [--count N] [--seed N] VorlTool scratch-folder [emulator...]
 
-Two generators write sources from fixed seeds. For each source, `cc -E -P
--undef` with the same options (and _WIN32, RC_INVOKED and VORLTOOL_VERSION
-given as -D) gives the preprocessed text; converting that text without
-options must give the same script, byte for byte, as converting the source
-with the options. A source meant to fail must fail in both, VorlTool with
-status 1 and nothing written.
+Three generators write sources from fixed seeds. For each source of the
+first two, `cc -E -P -undef` with the same options (and _WIN32, RC_INVOKED
+and VORLTOOL_VERSION given as -D) gives the preprocessed text; converting
+that text without options must give the same script, byte for byte, as
+converting the source with the options. A source meant to fail must fail in
+both, VorlTool with status 1 and nothing written. For each source of the
+third, a program built by cc prints the numbers as C computes them; the
+plain source of the same lists with those numbers written out must convert
+to the same script as the source with --preprocess.
 
 The first generator ("conditions") writes sources that hold nested
 conditional groups, #if expressions over every C operator and literal form,
@@ -28,7 +31,7 @@ a live #error, a division by zero in #if or a broken group.
 
 The second generator ("macros") writes sources whose statements use macros
 as C headers write them: ids and properties made of sums and 32-bit values
-(kBase + 1, -kBase + kOff - 1, MAKE_VERSION(1, 2)); function-like macros
+(kBase + 1, -kBase, MAKE_VERSION(1, 2)); function-like macros
 called nested, with # and ##, variadic, with empty arguments, with arguments
 over several lines and in parentheses; names of function-like macros with
 no ( after them; strings made by # and ##; macros inside their own
@@ -39,30 +42,51 @@ by #pragma once alone; __has_include chooses between files that exist and
 ones that do not; pairs of names share their first 32 bytes; -D defines a
 macro with parameters. The generator knows what each macro stands for and
 which conditions hold, and writes only statements whose expanded text the
-plain reading converts (an 'LStr' id begins with a digit, a Version's
-operators are those the expression reader takes, a size is one number).
+plain reading converts, to the numbers C computes (an 'LStr' id begins
+with a digit, a Version's operators are those the expression reader takes,
+in parentheses where the plain reading's grouping to the right would
+differ from C's, a size is one number; no macro's name is left in a
+number).
 Sources meant to fail hold a wrong number of arguments, an argument list
 open at the end of the file, # without a parameter, ## at an end, a paste
 that makes no token, an #include of no file name, __has_include without its
 operand, or a live #error. Some sources have lines cut by a backslash
 anywhere, statements too; some have directives inside statements.
 
-Exits 77 (skipped) where no C compiler is on PATH; the second generator is
-skipped alone where cc -E has no __has_include. A cross build names the
-program that runs VorlTool (wine, for the Windows build) after the folder;
-there fewer sources are checked, since each run starts the emulator.
+The third generator ("values") writes a property list and a string list
+whose every number (the ids, Priority, Version, sizes, channels, a
+terminology id) is a C constant expression over literals of every form
+(decimal, hexadecimal, octal, u, above 0x7FFFFFFF an unsigned int), at
+every precedence, with unary operators, ?: and shifts; object-like macros
+defined as bare expressions and function-like macros whose texts leave
+their parameters bare, so that C's precedence decides across a macro's
+edge. The program (values.c) prints (int)(EXPR) of each, built with
+-fwrapv. Only expressions whose value C defines are written (no division by
+zero, no shift count out of 0 to 31, no signed left shift that overflows,
+no decimal constant wider than an int, no l suffix, as a long of the
+systems this runs on is wider than an int of the plug-ins').
+
+Exits 77 (skipped) where no C compiler is on PATH, and where a generator
+chosen cannot run and no other failed: the second generator where cc -E has
+no __has_include, the third where cc builds no program that runs. A cross
+build names the program that runs VorlTool (wine, for the Windows build)
+after the folder; there fewer sources are checked, since each run starts
+the emulator.
 
 A mismatch fails, and leaves in the scratch folder's failures/ (N for the
-first generator's source N, macros-N for the second's) the source and its
-headers, `options`, `commands` (what was run there, as typed in a shell),
-flat.r (what cc -E gave), both scripts (pp.rc and plain.rc), the standard
-error of each run, and `problems`, which names the features of the source.
-A source that cc -E refuses (or accepts, meant to fail), or whose flat text
-a plain run refuses, is reported as the generator's fault.
+first generator's source N, macros-N for the second's, values-N for the
+third's) the source and its headers, `options`, `commands` (what was run
+there, as typed in a shell), flat.r (what cc -E gave) or values.c and
+plain.r, both scripts (pp.rc and plain.rc), the standard error of each run
+(for the first two), and `problems`, which names the features of the
+source. A source that cc -E refuses (or accepts, meant to fail), whose
+program cc refuses, or whose flat text a plain run refuses, is reported as
+the generator's fault.
 
---generator checks one generator's sources; --source N only its source N
-(the folder `work` keeps it after the run); --count N that many sources;
---seed N starts from another seed, to look further.
+--generator checks that generator's sources (given again, several);
+--source N only its source N (the folder `work` keeps it after the run);
+--count N that many sources; --seed N starts from another seed, to look
+further.
 """
 
 import collections
@@ -135,8 +159,10 @@ def expand(tokens, macros, disabled=frozenset()):
     return out
 
 
-def literal_value(token):
-    """(value, unsigned) of an integer or character constant."""
+def literal_value(token, bits=64):
+    """(value, unsigned) of an integer or character constant, in integers of
+    `bits` bits (intmax_t, or int and unsigned int); a decimal constant too
+    large for the signed one is C's next type, which is not generated."""
     if token[0] == "'":
         body = token[1:-1]
         if body[0] != "\\":
@@ -160,19 +186,20 @@ def literal_value(token):
         value = int(digits, 8)
     else:
         value = int(digits)
-    if value > MASK or (value > INT_MAX and digits[0] != "0" and "u" not in suffix.lower()):
+    highest = (1 << (bits - 1)) - 1
+    if value >= 1 << bits or (value > highest and digits[0] != "0" and "u" not in suffix.lower()):
         raise Undefined("constant too large")
-    return value, "u" in suffix.lower() or value > INT_MAX
-
-
-def signed(value):
-    return value - (1 << 64) if value > INT_MAX else value
+    return value, "u" in suffix.lower() or value > highest
 
 
 class Evaluator:
     """Recursive descent over C's precedence. A value is (number, unsigned);
     an operand C does not evaluate is read with live=False: its type counts,
-    nothing it does is undefined."""
+    nothing it does is undefined. Integers have BITS bits; a signed result
+    out of range is undefined, or wraps where WRAPS (as -fwrapv has it)."""
+
+    BITS = 64
+    WRAPS = False
 
     LEVELS = [("||",), ("&&",), ("|",), ("^",), ("&",), ("==", "!="), ("<", ">", "<=", ">="),
               ("<<", ">>"), ("+", "-"), ("*", "/", "%")]
@@ -180,6 +207,13 @@ class Evaluator:
     def __init__(self, tokens):
         self.tokens = tokens
         self.pos = 0
+        self.mask = (1 << self.BITS) - 1
+        self.max = (1 << (self.BITS - 1)) - 1
+        self.min = -(1 << (self.BITS - 1))
+
+    def signed(self, value):
+        value &= self.mask
+        return value - (1 << self.BITS) if value > self.max else value
 
     def peek(self):
         return self.tokens[self.pos] if self.pos < len(self.tokens) else None
@@ -208,7 +242,7 @@ class Evaluator:
         second = self.conditional(live and not holds)
         unsigned = first[1] or second[1]
         chosen = first[0] if holds else second[0]
-        return (chosen & MASK if unsigned else signed(chosen)), unsigned
+        return (chosen & self.mask if unsigned else self.signed(chosen)), unsigned
 
     def binary(self, level, live):
         if level == len(self.LEVELS):
@@ -226,39 +260,40 @@ class Evaluator:
                 left = self.apply(op, left, self.binary(level + 1, live), live)
         return left
 
-    @staticmethod
-    def apply(op, left, right, live):
+    def apply(self, op, left, right, live):
         if op in ("<<", ">>"):
             (value, unsigned), count = left, right[0]
             if not live:
                 return 0, unsigned
-            if count < 0 or count >= 64:
+            if count < 0 or count >= self.BITS:
                 raise Undefined("shift count")
             if op == ">>":
                 return value >> count, unsigned
             if unsigned:
-                return (value << count) & MASK, True
-            if value < 0 or value << count > INT_MAX:
+                return (value << count) & self.mask, True
+            if value < 0 or value << count > self.max:
                 raise Undefined("shift overflow")
             return value << count, False
         unsigned = left[1] or right[1]
-        a, b = (left[0] & MASK, right[0] & MASK) if unsigned else (left[0], right[0])
+        a, b = (left[0] & self.mask, right[0] & self.mask) if unsigned else (left[0], right[0])
         compare = {"==": a == b, "!=": a != b, "<": a < b, ">": a > b, "<=": a <= b, ">=": a >= b}
         if op in compare:
             return int(compare[op]), False
         if not live:
             return 0, unsigned
         if op in ("/", "%"):
-            if b == 0 or (not unsigned and a == INT_MIN and b == -1):
+            if b == 0 or (not unsigned and a == self.min and b == -1):
                 raise Undefined("division")
             quotient = abs(a) // abs(b) * (1 if (a < 0) == (b < 0) else -1)
             result = quotient if op == "/" else a - quotient * b
         else:
             result = {"+": a + b, "-": a - b, "*": a * b, "&": a & b, "^": a ^ b, "|": a | b}[op]
         if unsigned:
-            return result & MASK, True
-        if not INT_MIN <= result <= INT_MAX:
-            raise Undefined("overflow")
+            return result & self.mask, True
+        if not self.min <= result <= self.max:
+            if not self.WRAPS:
+                raise Undefined("overflow")
+            result = self.signed(result)
         return result, False
 
     def unary(self, live):
@@ -274,12 +309,14 @@ class Evaluator:
             if token == "+":
                 return value, unsigned
             if unsigned:
-                return (-value if token == "-" else ~value) & MASK, True
-            if token == "-" and value == INT_MIN and live:
-                raise Undefined("overflow")
+                return (-value if token == "-" else ~value) & self.mask, True
+            if token == "-" and value == self.min and live:
+                if not self.WRAPS:
+                    raise Undefined("overflow")
+                return value, False
             return (-value if token == "-" else ~value), False
         if token[0].isdigit() or token[0] == "'":
-            return literal_value(token)
+            return literal_value(token, self.BITS)
         raise Undefined("malformed at " + token)
 
 
@@ -1049,37 +1086,54 @@ class MacroSource(Generated):
     def sum(self, slot, depth):
         """Numbers joined by operators, with blanks around each, since C reads
         0x1e+1 as one token. After + - * only a fold or a fold in parentheses:
-        the lexer, folding a sum, takes a parenthesis after them as its own."""
+        the lexer, folding a sum, takes a parenthesis after them as its own.
+        Where the lexer does not fold what stands on the left, it goes in
+        parentheses, and so does a sum after a minus: the plain reading's
+        expressions group to the right, C's to the left. A sum never begins
+        with a minus sign, which the plain reading takes for the whole sum."""
         rng = self.rng
-        text, ctext, kind = self.number(slot, depth + 1)
-        texts, ctexts = [text], [ctext]
-        if kind not in ("fold", "minus"):
+        first = {"vorl": "lstr", "value": "voperand"}.get(slot, slot)
+        text, ctext, kind = self.number(first, depth + 1)
+        folds = kind == "fold"
+        if kind == "expr":
+            text, ctext = "(%s)" % text, "(%s)" % ctext
+        if kind != "fold":
             kind = "expr"
+
+        def left():
+            if folds:
+                return text, ctext
+            return "(%s)" % text, "(%s)" % ctext
+
         for _ in range(rng.randrange(1, 3)):
             op = rng.choice("+-*|" if slot == "value" else "+-*")
             if op == "*":
                 operand = (str(rng.randrange(2, 5)),) * 2 + ("fold",)
             else:
                 operand = self.number("voperand" if op == "|" else "operand", depth + 1)
-            if op == "|" or operand[2] == "expr":
+            otext, octext = operand[:2]
+            if operand[2] == "expr" or (op == "-" and not folds):
+                otext, octext = "(%s)" % otext, "(%s)" % octext
+            text, ctext = left()
+            text, ctext = " ".join([text, op, otext]), " ".join([ctext, op, octext])
+            if op == "|" or operand[2] != "fold" or not folds:
+                folds = False
                 kind = "expr"
-            texts += [op, operand[0]]
-            ctexts += [op, operand[1]]
         r = rng.random()
         if r < 0.15:
             divisor = str(rng.randrange(1, 10))
-            texts += ["/", divisor]
-            ctexts += ["/", divisor]
+            text, ctext = left()
+            text, ctext = text + " / " + divisor, ctext + " / " + divisor
         elif r < 0.3 and slot == "value":
             count = str(rng.randrange(1, 5))
-            texts += ["<<", count]
-            ctexts += ["<<", count]
+            text, ctext = left()
+            text, ctext = text + " << " + count, ctext + " << " + count
             kind = "expr"
         if slot in ("lstr", "vorl"):
             self.use("sums in ids")
         if kind == "fold" and slot in ("value", "operand", "voperand") and rng.random() < 0.3:
-            return "(%s)" % " ".join(texts), "(%s)" % " ".join(ctexts), "pfold"
-        return " ".join(texts), " ".join(ctexts), kind
+            return "(%s)" % text, "(%s)" % ctext, "pfold"
+        return text, ctext, kind
 
     def passed_on(self, slot, depth):
         """A call, or a paste, that gives back one of its arguments."""
@@ -1124,7 +1178,11 @@ class MacroSource(Generated):
             return self.call(LONG_CALLS[i], offset), LONG_IDS[i] + " + " + offset, "fold"
         text, ctext, kind = self.number(slot, depth + 1)
         if kind not in ("fold", "minus"):
-            kind = "expr"
+            # ID's text has no parentheses of its own.
+            text, ctext, kind = "(%s)" % text, "(%s)" % ctext, "expr"
+        elif kind == "minus":
+            # Nor does a sum after a minus sign in the plain reading.
+            return self.call("ID", "(%s)" % text, offset), "(%s) + %s" % (ctext, offset), "expr"
         return self.call("ID", text, offset), ctext + " + " + offset, kind
 
     def grouped(self, depth):
@@ -1170,10 +1228,7 @@ class MacroSource(Generated):
         self.use("32-bit values")
         if r < 0.45:
             major, minor = self.small(), self.small()
-            if rng.random() < 0.1 and self.here == -1:
-                self.use("empty arguments")
-                minor = ("", "")
-            elif rng.random() < 0.15 and depth == 0:
+            if rng.random() < 0.15 and depth == 0:
                 self.use("nested calls")
                 minor = self.number("operand", depth + 1)[:2]
             return (self.call("MAKE_VERSION", major[0], minor[0]),
@@ -1186,7 +1241,8 @@ class MacroSource(Generated):
             text = rng.choice(["0x%08xL", "%dL"]) % rng.randrange(1 << 16, 1 << 23)
             return text, text, "alone"
         text, ctext, _ = self.number("fold", depth + 1)
-        return "-" + text, "-" + ctext, "minus"
+        # A fold may be a sum: the plain reading takes a minus sign for all of it.
+        return "-(%s)" % text, "-(%s)" % ctext, "minus"
 
     def pasted_literal(self, slot):
         """A number made by pasting its digits, or by pasting a macro's."""
@@ -1784,8 +1840,9 @@ class MacroSource(Generated):
             self.define(out, "kResID", "(kBase + 1)", "pfold", "(kBase + 1)")
         else:
             self.define(out, "kResID", "kBase + kOff", "fold", "kBase + kOff")
-        self.define(out, "kNegID", "-kBase + kOff - 1", "minus", "-kBase + kOff - 1")
-        self.define(out, "kLevel", "(4 + kLevel)", "alone", "(4 + kLevel)")
+        self.define(out, "kNegID", "-kBase", "minus", "-kBase")
+        # Left a name inside its own text, which no number may hold.
+        self.define(out, "kLevel", "(4 + kLevel)", "self", "(4 + kLevel)")
         self.define(out, "kShift", "(1 CAT(<, <) 4)", "expr", "(1 << 4)")
         for name, text in zip(LONG_IDS, ["kBase + 100", "kBase + 200"]):
             self.define(out, name, text, "fold", text)
@@ -1924,6 +1981,209 @@ class MacroSource(Generated):
         self.files["in.r"] = "\n".join(out) + "\n"
 
 
+# -- the third generator: values as C computes them ---------------------------
+
+VALUE_SEED = 20250310
+VALUE_SOURCES = 100
+VALUE_SOURCES_UNDER_EMULATOR = 10
+
+
+class Int32(Evaluator):
+    """C's arithmetic on int and unsigned int of 32 bits, wrapping as
+    -fwrapv has it."""
+
+    BITS = 32
+    WRAPS = True
+
+
+# Function-like macros whose texts leave their parameters bare, as headers
+# often write them: C reads each argument's text where it lands.
+VALUE_FUNCTIONS = [
+    ("ADD", ("a", "b"), "a + b"),
+    ("MUL", ("a", "b"), "a * b"),
+    ("SHL", ("a", "n"), "a << n"),
+    ("NEG", ("x",), "-x"),
+    ("HALF", ("x",), "x / 2"),
+    ("SEL", ("c", "a", "b"), "c ? a : b"),
+    ("LOW", ("x",), "x & 0xFFFF"),
+    ("NOT", ("x",), "!x"),
+    ("GROUP", ("x",), "(x)"),
+    ("MAKE", ("h", "l"), "((h) << 16 | (l))"),
+]
+VALUE_OBJECTS = ["vA", "vB", "vC", "vD", "vE"]
+VALUE_BINARY = ["*", "/", "%", "+", "-", "<<", ">>", "<", ">", "<=", ">=", "==", "!=",
+                "&", "^", "|", "&&", "||"]
+# The numbers of the lists: where each stands, with a blank to fill.
+VALUE_LISTS = """\
+resource 'Vorl' ({}, "Values") {{
+	{{
+		Kind {{ Filter }},
+		Priority {{ {} }},
+		Version {{ {} }},
+		FormatMaxSize {{ {{ {}, {} }} }},
+		FormatMaxChannels {{ {{ {}, {}, {} }} }},
+		ZR_Reserved {{ {} }},
+		HasTerminology {{ 'clas', 'evnt', {}, "" }}
+	}}
+}};
+resource 'LStr' ({}, "Strings") {{ {{ "one" }} }};
+"""
+
+
+class ValueSource:
+    """One source of the third generator: lists whose numbers are C constant
+    expressions, over literals of every form, object-like macros defined as
+    bare expressions, and calls of the function-like macros above, at every
+    precedence; beside it the C program that prints each number as C
+    computes it (values.c), and, once those are known, the plain source of
+    the same lists with the numbers written out (plain.r)."""
+
+    def __init__(self, rng, version, elifdef=True):
+        # (version, elifdef: as for the other generators; unused here.)
+        self.rng = rng
+        self.options = ["--preprocess"]
+        self.files = {}
+        self.failure = None
+        self.used = set()
+        self.expanded = {}  # an object-like macro's name -> its text, every macro replaced
+        self.numbers = []  # each number's text in the lists
+
+    def features(self):
+        return sorted(self.used)
+
+    def use(self, *features):
+        self.used.update(features)
+
+    def literal(self):
+        rng = self.rng
+        r = rng.random()
+        if r < 0.45:
+            return str(rng.randrange(100))
+        if r < 0.55:
+            return str(rng.randrange(100, 1 << 31))
+        if r < 0.7:
+            self.use("hexadecimal")
+            return rng.choice(["0x%x", "0X%X", "0x%X"]) % rng.randrange(1 << 16)
+        if r < 0.8:
+            self.use("unsigned int")
+            return "0x%X" % rng.randrange(1 << 31, 1 << 32)
+        if r < 0.9:
+            self.use("octal")
+            return "0%o" % rng.randrange(1, 512)
+        # (Not l: a long of the systems the oracle runs on has 64 bits, of
+        # those the plugins are built for 32.)
+        self.use("suffix u")
+        return str(rng.randrange(100)) + rng.choice(["u", "U"])
+
+    def expression(self, depth):
+        """A C expression: its text, and the text C reads once every macro
+        in it is replaced."""
+        rng = self.rng
+        r = rng.random()
+        if depth >= 4 or r < 0.22:
+            text = self.literal()
+            return text, text
+        if r < 0.34 and self.expanded:
+            self.use("object-like macros")
+            name = rng.choice(sorted(self.expanded))
+            return name, self.expanded[name]
+        if r < 0.48:
+            self.use("function-like macros")
+            name, parameters, body = rng.choice(VALUE_FUNCTIONS)
+            arguments = [self.expression(depth + 1) for _ in parameters]
+            replaced = re.sub(r"\b\w+\b", lambda m: " %s " % arguments[parameters.index(m.group())][1]
+                              if m.group() in parameters else m.group(), body)
+            return "%s(%s)" % (name, ", ".join(a[0] for a in arguments)), replaced
+        if r < 0.58:
+            self.use("unary operators")
+            op = rng.choice("-~!+")
+            operand = self.expression(depth + 1)
+            return op + " " + operand[0], op + " " + operand[1]
+        if r < 0.66:
+            inner = self.expression(depth + 1)
+            return "(%s)" % inner[0], "(%s)" % inner[1]
+        if r < 0.72:
+            self.use("?:")
+            parts = [self.expression(depth + 1) for _ in range(3)]
+            return tuple("%s ? %s : %s" % tuple(p[i] for p in parts) for i in (0, 1))
+        op = rng.choice(VALUE_BINARY)
+        if op in ("<<", ">>"):
+            self.use("shifts")
+            count = str(rng.randrange(32))
+            right = (count, count) if rng.random() < 0.7 else self.expression(depth + 1)
+        else:
+            right = self.expression(depth + 1)
+        left = self.expression(depth + 1)
+        return left[0] + " " + op + " " + right[0], left[1] + " " + op + " " + right[1]
+
+    def valid(self, expanded):
+        """Whether C defines the value (no division by zero, no shift count
+        out of range, no decimal constant wider than an int)."""
+        try:
+            Int32(tokenize(expanded)).whole()
+            return True
+        except (Undefined, IndexError):
+            return False
+
+    def number(self, depth=0):
+        for _ in range(100):
+            text, expanded = self.expression(depth)
+            if self.valid(expanded):
+                return text, expanded
+        return "1", "1"
+
+    def write(self):
+        rng = self.rng
+        out = ["// Numbers as C computes them, with macros as headers write them."]
+        for name, parameters, body in VALUE_FUNCTIONS:
+            out.append("#define %s(%s) %s" % (name, ", ".join(parameters), body))
+        for name in VALUE_OBJECTS[:rng.randrange(len(VALUE_OBJECTS) + 1)]:
+            text, expanded = self.number(1)
+            out.append("#define %s %s" % (name, text))
+            self.expanded[name] = expanded
+        self.numbers = [self.number()[0] for _ in range(VALUE_LISTS.count("{}"))]
+        self.files["in.r"] = "\n".join(out) + "\n" + VALUE_LISTS.format(*self.numbers)
+        program = ["#include <stdio.h>"] + out[1:] + ["int main(void) {"]
+        program += ['\tprintf("%%d\\n", (int)(%s));' % number for number in self.numbers]
+        self.files["values.c"] = "\n".join(program + ["\treturn 0;", "}"]) + "\n"
+
+    def plain(self, values):
+        """The plain source of the same lists, each number written out."""
+        return VALUE_LISTS.format(*("0x%X" % (value & 0xFFFFFFFF) for value in values))
+
+
+def check_values(name, source, cc, run_tool, scratch):
+    """'' when VorlTool converts the source to the script that a plain run
+    gives over the same lists with the numbers a C compiler computes, else
+    what went wrong; a program the compiler refuses is the generator's fault."""
+    folder = os.path.join(scratch, "work")
+    shutil.rmtree(folder, ignore_errors=True)
+    os.makedirs(folder)
+    for path, text in source.files.items():
+        with open(os.path.join(folder, path), "w", newline="\n") as f:
+            f.write(text)
+    program = os.path.join(folder, "values")
+    commands = [[cc, "-fwrapv", "-w", "-o", program, "values.c"], [program],
+                run_tool + source.options + ["in.r", "pp.rc"], run_tool + ["plain.r", "plain.rc"]]
+    with open(os.path.join(folder, "commands"), "w") as f:
+        f.write("# What was run in this folder.\n" + "".join(shlex.join(c) + "\n" for c in commands))
+    problems, fault = [], False
+    built = run(commands[0], folder)
+    printed = run(commands[1], folder) if built.returncode == 0 else built
+    values = [int(line) for line in printed.stdout.split()] if printed.returncode == 0 else []
+    if len(values) != len(source.numbers):
+        problems.append("the C program failed: " + printed.stderr.decode("latin-1").strip())
+        fault = True
+    else:
+        with open(os.path.join(folder, "plain.r"), "w", newline="\n") as f:
+            f.write(source.plain(values))
+        fault = compare_scripts(folder, run(commands[2], folder), run(commands[3], folder), problems)
+    if not problems:
+        return "", False
+    return keep_failure(scratch, folder, name, "values by " + os.path.basename(cc), source, fault,
+                        problems), fault
+
+
 # -- running ------------------------------------------------------------------
 
 
@@ -1988,46 +2248,60 @@ def check(name, source, cc, run_tool, scratch):
         problems.append("cc -E failed: " + flat.stderr.decode("latin-1"))
         fault = True
     else:
-        plain = execute(2)
-        for label, result in (("preprocessing run", preprocessed), ("plain run", plain)):
-            if result.returncode != 0 or result.stderr:
-                problems.append("%s: status %d, %s" % (label, result.returncode,
-                                                       result.stderr.decode("latin-1").strip()))
-                fault = fault or result is plain
-        if not problems:
-            with open(os.path.join(folder, "pp.rc"), "rb") as a, \
-                    open(os.path.join(folder, "plain.rc"), "rb") as b:
-                if a.read() != b.read():
-                    problems.append("the scripts differ (pp.rc, plain.rc)")
+        fault = compare_scripts(folder, preprocessed, execute(2), problems)
     if not problems:
         return "", False
+    return keep_failure(scratch, folder, name, "options " + " ".join(source.options), source, fault,
+                        problems), fault
+
+
+def compare_scripts(folder, preprocessed, plain, problems):
+    """Adds to `problems` a run that failed or said anything, or else
+    whether the two scripts (pp.rc, plain.rc) differ; True where the plain
+    run failed, which is the generator's fault."""
+    for label, result in (("preprocessing run", preprocessed), ("plain run", plain)):
+        if result.returncode != 0 or result.stderr:
+            problems.append("%s: status %d, %s" % (label, result.returncode,
+                                                   result.stderr.decode("latin-1").strip()))
+    if not problems:
+        with open(os.path.join(folder, "pp.rc"), "rb") as a, \
+                open(os.path.join(folder, "plain.rc"), "rb") as b:
+            if a.read() != b.read():
+                problems.append("the scripts differ (pp.rc, plain.rc)")
+    return plain.returncode != 0 or bool(plain.stderr)
+
+
+def keep_failure(scratch, folder, name, described, source, fault, problems):
+    """Keeps the work folder in failures/ with its `problems`, and returns the report."""
     kept = os.path.join(scratch, "failures", name)
     shutil.rmtree(kept, ignore_errors=True)
     shutil.copytree(folder, kept)
-    report = "source %s (%s; options %s%s): %s%s" % (
-        name, kept, " ".join(source.options),
-        "".join("; " + feature for feature in source.features()),
+    report = "source %s (%s; %s%s): %s%s" % (
+        name, kept, described, "".join("; " + feature for feature in source.features()),
         "the generator's fault: " if fault else "", "; ".join(problems))
     with open(os.path.join(kept, "problems"), "w") as f:
         f.write(report + "\n")
-    return report, fault
+    return report
 
 
 # Each generator: its sources' class, seed and number of sources, natively and
-# under an emulator, and how its sources are named in failures/.
+# under an emulator, how its sources are named in failures/, and its check.
 GENERATORS = {
-    "conditions": (Source, SEED, SOURCES, SOURCES_UNDER_EMULATOR, "%d"),
-    "macros": (MacroSource, MACRO_SEED, MACRO_SOURCES, MACRO_SOURCES_UNDER_EMULATOR, "macros-%d"),
+    "conditions": (Source, SEED, SOURCES, SOURCES_UNDER_EMULATOR, "%d", check),
+    "macros": (MacroSource, MACRO_SEED, MACRO_SOURCES, MACRO_SOURCES_UNDER_EMULATOR, "macros-%d",
+               check),
+    "values": (ValueSource, VALUE_SEED, VALUE_SOURCES, VALUE_SOURCES_UNDER_EMULATOR, "values-%d",
+               check_values),
 }
 
-USAGE = ("usage: oracle.py [--generator conditions|macros] [--source N] [--count N] "
+USAGE = ("usage: oracle.py [--generator conditions|macros|values]... [--source N] [--count N] "
          "[--seed N] VorlTool scratch-folder [emulator...]")
 
 
 def arguments(argv):
     """The options before the paths: which generators, which source, how
     many sources, from which seed."""
-    options = {"generator": None, "source": None, "count": None, "seed": None}
+    options = {"generator": [], "source": None, "count": None, "seed": None}
     while argv and argv[0].startswith("--"):
         option = argv.pop(0)[2:]
         if option == "help":
@@ -2037,10 +2311,13 @@ def arguments(argv):
         value = argv.pop(0)
         if option == "generator" and value not in GENERATORS:
             raise ValueError(value)
-        options[option] = value if option == "generator" else int(value)
+        if option == "generator":
+            options[option].append(value)
+        else:
+            options[option] = int(value)
     if len(argv) < 2:
         raise ValueError("paths")
-    chosen = [options["generator"]] if options["generator"] else list(GENERATORS)
+    chosen = options["generator"] or list(GENERATORS)
     return chosen, options["source"], options["count"], options["seed"], argv
 
 
@@ -2083,14 +2360,23 @@ def main():
     # source of the second generator is what it means to be.
     with open(probe, "w") as f:
         f.write('#if __has_include("probe.c")\nyes\n#endif\n')
+    skipped = False
     if run(command + [probe], scratch).stdout.split() != [b"yes"] and "macros" in chosen:
         print("oracle: macros: cc -E has no __has_include: skipped")
         chosen.remove("macros")
-        if not chosen:
-            return 77
+        skipped = True
+    # The third generator needs a program built and run, not only cc -E.
+    with open(probe, "w") as f:
+        f.write("#include <stdio.h>\nint main(void) { printf(\"%d\\n\", (int)(1u << 31)); return 0; }\n")
+    built = run([cc, "-fwrapv", "-o", os.path.join(scratch, "probe"), probe], scratch)
+    if "values" in chosen and (built.returncode != 0 or run([os.path.join(scratch, "probe")], scratch).stdout.split()
+                               != [str(-(1 << 31)).encode()]):
+        print("oracle: values: cc builds no program that runs: skipped")
+        chosen.remove("values")
+        skipped = True
     failed = False
     for generator in chosen:
-        kind, seed, native, emulated, naming = GENERATORS[generator]
+        kind, seed, native, emulated, naming, checker = GENERATORS[generator]
         rng = random.Random(seed if seed_option is None else seed_option)
         total = count or (emulated if emulator else native)
         if only is not None:
@@ -2106,7 +2392,8 @@ def main():
                 continue
             checked += 1
             failing += source.failure is not None
-            problem, fault = check(naming % index, source, command, run_tool, scratch)
+            problem, fault = checker(naming % index, source, cc if checker is check_values else command,
+                                     run_tool, scratch)
             faults += fault
             for feature in source.features():
                 features[feature][0] += 1
@@ -2123,7 +2410,8 @@ def main():
         for problem in mismatches:
             print(problem)
         failed = failed or bool(mismatches)
-    return 1 if failed else 0
+    # A generator skipped has passed nothing.
+    return 1 if failed else 77 if skipped else 0
 
 
 if __name__ == "__main__":

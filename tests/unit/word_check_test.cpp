@@ -109,10 +109,12 @@ TEST(WordCheck, NamesWhatAWordWasMeantToBeWhereverItStands) {
            "'expSupportsTransparency'?)\n"},
       {vorl("ZR_ImageFormat_Extension_Info { 1, 0, hasVdeo, still } 'ABCD' }"),
        "", "in.r:9: warning: 'hasVdeo' is no name of ZR_ImageFormat_Extension_Info (did you mean 'hasVideo'?)\n"},
-      // What C leaves a name and the plain reading reads: a number's suffix,
-      // a macro inside its own text, a function-like macro without arguments.
+      // A number's suffix is its own; what C leaves a name is refused: a
+      // macro inside its own text, a function-like macro without arguments.
       {vorl("Version { 0x00010002L }, Priority { 5 + 0x1fUL }"), "", ""},
-      {vorl("Priority { kSelf }, Version { F }"), "", ""},
+      {vorl("Priority { kSelf }"),
+       "in.r:9: error: 'kSelf' is a macro's name inside its own replacement, which C leaves a name\n", ""},
+      {vorl("Version { 1 + F }"), "in.r:9: error: 'F' is a macro with parameters, named without arguments\n", ""},
   };
   for (const auto& entry : kCases) {
     const Conversion result = ConvertPreprocessed(entry.source);

@@ -6,7 +6,7 @@
 #pragma once
 #line 40
 #warning converting with the test settings
-#unknown directive
+#ident "test settings"
 resource 'Vorl' (kValue) { { FormatMaxChannels { {
 #ifdef _WIN32
 	1,

@@ -1,0 +1,11 @@
+// #import reads a file once: a second #import, and an #include after it,
+// read nothing.
+#import "ids.h"
+#import "ids.h"
+#include "ids.h"
+resource 'Vorl' (kID) {
+	{
+		Kind { Filter },
+		Priority { kReads }
+	}
+};

@@ -1,0 +1,2 @@
+#define kFromWrapper 16000
+#include_next <vals.h>
