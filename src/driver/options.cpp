@@ -34,7 +34,7 @@ constexpr const char* kHelp =
     "  -I FOLDER, -IFOLDER    search FOLDER for included files, after the others\n"
     "  --preprocess           read as a C preprocessor does, defining nothing more\n"
     "  --                     end of the options\n"
-    "  --help                 show this text\n"
+    "  -h, --help             show this text\n"
     "  --version              show the version and the licence\n"
     "\n"
     "Predefined: _WIN32 and RC_INVOKED as 1, VORLTOOL_VERSION as "
@@ -73,7 +73,7 @@ OptionsRead ReadOptions(int argc, char** argv) {
   while (next < argc && IsOption(argv[next])) {
     const char* option = argv[next++];
     if (std::strcmp(option, "--") == 0) break;
-    if (std::strcmp(option, "--help") == 0) {
+    if (AsksForHelp(option)) {
       std::fputs(kHelp, stdout);
       return Answered();
     }
