@@ -88,7 +88,12 @@ void Run::OpenInput() {
   // A plain run over text reads it from the start.
   if (readsText_ && !preprocessing_.on) return;
   if (!readsText_) {
-    mainInput_ = disk_.OpenInput(inputPath_.c_str(), platform::InputRule::kNotDirectory);
+    platform::OpenFailure why = platform::OpenFailure::kNone;
+    mainInput_ = disk_.OpenInput(inputPath_.c_str(), platform::InputRule::kNotDirectory, &why);
+    // Preprocessing mode reports as compilers do, and says why.
+    if (!mainInput_ && preprocessing_.on)
+      FatalErrorFormatted("Unable to open input file: %s (%s)", inputPath_.c_str(),
+                          platform::OpenFailureText(why));
     if (!mainInput_) FatalErrorFormatted("Unable to open input file: %s\n", inputPath_.c_str());
   }
   if (!preprocessing_.on) {

@@ -52,7 +52,8 @@ class Run final {
   /// Opens the main input of a run over a file and makes it the lexer's
   /// source (in preprocessing mode, through the preprocessor); fails with
   /// "Unable to open input file: %s\n" when it cannot be read (a directory
-  /// neither).
+  /// neither), in preprocessing mode with the reason after the path:
+  /// "Unable to open input file: %s (No such file or directory)".
   void OpenInput();
 
  private:
