@@ -51,8 +51,12 @@ int RunVorlTool(int argc, char** argv) {
   int status = 0;
   if (argc >= 2 && IsOption(argv[1])) {
     const OptionsRead read = ReadOptions(argc, argv);
-    status = read.input != nullptr ? Run(read.input, read.preprocessing).Convert(read.output)
-                                   : read.status;
+    status = read.status;
+    if (read.input != nullptr) {
+      Run run(read.input, read.preprocessing);
+      if (read.forLlvmRc) run.WriteScriptForLlvmRc();
+      status = run.Convert(read.output);
+    }
   } else if (const auto entries = SplitArguments(argc, argv); entries.size() < 3) {
     PrintStdout("%s", kUsage);
     // A path without its partner is a build rule whose destination went
