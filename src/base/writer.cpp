@@ -41,9 +41,13 @@ void ScriptWriter::Grow(std::size_t count) {
 void ScriptWriter::FlushPending(bool whole) {
   std::size_t count = used_;
   if (forLlvmRc_ && !whole) {
-    const std::size_t lineEnd = std::string_view(buffer_.get(), used_).rfind('\n');
-    count = lineEnd == std::string_view::npos ? 0 : lineEnd + 1;
+    // Only the text since the last look can hold a line end.
+    const std::string_view unseen(buffer_.get() + seenWithoutLineEnd_, used_ - seenWithoutLineEnd_);
+    const std::size_t lineEnd = unseen.rfind('\n');
+    count = lineEnd == std::string_view::npos ? 0 : seenWithoutLineEnd_ + lineEnd + 1;
+    seenWithoutLineEnd_ = used_ - count;
   }
+  if (whole) seenWithoutLineEnd_ = 0;
   if (count == 0) return;
   bool written = false;
   if (forLlvmRc_) {

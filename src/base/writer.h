@@ -132,5 +132,8 @@ class ScriptWriter {
   std::size_t flushedBytes_ = 0; ///< bytes already handed to the file
   int openPlaceholders_ = 0;
   bool forLlvmRc_ = false;
+  /// In llvm-rc's form: the buffered bytes from the start known to hold no
+  /// line end, which a flush need not look at again.
+  std::size_t seenWithoutLineEnd_ = 0;
   std::string rewritten_;  ///< the text in llvm-rc's form, on its way to the file
 };
