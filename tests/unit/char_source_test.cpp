@@ -7,6 +7,10 @@
 #include <string>
 #include <vector>
 
+#ifndef _WIN32
+#include <sys/resource.h>
+#endif
+
 #include "source/char_source.h"
 #include "source/line_reader.h"
 #include "source/lexer.h"
@@ -223,6 +227,29 @@ TEST(CharSourceOfAFile, SaysWhyAPathWouldNotOpenInTheSameWordsEverywhere) {
   std::filesystem::remove(loop);
 #endif
 }
+
+#ifndef _WIN32
+TEST(CharSourceOfAFile, APathRefusedAfterItOpenedLeavesNoDescriptorOpen) {
+  // A directory opens before it is refused as an input; with far fewer
+  // descriptors than tries, one left open each time would soon make the
+  // answer "Cannot be read".
+  const std::string folder = testing::TempDir();
+  rlimit saved{};
+  ASSERT_EQ(getrlimit(RLIMIT_NOFILE, &saved), 0);
+  rlimit few = saved;
+  few.rlim_cur = 64;
+  ASSERT_EQ(setrlimit(RLIMIT_NOFILE, &few), 0);
+  platform::Disk disk;
+  int refusedAsDirectory = 0;
+  for (int i = 0; i < 200; ++i) {
+    platform::OpenFailure why = platform::OpenFailure::kNone;
+    disk.OpenInput(folder.c_str(), platform::InputRule::kNotDirectory, &why);
+    refusedAsDirectory += why == platform::OpenFailure::kIsDirectory;
+  }
+  setrlimit(RLIMIT_NOFILE, &saved);
+  EXPECT_EQ(refusedAsDirectory, 200);
+}
+#endif
 
 }  // namespace
 

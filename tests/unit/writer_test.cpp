@@ -161,11 +161,14 @@ TEST(LlvmRcForm, EachRefusedByteGoesIntoANumberWithANeighbour) {
       // two digits (either case), up to three octal digits.
       {"\"\\x9f\\X85\\205\\2059\"", "0x859F, 0x8585, \"9\""},
       {"\"\\x8EXT \"", "0x588E, \"T \""},
+      // Three octal digits at most: the fourth is a byte of its own.
+      {"\"\\2051\"", "0x3185"},
       // Partners that every compiler reads alike: \n, \r, \t, \\, a doubled
       // quote, \0, an octal escape up to 0377.
       {"\"\\n\x85\\r\x86\"", "0x850A, 0x860D"},
       {"\"\\t\x85\\\\\x86\"", "0x8509, 0x865C"},
       {"\"\"\"\x85\\377\x86\"", "0x8522, 0x86FF"},
+      {"\"\\0\x85\"", "0x8500"},
       // Escapes compilers read otherwise are never a partner: the byte takes
       // the neighbour on its other side.
       {"\"\\b\x85z\"", "\"\\b\", 0x7A85"},
