@@ -189,13 +189,17 @@ TEST(LlvmRcForm, AWriterForLlvmRcRewritesEveryLiteralAcrossItsFlushes) {
   ScriptWriter out(disk);
   ASSERT_TRUE(out.OpenOutput(path.c_str()));
   out.WriteForLlvmRc();
+  // A write that takes the text past the flush threshold with one byte after
+  // its last line end: that byte stays for the next flush.
+  const std::string longLine(1 << 16, 'a');
+  out.WriteFormatted("%s\n\t", longLine.c_str());
   // Far past the flush threshold, and with a placeholder open for a while.
   const Placeholder count = out.WritePlaceholder("%3ld", 0);
   for (int i = 0; i < 30000; ++i) out.WriteFormatted("\t\"\\x%02X\\x%02X\\0\\0\",\n", 0x80 + i % 32, i % 256);
   out.PatchPlaceholder(count, "%3ld", 12);
   for (int i = 0; i < 30000; ++i) out.WriteFormatted("\t\"%c%c\",", 'a', 0x99);
   out.Finish();
-  std::string expected = std::string(kPrelude) + " 12";
+  std::string expected = std::string(kPrelude) + longLine + "\n\t 12";
   char line[64];
   for (int i = 0; i < 30000; ++i) {
     std::snprintf(line, sizeof line, "\t0x%02X%02X, \"\\0\\0\",\n", i % 256, 0x80 + i % 32);
