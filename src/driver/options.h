@@ -37,7 +37,7 @@ struct OptionsRead {
 
 /// Reads "VorlTool [options] sourcefile destinationfile" whose first
 /// argument is an option: every option but --llvm-rc turns preprocessing
-/// mode on (-- too); --help and --version print and give status 0; an
+/// mode on (-- too); --help (or -h) and --version print and give status 0; an
 /// unknown or incomplete option, or other than two paths after the options,
 /// is refused on standard error with status 1.
 OptionsRead ReadOptions(int argc, char** argv);
