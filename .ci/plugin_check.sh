@@ -1,14 +1,19 @@
 #!/usr/bin/env bash
 # The whole way a plug-in developer takes: install VorlTool from a build
 # folder into a scratch prefix, check what was installed, build the demo
-# plug-in (examples/plugin) for Windows against that prefix with Ninja, and
-# check that the DLL holds, byte for byte, the resources that llvm-rc -C 1252
-# makes of the .r file converted here with the options a 64-bit Windows build
-# must give, and that what the installed VorlDump reads back from the DLL
-# converts to those resources again. Then the rebuild test, with Ninja and with
+# plug-in (examples/plugin) for Windows against that prefix with Ninja (its
+# resource compiler llvm-windres, which vorl_add_resources gives scripts
+# written with --llvm-rc), and check that the DLL holds the bytes intended:
+# the name with its trade mark sign and the modes with Bitmap, bytes that
+# llvm-rc refuses in a plain script, as written out below, and byte for byte
+# the resources that GNU windres makes of the .r file converted here, without
+# --llvm-rc, with the options a 64-bit Windows build must give; and that what
+# the installed VorlDump reads back from the DLL converts to those resources
+# again. Then the rebuild test, with Ninja and with
 # Makefiles (rebuild_check.sh); vorl_add_resources with VorlTool added by
 # add_subdirectory instead of the installed package; and last PLAIN, input
-# paths taken whole, and the warning about GNU windres.
+# paths taken whole, the warning about GNU windres, and --llvm-rc given where
+# the resource compiler is llvm-windres under GNU windres's name.
 #
 #   plugin_check.sh <VorlTool build folder> <scratch folder>
 set -euo pipefail
@@ -70,18 +75,25 @@ script=$build/vorl/demo_plugin/demo_plugin.rc
 llvm-readobj --coff-exports "$dll" | grep -q 'Name: PluginMain$' ||
   fail "the DLL does not export PluginMain"
 
+# The bytes intended, as the property list in demo_plugin.r gives them: the
+# name record ('name' reversed, its length 16, the length byte 15, "Demo
+# Filter", the trade mark sign of code page 1252, "...") and the modes record
+# ('mode' reversed, its length 4, Bitmap and RGB: 0x9000, high byte first).
+name_record=4d494b35656d616e00000000100000000f44656d6f2046696c746572992e2e2e
+modes_record=4d494b3565646f6d000000000400000090000000
 # The reference: the .r file converted here as vorl_add_resources must
 # convert it for this target (_WIN64, which picks the 64-bit entry point, and
-# the target's include folder, which holds the version header), compiled by
-# llvm-rc with code page 1252. A build that passed other options would put
-# other bytes into the DLL. llvm-rc reads an absolute path such as /check/...
-# as its /c option, so it is given the script's name from its own folder.
+# the target's include folder, which holds the version header), but without
+# --llvm-rc, compiled by GNU windres with code page 1252, which takes those
+# bytes in a string as written. A build that passed other options, or wrote
+# other bytes for llvm-windres, would put other bytes into the DLL.
 reference_dir=$scratch/reference
 rm -rf "$reference_dir"
 mkdir -p "$reference_dir"
 (cd "$source" &&
   "$prefix/bin/VorlTool" -D_WIN64 -I include -- demo_plugin.r "$reference_dir/demo_plugin.rc" >/dev/null)
-(cd "$reference_dir" && llvm-rc -C 1252 -fo reference.res demo_plugin.rc)
+(cd "$reference_dir" &&
+  x86_64-w64-mingw32-windres -c 1252 -O res -o reference.res demo_plugin.rc)
 declare -A reference
 for resource in "VORL 16100" "LSTR 16101"; do
   read -r type id <<<"$resource"
@@ -90,23 +102,32 @@ for resource in "VORL 16100" "LSTR 16101"; do
   reference[$resource]=$(resource_bytes "$type" "$id" "$reference_dir/reference.res") ||
     fail "llvm-rc made no resource of type $type, id $id"
   [ "$in_dll" = "${reference[$resource]}" ] ||
-    fail "$type $id differs from llvm-rc -C 1252:"$'\n'"  DLL:    $in_dll"$'\n'"  llvm-rc: ${reference[$resource]}"
-  echo "$type $id: $(( ${#in_dll} / 2 )) bytes, the same as llvm-rc -C 1252 gives"
+    fail "$type $id differs from GNU windres:"$'\n'"  DLL:     $in_dll"$'\n'"  windres: ${reference[$resource]}"
+  echo "$type $id: $(( ${#in_dll} / 2 )) bytes, the same as GNU windres gives"
 done
+for record in "$name_record" "$modes_record"; do
+  grep -qi "$record" <<<"${reference["VORL 16100"]}" ||
+    fail "the property list holds no $record:"$'\n'"  ${reference["VORL 16100"]}"
+done
+# llvm-windres refuses those bytes in a string: the build's script holds the
+# modes as a number, as --llvm-rc writes them.
+grep -qF '0x0090, "\0\0",' "$script" ||
+  fail "the build's script was not written with --llvm-rc for llvm-windres:"$'\n'"$(cat "$script")"
+echo "the name holds the trade mark sign (99), the modes Bitmap and RGB (90 00), as intended"
 
 echo "-- VorlDump reads the DLL back"
 back=$scratch/dump-back
 rm -rf "$back"
 mkdir -p "$back"
 "$prefix/bin/VorlDump" "$dll" "$back/demo_plugin.r"
-(cd "$back" && "$prefix/bin/VorlTool" demo_plugin.r demo_plugin.rc >/dev/null &&
+(cd "$back" && "$prefix/bin/VorlTool" --llvm-rc demo_plugin.r demo_plugin.rc >/dev/null &&
   llvm-rc -C 1252 -fo demo_plugin.res demo_plugin.rc)
 for resource in "VORL 16100" "LSTR 16101"; do
   read -r type id <<<"$resource"
   again=$(resource_bytes "$type" "$id" "$back/demo_plugin.res") ||
     fail "the dump of the DLL converts to no resource of type $type, id $id"
   [ "$again" = "${reference[$resource]}" ] ||
-    fail "$type $id read back by VorlDump converts to other bytes:"$'\n'"  again:   $again"$'\n'"  llvm-rc: ${reference[$resource]}"
+    fail "$type $id read back by VorlDump converts to other bytes:"$'\n'"  again:   $again"$'\n'"  windres: ${reference[$resource]}"
 done
 echo "the DLL's resources, read back by VorlDump and converted again, are the same"
 
@@ -122,9 +143,9 @@ cmake --build "$makefiles" >/dev/null
 echo "-- add_subdirectory"
 # A native project that builds VorlTool itself and converts the demo's .r file
 # for a library of its own, naming with DEFINITIONS and INCLUDE_DIRECTORIES
-# what the Windows build takes from its target and toolchain: the script must
-# be the one the package made, and touching either of the demo's headers must
-# make it again.
+# what the Windows build takes from its target and toolchain: with no
+# resource compiler there is no --llvm-rc, so the script must be the
+# reference, and touching either of the demo's headers must make it again.
 subproject=$scratch/subdirectory-source
 rm -rf "$subproject"
 mkdir -p "$subproject"
@@ -142,7 +163,8 @@ rm -rf "$subbuild"
 cmake -S "$subproject" -B "$subbuild" -G Ninja >/dev/null
 cmake --build "$subbuild" >/dev/null
 subscript=$subbuild/vorl/resources_only/demo_plugin.rc
-cmp "$subscript" "$script" || fail "add_subdirectory: $subscript differs from $script"
+cmp "$subscript" "$reference_dir/demo_plugin.rc" ||
+  fail "add_subdirectory: $subscript differs from $reference_dir/demo_plugin.rc"
 for header in demo_plugin_ids.h include/demo_version.h; do
   before=$(stat -c %.9Y "$subscript")
   sleep 1
@@ -177,6 +199,11 @@ resource 'LStr' (kListID, "Messages") {
 };
 END_OF_SOURCE
 cp "$plain/list.r" "$plain/Démo plug-in/list.r"
+# A property list with the byte 0x80 in a string, which llvm-windres takes
+# only as --llvm-rc writes it, in a file whose name begins with -.
+cat >"$plain/-modes.r" <<'END_OF_SOURCE'
+resource 'Vorl' (16100) { { Kind { Filter }, SupportedModes { doesSupportBitmap } } };
+END_OF_SOURCE
 # Macros with parameters, from DEFINITIONS and from the target's definitions.
 cat >"$plain/list_macro.r" <<'END_OF_SOURCE'
 resource 'LStr' (LIST_ID(3) + LIST_PART(1), "Messages") {
@@ -191,6 +218,7 @@ project(VorlPlainCheck LANGUAGES NONE)
 find_package(VorlTool REQUIRED)
 add_custom_target(resources ALL)
 vorl_add_resources(resources PLAIN OUTPUT_DIRECTORY plain list.r)
+vorl_add_resources(resources PLAIN OUTPUT_DIRECTORY modes -modes.r)
 vorl_add_resources(resources WORKING_DIRECTORY . OUTPUT_DIRECTORY whole "Démo plug-in/list.r")
 set_property(TARGET resources APPEND PROPERTY COMPILE_DEFINITIONS "LIST_PART(n)=n")
 vorl_add_resources(resources OUTPUT_DIRECTORY macro list_macro.r DEFINITIONS "LIST_ID(n)=16100 + n")
@@ -228,10 +256,14 @@ grep -q $'^16101\tLStr' "$plainbuild/whole/list.rc" ||
   fail "\"Démo plug-in/list.r\" was not read as a C preprocessor does"
 grep -q $'^16104\tLStr' "$plainbuild/macro/list_macro.rc" ||
   fail "macros with parameters did not reach VorlTool from DEFINITIONS and COMPILE_DEFINITIONS"
-said=$(configure_plain -DREFUSE=ON) && fail "PLAIN took \"Démo plug-in/list.r\""
+grep -qF '0x0080, "\0\0",' "$plainbuild/modes/-modes.rc" ||
+  fail "-modes.r was not converted with --llvm-rc for llvm-windres:"$'\n'"$(cat "$plainbuild/modes/-modes.rc")"
+# Refused where VorlTool gets no --llvm-rc, which would take the path whole.
+said=$(configure_plain -DREFUSE=ON -DCMAKE_RC_COMPILER=x86_64-w64-mingw32-windres) &&
+  fail "PLAIN took \"Démo plug-in/list.r\""
 grep -q 'holds a blank or a non-ASCII character' <<<"$said" ||
   fail "PLAIN refused \"Démo plug-in/list.r\" with another message:"$'\n'"$said"
 echo "PLAIN reads as before and refuses a path holding a blank; with options any path will do;"
-echo "GNU windres is warned about once, llvm-windres not"
+echo "GNU windres is warned about once, llvm-windres not, and given scripts written with --llvm-rc"
 
 echo "plugin_check: passed"

@@ -8,7 +8,8 @@
 # that archive, typed as written where its user stands, converts an example
 # and shows the script.
 # - tar.gz: the programs are statically linked; the manual pages tell the
-#   version; no path of this machine inside; the consumer project
+#   version, and their EXAMPLES, run as written, give what they say
+#   (documents_check.sh); no path of this machine inside; the consumer project
 #   (.ci/consumer) finds the package through CMAKE_PREFIX_PATH and converts
 #   with it.
 # - .deb: its fields and files, lintian without errors and without a warning
@@ -229,6 +230,7 @@ done
 check_programs "$prefix" ""
 check_no_build_path "$prefix"
 check_quick_start "$prefix/share/doc/vorltool/README.md" "bin/VorlTool " "$prefix" bash -c
+"$ci/documents_check.sh" "$prefix" "$scratch/documents"
 check_consumer "$scratch/consumer-tgz" "$prefix/bin/VorlTool" -DCMAKE_PREFIX_PATH="$prefix"
 
 echo "-- $deb"

@@ -18,6 +18,11 @@
 # VorlTool reads the .r files as a C preprocessor does (#if, #ifdef, #elif,
 # #else, #endif, #undef, #error, include folders), with what the target's own
 # sources are compiled with, in this order:
+#   --llvm-rc                          when the resource compiler is LLVM's
+#                                      (llvm-rc, or llvm-windres by any name):
+#                                      it refuses a byte from 0x80 to 0x9F in
+#                                      a string, which --llvm-rc writes as a
+#                                      number it takes
 #   --preprocess                       always, so the mode is on without a -D
 #   -D_WIN64                           when the build is for 64-bit Windows
 #                                      (WIN32 and CMAKE_SIZEOF_VOID_P 8)
@@ -32,11 +37,13 @@
 # language ($<COMPILE_LANGUAGE:...>) is not passed, a build step having none.
 # VorlTool predefines _WIN32 and RC_INVOKED itself.
 #
-# PLAIN passes no options: VorlTool reads the file as it does without them,
-# taking only the #define lines of included files. Its first argument is then
-# cut at blanks and at bytes from 128 up, so a .r path (relative to the working
+# PLAIN passes no options but --llvm-rc (for LLVM's resource compiler, as
+# above): VorlTool reads the file as it does without them, taking only the
+# #define lines of included files. Without options its first argument is cut
+# at blanks and at bytes from 128 up, so a .r path (relative to the working
 # directory) holding one stops the configuration with a message; with options
-# VorlTool takes its paths whole and any path will do.
+# VorlTool takes its paths whole and any path will do. A path that begins
+# with - is given as ./-..., so that it is not taken for an option.
 #
 # VorlTool writes a dependency file beside the script (VORLTOOL_DEPFILE), so
 # the build reruns the command when the .r file, any header it included
@@ -63,6 +70,33 @@ endif()
 cmake_policy(PUSH)
 cmake_policy(SET CMP0116 NEW)
 
+# Which resource compiler the build has, asked once in a configuration, in
+# the global property _VORL_RC_FAMILY: "llvm" (llvm-rc, or llvm-windres),
+# "gnu" (GNU windres) or "other" (rc, or none). llvm-windres answers
+# --version as "llvm-windres, compatible with GNU windres", and llvm-mingw
+# installs it as <triple>-windres, so a windres is asked; rc and llvm-rc are
+# told by their names.
+function(_vorl_rc_family result)
+  get_property(family GLOBAL PROPERTY _VORL_RC_FAMILY)
+  if(NOT family)
+    set(family other)
+    get_filename_component(rc_name "${CMAKE_RC_COMPILER}" NAME)
+    if(rc_name MATCHES "llvm-rc|llvm-windres")
+      set(family llvm)
+    elseif(rc_name MATCHES "windres")
+      execute_process(COMMAND "${CMAKE_RC_COMPILER}" --version
+                      OUTPUT_VARIABLE version ERROR_QUIET RESULT_VARIABLE failed)
+      if(NOT failed AND version MATCHES "^GNU windres")
+        set(family gnu)
+      elseif(NOT failed AND version MATCHES "^llvm-windres")
+        set(family llvm)
+      endif()
+    endif()
+    set_property(GLOBAL PROPERTY _VORL_RC_FAMILY ${family})
+  endif()
+  set(${result} ${family} PARENT_SCOPE)
+endfunction()
+
 # Warns, once in a configuration, about what would build the scripts wrongly:
 # GNU windres as the resource compiler, and a Windows build whose pointer size
 # is unknown, where _WIN64 cannot be decided.
@@ -72,21 +106,14 @@ function(_vorl_check_toolchain)
     return()
   endif()
   set_property(GLOBAL PROPERTY _VORL_TOOLCHAIN_CHECKED TRUE)
-  # llvm-windres answers --version as "llvm-windres, compatible with GNU
-  # windres", and llvm-mingw installs it as <triple>-windres, so the name alone
-  # does not tell; rc and llvm-rc are not asked at all.
-  get_filename_component(rc_name "${CMAKE_RC_COMPILER}" NAME)
-  if(rc_name MATCHES "windres" AND NOT rc_name MATCHES "llvm-windres")
-    execute_process(COMMAND "${CMAKE_RC_COMPILER}" --version
-                    OUTPUT_VARIABLE version ERROR_QUIET RESULT_VARIABLE failed)
-    if(NOT failed AND version MATCHES "^GNU windres")
-      message(WARNING "vorl_add_resources: the resource compiler ${CMAKE_RC_COMPILER} "
-                      "is GNU windres, which refuses lines that VorlTool's scripts hold "
-                      "(an effect plug-in's property list gives \"syntax error\"). "
-                      "Use llvm-windres (-DCMAKE_RC_COMPILER=llvm-windres, or the name "
-                      "of your LLVM version's, such as llvm-windres-14) or, where the "
-                      "linker reads .res files, llvm-rc with -C 1252.")
-    endif()
+  _vorl_rc_family(family)
+  if(family STREQUAL "gnu")
+    message(WARNING "vorl_add_resources: the resource compiler ${CMAKE_RC_COMPILER} "
+                    "is GNU windres, which refuses lines that VorlTool's scripts hold "
+                    "(an effect plug-in's property list gives \"syntax error\"). "
+                    "Use llvm-windres (-DCMAKE_RC_COMPILER=llvm-windres, or the name "
+                    "of your LLVM version's, such as llvm-windres-14) or, where the "
+                    "linker reads .res files, llvm-rc with -C 1252.")
   endif()
   if(WIN32 AND NOT CMAKE_SIZEOF_VOID_P)
     message(WARNING "vorl_add_resources: the pointer size of this Windows build is "
@@ -128,6 +155,10 @@ function(vorl_add_resources target)
   file(MAKE_DIRECTORY "${output_dir}")
 
   set(options "")
+  _vorl_rc_family(family)
+  if(family STREQUAL "llvm")
+    list(APPEND options --llvm-rc)
+  endif()
   if(NOT arg_PLAIN)
     # What the target's sources are compiled with. A definition that is not
     # NAME, NAME=VALUE or NAME(PARAMETERS)=VALUE would make VorlTool refuse
@@ -137,7 +168,7 @@ function(vorl_add_resources target)
     set(definitions "$<TARGET_PROPERTY:${target},COMPILE_DEFINITIONS>")
     set(definitions "$<FILTER:${definitions},INCLUDE,${takes_definition}>")
     set(folders "$<TARGET_PROPERTY:${target},INCLUDE_DIRECTORIES>")
-    set(options --preprocess)
+    list(APPEND options --preprocess)
     if(WIN32 AND CMAKE_SIZEOF_VOID_P EQUAL 8)
       list(APPEND options -D_WIN64)
     endif()
@@ -181,10 +212,13 @@ function(vorl_add_resources target)
     # VorlTool splits its first argument at blanks and at bytes from 128 up;
     # the relative path keeps such characters in the folders above out of it.
     file(RELATIVE_PATH input "${working_dir}" "${source}")
-    if(arg_PLAIN AND input MATCHES "[^!-~]")
+    if(arg_PLAIN AND NOT options AND input MATCHES "[^!-~]")
       message(FATAL_ERROR "vorl_add_resources: \"${input}\" (from ${working_dir}) holds a "
                           "blank or a non-ASCII character, which VorlTool's command line "
                           "cannot take in the input path without options (PLAIN)")
+    endif()
+    if(arg_PLAIN AND input MATCHES "^-")
+      set(input "./${input}")
     endif()
     get_filename_component(name "${source}" NAME_WLE)
     set(script "${output_dir}/${name}.rc")

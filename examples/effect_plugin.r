@@ -5,8 +5,11 @@
 // it was built against, its own version, its flags, the name the host matches
 // it by and the address of its support page.
 //
-// Convert it with:
-//     VorlTool examples/effect_plugin.r effect_plugin.rc
+// Convert it, in the folder that holds it, with:
+//     VorlTool effect_plugin.r effect_plugin.rc
+// That folder is share/doc/vorltool/examples where VorlTool is installed
+// (/usr/share/doc/vorltool/examples from the .deb), doc\examples in the zip,
+// and examples in the sources.
 
 resource 'Vorl' (16000, "Sample") {
     {

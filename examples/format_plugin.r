@@ -4,8 +4,11 @@
 // extension .SMP) in bitmap, grayscale and RGB modes, up to 32767 pixels on a
 // side, with one channel in bitmap mode and up to 24 in the others.
 //
-// Convert it with:
-//     VorlTool examples/format_plugin.r format_plugin.rc
+// Convert it, in the folder that holds it, with:
+//     VorlTool format_plugin.r format_plugin.rc
+// That folder is share/doc/vorltool/examples where VorlTool is installed
+// (/usr/share/doc/vorltool/examples from the .deb), doc\examples in the zip,
+// and examples in the sources.
 
 resource 'Vorl' (16001) {
     {

@@ -10,8 +10,8 @@
 //                bit 3: a dependency file is written (VORLTOOL_DEPFILE);
 //                bits 4-5: the options that read as a preprocessor does
 //                (none, the plain reading; --preprocess; two sets of -D
-//                and -U, the second with macros that take arguments, see
-//                kOptionSets);
+//                and -U, the first writing for llvm-rc, the second with
+//                macros that take arguments, see kOptionSets);
 //                bit 6: the included file lives in the folder inc, found
 //                through -I inc;
 //                bit 7: -D VALUE=<text>, the text being the included
@@ -65,7 +65,7 @@ constexpr const char* kIncludedInFolder = "inc/a.h";
 const std::vector<std::vector<std::string>> kOptionSets = {
     {},
     {"--preprocess"},
-    {"-D", "FOO", "-U_WIN32"},
+    {"--llvm-rc", "-D", "FOO", "-U_WIN32"},
     {"-DFOO=2", "-D", "BAR=0x10", "-URC_INVOKED", "-DF(a,b)=a##b", "-D", "S(...)=#__VA_ARGS__", "--"},
 };
 /// The longest -D text bit 7 takes.

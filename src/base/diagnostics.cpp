@@ -34,3 +34,9 @@ void PrintStdout(const char* format, ...) {
   std::vfprintf(stdout, format, args);
   va_end(args);
 }
+
+void PrintWarning(const char* file, long line, const char* text) {
+  std::fflush(stdout);
+  std::fprintf(stderr, "%s:%ld: warning: %s\n", file, line, text);
+  std::fflush(stderr);
+}

@@ -56,8 +56,14 @@ class Failure {
 /// parsing function it comes from.
 [[noreturn]] void FailIn(const char* parser, const char* what);
 
-/// Formatted text to standard output: warnings and progress lines.
+/// Formatted text to standard output: the plain reading's warnings and
+/// progress lines.
 void PrintStdout(const char* format, ...) VORL_PRINTF_FORMAT(1, 2);
+
+/// A warning of preprocessing mode, where compilers write theirs for build
+/// logs and editors to find: "FILE:LINE: warning: TEXT" on standard error,
+/// after everything already written on standard output.
+void PrintWarning(const char* file, long line, const char* text);
 
 /// Counts one level of a nesting (parser calls that recurse with the input)
 /// for as long as it lives, also while a failure unwinds through it. Passing

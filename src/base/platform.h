@@ -26,6 +26,21 @@ enum class InputRule {
   kRegularFile,   ///< an included file: a regular file only (a pipe could block the run)
 };
 
+/// Why a path would not open for reading. The words for it are fixed
+/// (OpenFailureText), so that a message reads the same on every system.
+enum class OpenFailure {
+  kNone,
+  kNoSuchFile,        ///< nothing at the path, or a folder on the way missing
+  kIsDirectory,
+  kPermissionDenied,
+  kNotAFile,          ///< a device or a pipe where a regular file must be
+  kOther,
+};
+
+/// "No such file or directory", "Is a directory", "Permission denied",
+/// "Not a regular file", or "Cannot be read" for any other reason.
+const char* OpenFailureText(OpenFailure failure);
+
 class InputFile;
 class OutputFile;
 
@@ -41,8 +56,10 @@ class Disk {
   Disk(const Disk&) = delete;
   Disk& operator=(const Disk&) = delete;
 
-  /// Null when the path cannot be opened for reading or breaks the rule.
-  std::unique_ptr<InputFile> OpenInput(const char* path, InputRule rule);
+  /// Null when the path cannot be opened for reading or breaks the rule;
+  /// then `why`, where given, says why.
+  std::unique_ptr<InputFile> OpenInput(const char* path, InputRule rule,
+                                       OpenFailure* why = nullptr);
   /// A file created for writing (existing content discarded); null when it
   /// cannot be created.
   std::unique_ptr<OutputFile> CreateOutput(const char* path);

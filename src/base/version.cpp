@@ -2,6 +2,7 @@
 #include "base/version.h"
 
 #include <cstdio>
+#include <cstring>
 
 #include "base/licence.h"
 
@@ -12,4 +13,8 @@
 
 void PrintVersion(const char* program) {
   std::printf("%s %s\n%s\n", program, VORLTOOL_VERSION_TEXT, kLicenceLine);
+}
+
+bool AsksForHelp(const char* argument) {
+  return std::strcmp(argument, "--help") == 0 || std::strcmp(argument, "-h") == 0;
 }

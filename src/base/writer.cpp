@@ -8,9 +8,11 @@
 #include <algorithm>
 #include <cstddef>
 #include <cstring>
+#include <string_view>
 #include <utility>
 
 #include "base/diagnostics.h"
+#include "base/llvm_rc_form.h"
 
 bool ScriptWriter::OpenOutput(const char* path) {
   file_ = disk_.CreateOutput(path);
@@ -36,11 +38,29 @@ void ScriptWriter::Grow(std::size_t count) {
   capacity_ = capacity;
 }
 
-void ScriptWriter::FlushPending() {
-  if (used_ == 0) return;
-  if (!file_->Write(buffer_.get(), used_)) FailWrite();
-  flushedBytes_ += used_;
-  used_ = 0;
+void ScriptWriter::FlushPending(bool whole) {
+  std::size_t count = used_;
+  if (forLlvmRc_ && !whole) {
+    // Only the text since the last look can hold a line end.
+    const std::string_view unseen(buffer_.get() + seenWithoutLineEnd_, used_ - seenWithoutLineEnd_);
+    const std::size_t lineEnd = unseen.rfind('\n');
+    count = lineEnd == std::string_view::npos ? 0 : seenWithoutLineEnd_ + lineEnd + 1;
+    seenWithoutLineEnd_ = used_ - count;
+  }
+  if (whole) seenWithoutLineEnd_ = 0;
+  if (count == 0) return;
+  bool written = false;
+  if (forLlvmRc_) {
+    rewritten_.clear();
+    AppendForLlvmRc(std::string_view(buffer_.get(), count), rewritten_);
+    written = file_->Write(rewritten_.data(), rewritten_.size());
+  } else {
+    written = file_->Write(buffer_.get(), count);
+  }
+  if (!written) FailWrite();
+  flushedBytes_ += count;
+  used_ -= count;
+  if (used_ > 0) std::memmove(buffer_.get(), buffer_.get() + count, used_);
 }
 
 Placeholder ScriptWriter::WritePlaceholder(const ScriptFormat<long>& format, long value) {
@@ -70,7 +90,7 @@ void ScriptWriter::PatchPlaceholder(const Placeholder& where, const ScriptFormat
 }
 
 void ScriptWriter::Finish() {
-  FlushPending();
+  FlushPending(true);
   const bool closed = file_->Close();
   file_.reset();
   // The file is gone; a failure only has the path left to remove.

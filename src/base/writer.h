@@ -78,6 +78,10 @@ class ScriptWriter {
   /// text's length.
   void PatchPlaceholder(const Placeholder& where, const ScriptFormat<long>& format, long value);
 
+  /// From now on every string literal that holds a byte from 0x80 to 0x9F
+  /// is handed to the file in the form llvm-rc takes (AppendForLlvmRc).
+  void WriteForLlvmRc() { forLlvmRc_ = true; }
+
   /// Flushes and closes the script at the end of a complete run.
   void Finish();
 
@@ -97,9 +101,11 @@ class ScriptWriter {
   }
   void Grow(std::size_t count);
   void FlushWhenFull() {
-    if (openPlaceholders_ == 0 && used_ >= kFlushThreshold) FlushPending();
+    if (openPlaceholders_ == 0 && used_ >= kFlushThreshold) FlushPending(false);
   }
-  void FlushPending();
+  /// Hands the buffered text to the file: all of it when `whole`, else, in
+  /// llvm-rc's form, its whole lines (a literal never goes past its line).
+  void FlushPending(bool whole);
   /// Lays out the format's text and its values in one room of the buffer.
   template <class Format, std::size_t... Index, class... Values>
   void WritePieces(const Format& format, std::index_sequence<Index...>, Values... values) {
@@ -125,4 +131,9 @@ class ScriptWriter {
   std::size_t capacity_ = 0;
   std::size_t flushedBytes_ = 0; ///< bytes already handed to the file
   int openPlaceholders_ = 0;
+  bool forLlvmRc_ = false;
+  /// In llvm-rc's form: the buffered bytes from the start known to hold no
+  /// line end, which a flush need not look at again.
+  std::size_t seenWithoutLineEnd_ = 0;
+  std::string rewritten_;  ///< the text in llvm-rc's form, on its way to the file
 };

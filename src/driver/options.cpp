@@ -23,18 +23,20 @@ constexpr const char* kHelp =
     "Usage: VorlTool [options] sourcefile destinationfile\n"
     "Converts a resource description (.r) into a Windows resource script (.rc).\n"
     "\n"
-    "Any of these options reads the source as a C preprocessor does (directives,\n"
-    "conditional groups, macros replaced as text, include folders), and failures\n"
-    "as FILE:LINE: error: MESSAGE; without options the source is read as it\n"
-    "always was.\n"
+    "Any of these options but --llvm-rc reads the source as a C preprocessor does\n"
+    "(directives, conditional groups, macros replaced as text, include folders),\n"
+    "failures as FILE:LINE: error: MESSAGE and warnings on standard error; without\n"
+    "them the source is read as it always was.\n"
     "  -D NAME, -DNAME        define NAME as 1\n"
     "  -D NAME=TEXT           define NAME as TEXT\n"
     "  -D 'NAME(A,B)=TEXT'    define NAME with parameters\n"
     "  -U NAME, -UNAME        remove NAME (a predefined macro too)\n"
     "  -I FOLDER, -IFOLDER    search FOLDER for included files, after the others\n"
     "  --preprocess           read as a C preprocessor does, defining nothing more\n"
+    "  --llvm-rc              write each string holding a byte from 0x80 to 0x9F\n"
+    "                         so that llvm-rc takes it (the same bytes compiled)\n"
     "  --                     end of the options\n"
-    "  --help                 show this text\n"
+    "  -h, --help             show this text\n"
     "  --version              show the version and the licence\n"
     "\n"
     "Predefined: _WIN32 and RC_INVOKED as 1, VORLTOOL_VERSION as "
@@ -68,12 +70,16 @@ bool RefuseOptionAfterPaths(int argc, char** argv) {
 OptionsRead ReadOptions(int argc, char** argv) {
   OptionsRead read;
   Preprocessing& preprocessing = read.preprocessing;
-  preprocessing.on = true;
   int next = 1;
   while (next < argc && IsOption(argv[next])) {
     const char* option = argv[next++];
+    if (std::strcmp(option, "--llvm-rc") == 0) {
+      read.forLlvmRc = true;
+      continue;
+    }
+    preprocessing.on = true;
     if (std::strcmp(option, "--") == 0) break;
-    if (std::strcmp(option, "--help") == 0) {
+    if (AsksForHelp(option)) {
       std::fputs(kHelp, stdout);
       return Answered();
     }

@@ -1,5 +1,6 @@
 // The command line's options: -D, -U and -I as C compilers and resource
-// compilers spell them, which read the source in preprocessing mode.
+// compilers spell them, which read the source in preprocessing mode, and
+// --llvm-rc, which writes the script for llvm-rc and leaves the reading alone.
 #pragma once
 
 #include <string>
@@ -26,6 +27,8 @@ extern const PredefinedMacro kPredefinedMacros[3];
 /// there is nothing to convert.
 struct OptionsRead {
   Preprocessing preprocessing;
+  /// --llvm-rc: the script's strings in the form llvm-rc takes.
+  bool forLlvmRc = false;
   /// The two paths; null when there is nothing to convert.
   const char* input = nullptr;
   const char* output = nullptr;
@@ -33,7 +36,8 @@ struct OptionsRead {
 };
 
 /// Reads "VorlTool [options] sourcefile destinationfile" whose first
-/// argument is an option: --help and --version print and give status 0; an
+/// argument is an option: every option but --llvm-rc turns preprocessing
+/// mode on (-- too); --help (or -h) and --version print and give status 0; an
 /// unknown or incomplete option, or other than two paths after the options,
 /// is refused on standard error with status 1.
 OptionsRead ReadOptions(int argc, char** argv);

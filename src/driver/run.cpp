@@ -52,8 +52,12 @@ int RunVorlTool(int argc, char** argv) {
   int status = 0;
   if (argc >= 2 && IsOption(argv[1])) {
     const OptionsRead read = ReadOptions(argc, argv);
-    status = read.input != nullptr ? Run(read.input, read.preprocessing).Convert(read.output)
-                                   : read.status;
+    status = read.status;
+    if (read.input != nullptr) {
+      Run run(read.input, read.preprocessing);
+      if (read.forLlvmRc) run.WriteScriptForLlvmRc();
+      status = run.Convert(read.output);
+    }
   } else if (const auto entries = SplitArguments(argc, argv); entries.size() < 3) {
     PrintStdout("%s", kUsage);
     // A path without its partner is a build rule whose destination went
@@ -89,7 +93,12 @@ void Run::OpenInput() {
   // A plain run over text reads it from the start.
   if (readsText_ && !preprocessing_.on) return;
   if (!readsText_) {
-    mainInput_ = disk_.OpenInput(inputPath_.c_str(), platform::InputRule::kNotDirectory);
+    platform::OpenFailure why = platform::OpenFailure::kNone;
+    mainInput_ = disk_.OpenInput(inputPath_.c_str(), platform::InputRule::kNotDirectory, &why);
+    // Preprocessing mode reports as compilers do, and says why.
+    if (!mainInput_ && preprocessing_.on)
+      FatalErrorFormatted("Unable to open input file: %s (%s)", inputPath_.c_str(),
+                          platform::OpenFailureText(why));
     if (!mainInput_) FatalErrorFormatted("Unable to open input file: %s\n", inputPath_.c_str());
   }
   if (!preprocessing_.on) {

@@ -42,6 +42,10 @@ class Run final {
   Run(const Run&) = delete;
   Run& operator=(const Run&) = delete;
 
+  /// Writes the script's strings in the form llvm-rc takes: a byte from 0x80
+  /// to 0x9F goes into a 16-bit number with a neighbour (--llvm-rc).
+  void WriteScriptForLlvmRc() { script_.WriteForLlvmRc(); }
+
   /// Converts the whole input into the resource script at `outputPath` and
   /// returns the exit status: 0 when complete; 1 after a failure (reported on
   /// standard error with its line, the script removed), and 1 when the output
@@ -52,7 +56,8 @@ class Run final {
   /// Opens the main input of a run over a file and makes it the lexer's
   /// source (in preprocessing mode, through the preprocessor); fails with
   /// "Unable to open input file: %s\n" when it cannot be read (a directory
-  /// neither).
+  /// neither), in preprocessing mode with the reason after the path:
+  /// "Unable to open input file: %s (No such file or directory)".
   void OpenInput();
 
  private:

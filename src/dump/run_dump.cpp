@@ -21,7 +21,7 @@ constexpr const char* kHelp =
     "or a plug-in DLL back in the resource description language, to output.r or\n"
     "to standard output.\n"
     "\n"
-    "  --help                 show this text\n"
+    "  -h, --help             show this text\n"
     "  --version              show the version and the licence\n";
 
 /// The whole file, or false with a message in `error`.
@@ -52,7 +52,7 @@ bool WriteAll(platform::Disk& disk, const char* path, const std::string& text) {
 
 int RunVorlDump(int argc, char** argv) {
   // Asked as VorlTool is asked, in the first argument.
-  if (argc >= 2 && std::strcmp(argv[1], "--help") == 0) {
+  if (argc >= 2 && AsksForHelp(argv[1])) {
     std::fputs(kUsage, stdout);
     std::fputs(kHelp, stdout);
     return 0;

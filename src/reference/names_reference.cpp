@@ -77,7 +77,7 @@ std::string ValueForm(const PropertyRow& row) {
       return "{ { " + entry + (many ? ", ... }" : " }") + ", ... }";
     }
     case kTerminology: return "{ '<class>', '<event>', <integer>, \"<text>\" }";
-    case kFormatExtension: return "{ <integer>, <integer>, <name>, ..., '<code>' }";
+    case kFormatExtension: return "{ <integer>, <integer>, <name>, ... } '<code>' }";
   }
   return "";
 }
@@ -102,9 +102,11 @@ std::string FormNote(const PropertyRow& row) {
            std::to_string(kFilterCaseCount) + " cases.";
   }
   if (row.layout == RecordLayout::kFormatExtension) {
-    return "In `" + std::string(row.keyword) + "` at most " + std::to_string(row.names.size()) +
-           " names stand before the *code*: after that many and a comma, the *code* follows; a "
-           "list of fewer ends in `}`, which the *code* and a second `}` follow.";
+    const std::string count = std::to_string(row.names.size());
+    return "In `" + std::string(row.keyword) + "` the names end in `}`, which the *code* and a "
+           "second `}` follow: `" + std::string(row.keyword) + " { 1, 0, input, output } 'SIGN' }`. "
+           "At most " + count + " names stand there; after the " + count +
+           "th and a comma the *code* follows at once, and one `}` ends the value.";
   }
   return "";
 }

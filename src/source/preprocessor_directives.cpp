@@ -49,8 +49,8 @@ void Preprocessor::CarryOutDirective() {
     }
     case Directive::kWarning: {
       const std::string text = DirectiveText(tokens);
-      PrintStdout("%s:%ld: warning: %s\n", files_.back().path.c_str(), static_cast<long>(line_),
-                  text.empty() ? "#warning" : text.c_str());
+      PrintWarning(files_.back().path.c_str(), static_cast<long>(line_),
+                   text.empty() ? "#warning" : text.c_str());
       break;
     }
     case Directive::kPragma:

@@ -32,6 +32,5 @@ WordCheck::Nearest& WordCheck::NearestOf(const void* list) {
 }
 
 void WordCheck::Warn(const Token& word, std::string_view what, std::string_view nearest) const {
-  PrintStdout("%s:%ld: warning: %s\n", file_.c_str(), static_cast<long>(word.line),
-              Message(word, what, nearest).c_str());
+  PrintWarning(file_.c_str(), static_cast<long>(word.line), Message(word, what, nearest).c_str());
 }

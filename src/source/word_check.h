@@ -49,7 +49,7 @@ class WordCheck {
     return nearest.Add(text) = near.nearest();
   }
   /// Writes "FILE:LINE: warning: 'WORD' is WHAT (did you mean 'NEAREST'?)"
-  /// on standard output.
+  /// on standard error.
   void Warn(const Token& word, std::string_view what, std::string_view nearest) const;
 
  private:

@@ -1,10 +1,15 @@
 // The character source: bytes as read, the line buffer's limit, push-back,
-// the raw skip, and another source read in between.
+// the raw skip, and another source read in between; why a file would not open.
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <filesystem>
 #include <string>
 #include <vector>
+
+#ifndef _WIN32
+#include <sys/resource.h>
+#endif
 
 #include "source/char_source.h"
 #include "source/line_reader.h"
@@ -290,6 +295,74 @@ TEST(CharSourceOfAFile, DirectoryIsNoInput) {
   streams.Finish();
   EXPECT_EQ(streams.err, "Unable to open input file: " + folder + "\n, line 0\n");
 }
+
+TEST(CharSourceOfAFile, SaysWhyAPathWouldNotOpenInTheSameWordsEverywhere) {
+  using platform::InputRule;
+  using platform::OpenFailure;
+  const std::string file = WriteSourceFile("in.r", "x");
+  const std::string folder = testing::TempDir();
+#ifdef _WIN32
+  const std::string device = "NUL";
+#else
+  const std::string device = "/dev/null";
+  const std::string loop = file + ".loop";
+  std::filesystem::remove(loop);
+  std::filesystem::create_symlink(loop, loop);
+#endif
+  const struct {
+    std::string path;
+    InputRule rule;
+    OpenFailure why;
+    const char* text;
+  } kCases[] = {
+      {file + ".missing", InputRule::kNotDirectory, OpenFailure::kNoSuchFile, "No such file or directory"},
+      {file + "/x", InputRule::kRegularFile, OpenFailure::kNoSuchFile, "No such file or directory"},
+      {folder, InputRule::kNotDirectory, OpenFailure::kIsDirectory, "Is a directory"},
+      {folder, InputRule::kRegularFile, OpenFailure::kIsDirectory, "Is a directory"},
+      {device, InputRule::kRegularFile, OpenFailure::kNotAFile, "Not a regular file"},
+#ifndef _WIN32
+      {loop, InputRule::kNotDirectory, OpenFailure::kOther, "Cannot be read"},
+#endif
+  };
+  platform::Disk disk;
+  for (const auto& entry : kCases) {
+    OpenFailure why = OpenFailure::kNone;
+    EXPECT_EQ(disk.OpenInput(entry.path.c_str(), entry.rule, &why), nullptr) << entry.path;
+    EXPECT_EQ(why, entry.why) << entry.path;
+    EXPECT_STREQ(platform::OpenFailureText(why), entry.text) << entry.path;
+  }
+  EXPECT_STREQ(platform::OpenFailureText(OpenFailure::kPermissionDenied), "Permission denied");
+  // A file that opens leaves the reason alone.
+  OpenFailure why = OpenFailure::kNone;
+  EXPECT_NE(disk.OpenInput(file.c_str(), InputRule::kRegularFile, &why), nullptr);
+  EXPECT_EQ(why, OpenFailure::kNone);
+#ifndef _WIN32
+  std::filesystem::remove(loop);
+#endif
+}
+
+#ifndef _WIN32
+TEST(CharSourceOfAFile, APathRefusedAfterItOpenedLeavesNoDescriptorOpen) {
+  // A directory opens before it is refused as an input; with far fewer
+  // descriptors than tries, one left open each time would soon make the
+  // answer "Cannot be read".
+  const std::string folder = testing::TempDir();
+  rlimit saved{};
+  ASSERT_EQ(getrlimit(RLIMIT_NOFILE, &saved), 0);
+  rlimit few = saved;
+  few.rlim_cur = 64;
+  ASSERT_EQ(setrlimit(RLIMIT_NOFILE, &few), 0);
+  platform::Disk disk;
+  int refusedAsDirectory = 0;
+  for (int i = 0; i < 200; ++i) {
+    platform::OpenFailure why = platform::OpenFailure::kNone;
+    disk.OpenInput(folder.c_str(), platform::InputRule::kNotDirectory, &why);
+    refusedAsDirectory += why == platform::OpenFailure::kIsDirectory;
+  }
+  setrlimit(RLIMIT_NOFILE, &saved);
+  EXPECT_EQ(refusedAsDirectory, 200);
+}
+#endif
 
 }  // namespace
 

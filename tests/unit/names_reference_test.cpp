@@ -81,7 +81,7 @@ TEST(NamesReference, FormsAndValuesReadAsTheLanguageWritesThem) {
            "`'hstm'` |",
            "| `ZR_Vorl_Version` | `ZR_Vorl_Version { integer, integer }` | `'ePVR'` |",
            "| `ZR_ImageFormat_Extension_Info` | `ZR_ImageFormat_Extension_Info { integer, integer, "
-           "name, ..., 'code' }` | `'FXMF'` |",
+           "name, ... } 'code' }` | `'FXMF'` |",
            // A kind's code; bits in as many digits as the list's largest.
            "| `ZRGP` | `'ZRgx'` |",
            "| `doesSupportDuotone16` | `0x0001` |",
@@ -94,7 +94,15 @@ TEST(NamesReference, FormsAndValuesReadAsTheLanguageWritesThem) {
   EXPECT_NE(markdown.find("a *case* is 5 items separated by commas: input handling, output "
                           "handling, first flag, second flag, third flag"),
             std::string::npos);
-  EXPECT_NE(markdown.find("at most 11 names stand before the *code*"), std::string::npos);
+  EXPECT_NE(markdown.find("At most 11 names stand there; after the 11th and a comma the *code* "
+                          "follows at once"),
+            std::string::npos);
+  // The example the page gives converts, read either way.
+  const std::string example = "ZR_ImageFormat_Extension_Info { 1, 0, input, output } 'SIGN' }";
+  ASSERT_NE(markdown.find("`" + example + "`"), std::string::npos);
+  const std::string source = "resource 'Vorl' (1) { { Kind { ZRImageFormat }, " + example + " } };\n";
+  EXPECT_EQ(ConvertText("in.r", source).status, 0);
+  EXPECT_EQ(ConvertPreprocessed(source).status, 0);
   EXPECT_NE(markdown.find("An *integer* may stand in place of a name"), std::string::npos);
 
   // The manual page's fonts and escapes: placeholders italic, the rest bold,

@@ -1,12 +1,15 @@
-// The writer's placeholders and its refusal to lose a write.
+// The writer's placeholders and its refusal to lose a write; the script in
+// the form llvm-rc takes.
 #include <gtest/gtest.h>
 
 #include <climits>
 #include <cstdarg>
 #include <cstdio>
 #include <string>
+#include <string_view>
 
 #include "base/diagnostics.h"
+#include "base/llvm_rc_form.h"
 #include "base/platform.h"
 #include "base/writer.h"
 #include "source_text.h"
@@ -126,6 +129,84 @@ TEST(Writer, WriteToFullDeviceIsAFailure) {
   ASSERT_TRUE(out.OpenOutput("/dev/full"));
   out.WriteFormatted("x");
   EXPECT_THROW(out.Finish(), Failure);
+}
+
+}  // namespace
+
+namespace {
+
+std::string ForLlvmRc(std::string_view script) {
+  std::string out;
+  AppendForLlvmRc(script, out);
+  return out;
+}
+
+TEST(LlvmRcForm, EachRefusedByteGoesIntoANumberWithANeighbour) {
+  const struct {
+    std::string_view script;
+    std::string_view written;
+  } kCases[] = {
+      // Nothing to do: every byte below 0x80 or from 0xA0 up, comments,
+      // doubled quotes and escapes, a line without a literal.
+      {"\t\"MIK5\", /* 'kind' */\n\t\"a\"\"b\\x41\xA0\xFF\", \n", "\t\"MIK5\", /* 'kind' */\n\t\"a\"\"b\\x41\xA0\xFF\", \n"},
+      {"\tRSCS32(4), 0x0001,\n", "\tRSCS32(4), 0x0001,\n"},
+      // With the byte after it; the last byte with the one before it; least
+      // significant byte first.
+      {"\t\"\\x80\\x80\\0\\0\",\n", "\t0x8080, \"\\0\\0\",\n"},
+      {"\t\"\\x10\\x00\\x90\\0\",\n", "\t\"\\x10\\x00\", 0x0090,\n"},
+      {"\t\"ba\x80\x80\", \n", "\t\"ba\", 0x8080, \n"},
+      {"\t\"cba\x99\",\n", "\t\"cb\", 0x9961,\n"},
+      {"\"\x9F" "ab\x80\"", "0x619F, 0x8062"},
+      // Raw bytes, and escapes that stand for such a byte: \x with one or
+      // two digits (either case), up to three octal digits.
+      {"\"\\x9f\\X85\\205\\2059\"", "0x859F, 0x8585, \"9\""},
+      {"\"\\x8EXT \"", "0x588E, \"T \""},
+      // Three octal digits at most: the fourth is a byte of its own.
+      {"\"\\2051\"", "0x3185"},
+      // Partners that every compiler reads alike: \n, \r, \t, \\, a doubled
+      // quote, \0, an octal escape up to 0377.
+      {"\"\\n\x85\\r\x86\"", "0x850A, 0x860D"},
+      {"\"\\t\x85\\\\\x86\"", "0x8509, 0x865C"},
+      {"\"\"\"\x85\\377\x86\"", "0x8522, 0x86FF"},
+      {"\"\\0\x85\"", "0x8500"},
+      // Escapes compilers read otherwise are never a partner: the byte takes
+      // the neighbour on its other side.
+      {"\"\\b\x85z\"", "\"\\b\", 0x7A85"},
+      {"\"y\x85\\q\"", "0x8579, \"\\q\""},
+      {"\"y\x85\\400\"", "0x8579, \"\\400\""},
+      // No way to pair every such byte: the literal stays, for llvm-rc to
+      // name; so does a literal the line ends.
+      {"\t\"\x85\", \"\\b\x85\\b\", \"\x85" "a\x85\"\n", "\t\"\x85\", \"\\b\x85\\b\", \"\x85" "a\x85\"\n"},
+      {"\t\"ab\x85\n\t\"\x85" "c\",\n", "\t\"ab\x85\n\t0x6385,\n"},
+      {"\"\x85\\", "\"\x85\\"},
+  };
+  for (const auto& entry : kCases) EXPECT_EQ(ForLlvmRc(entry.script), entry.written) << entry.script;
+}
+
+TEST(LlvmRcForm, AWriterForLlvmRcRewritesEveryLiteralAcrossItsFlushes) {
+  const std::string path = WriteSourceFile("llvm.rc", "");
+  platform::Disk disk;
+  ScriptWriter out(disk);
+  ASSERT_TRUE(out.OpenOutput(path.c_str()));
+  out.WriteForLlvmRc();
+  // A write that takes the text past the flush threshold with one byte after
+  // its last line end: that byte stays for the next flush.
+  const std::string longLine(1 << 16, 'a');
+  out.WriteFormatted("%s\n\t", longLine.c_str());
+  // Far past the flush threshold, and with a placeholder open for a while.
+  const Placeholder count = out.WritePlaceholder("%3ld", 0);
+  for (int i = 0; i < 30000; ++i) out.WriteFormatted("\t\"\\x%02X\\x%02X\\0\\0\",\n", 0x80 + i % 32, i % 256);
+  out.PatchPlaceholder(count, "%3ld", 12);
+  for (int i = 0; i < 30000; ++i) out.WriteFormatted("\t\"%c%c\",", 'a', 0x99);
+  out.Finish();
+  std::string expected = std::string(kPrelude) + longLine + "\n\t 12";
+  char line[64];
+  for (int i = 0; i < 30000; ++i) {
+    std::snprintf(line, sizeof line, "\t0x%02X%02X, \"\\0\\0\",\n", i % 256, 0x80 + i % 32);
+    expected += line;
+  }
+  for (int i = 0; i < 30000; ++i) expected += "\t0x9961,";
+  EXPECT_EQ(ReadFile(path), expected);
 }
 
 }  // namespace
