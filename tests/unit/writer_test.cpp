@@ -13,8 +13,6 @@
 
 namespace {
 
-constexpr const char* kPrelude =
-    "#define RSCL32(a,b,c,d)\t\t0x ## c ## d, 0x ## a ## b\n#define RSCS32(a)\t\ta, 0x0\n\n";
 
 TEST(Writer, PreludeThenPatchedPlaceholdersKeepTheirWidth) {
   const std::string path = WriteSourceFile("patch.rc", "");
@@ -32,9 +30,9 @@ TEST(Writer, PreludeThenPatchedPlaceholdersKeepTheirWidth) {
   out.PatchPlaceholder(outer, "%3ld", 42);
   out.Finish();
   const std::string text = ReadFile(path);
-  ASSERT_EQ(text.substr(0, std::string(kPrelude).size()), kPrelude);
-  EXPECT_EQ(text.substr(std::string(kPrelude).size(), 16), "RSCS32( 42)\n1234");
-  EXPECT_EQ(text.size(), std::string(kPrelude).size() + 16 + 200000);
+  ASSERT_EQ(text.substr(0, kPrelude.size()), kPrelude);
+  EXPECT_EQ(text.substr(kPrelude.size(), 16), "RSCS32( 42)\n1234");
+  EXPECT_EQ(text.size(), kPrelude.size() + 16 + 200000);
 }
 
 TEST(Writer, PlaceholderThatReachesTheFlushThresholdStaysInMemory) {
@@ -43,7 +41,7 @@ TEST(Writer, PlaceholderThatReachesTheFlushThresholdStaysInMemory) {
   ScriptWriter out(disk);
   ASSERT_TRUE(out.OpenOutput(path.c_str()));
   // The placeholder's own text takes the buffer past 64 KiB.
-  const std::string filler((1 << 16) - 1 - std::string(kPrelude).size(), '.');
+  const std::string filler((1 << 16) - 1 - kPrelude.size(), '.');
   out.WriteFormatted("%s", filler.c_str());
   const Placeholder count = out.WritePlaceholder("%3ld", 0);
   out.PatchPlaceholder(count, "%3ld", 7);
@@ -78,7 +76,7 @@ TEST(Writer, ConversionsAreLaidOutAsPrintfDoes) {
   platform::Disk disk;
   ScriptWriter out(disk);
   ASSERT_TRUE(out.OpenOutput(path.c_str()));
-  std::string expected = kPrelude;
+  std::string expected(kPrelude);
   for (const int value : {0, 7, -7, 255, 4096, -32768, 65535, INT_MAX, INT_MIN}) {
     WRITE_AS_PRINTF("%d|", value);
     WRITE_AS_PRINTF("%4d|", value);
@@ -115,7 +113,7 @@ TEST(Writer, LongTextArrivesWholeAndAWideValueNeverWidensItsPlaceholder) {
   out.WriteFormatted("[%s]", longText.c_str());
   out.PatchPlaceholder(count, "%3ld", 12345);
   out.Finish();
-  EXPECT_EQ(ReadFile(path), kPrelude + std::string("123[") + longText + "]");
+  EXPECT_EQ(ReadFile(path), std::string(kPrelude) + "123[" + longText + "]");
 }
 
 TEST(Writer, WriteToFullDeviceIsAFailure) {
