@@ -1,5 +1,5 @@
-// VorlDump where golden cases cannot show it: its tables against the
-// converter's, the spelling of strings against the converter's count, and
+// VorlDump where golden cases cannot show it: its string bytes against the
+// converter's translation, the spelling of strings against the converter's count, and
 // mutated files that must end in text or a DumpError.
 #include <gtest/gtest.h>
 
@@ -7,7 +7,6 @@
 #include <fstream>
 #include <iterator>
 #include <random>
-#include <regex>
 #include <string>
 #include <vector>
 
@@ -15,7 +14,6 @@
 #include "base/translate.h"
 #include "dump/bytes.h"
 #include "dump/dump.h"
-#include "proplist/property_rows.h"
 #include "dump/string_text.h"
 #include "proplist/string_field.h"
 #include "source_text.h"
@@ -34,60 +32,6 @@ TEST(DumpTables, StringBytesAreTheConvertersTranslationReversed) {
       EXPECT_EQ(MacToWinChar(static_cast<unsigned char>(english.SourceByte(byte))), windows);
     }
     EXPECT_EQ(japanese.SourceByte(byte), windows);
-  }
-}
-
-/// A value of each layout, as the converter reads it.
-std::string SampleValue(const PropertyRow& shape) {
-  std::string cases;
-  switch (shape.layout) {
-    case RecordLayout::kNone: return "";
-    case RecordLayout::kKind: return "{ Filter }";
-    case RecordLayout::kVersion:
-    case RecordLayout::kNumber: return "{ 1 }";
-    case RecordLayout::kCode: return "{ 'ABCD' }";
-    case RecordLayout::kLengthPrefixed:
-    case RecordLayout::kZeroTerminated: return "{ \"text\" }";
-    case RecordLayout::kModes:
-    case RecordLayout::kFlagByte: return "{ none }";
-    case RecordLayout::kFilterCase:
-      for (int i = 0; i < 7; ++i) cases += ", inCantFilter, outCantFilter, 0, 0, none";
-      return "{ { " + cases.substr(2) + " } }";
-    case RecordLayout::kWordPair: return shape.nested ? "{ { 1, 2 } }" : "{ 1, 2 }";
-    case RecordLayout::kWords: return "{ { 1 } }";
-    case RecordLayout::kFileType: return "{ 'ABCD', 'EFGH' }";
-    case RecordLayout::kCodeList: return shape.pairs ? "{ { 'ABCD', 'EFGH' } }" : "{ { 'ABCD' } }";
-    case RecordLayout::kTerminology: return "{ 'ABCD', 'EFGH', 1, \"text\" }";
-    case RecordLayout::kFormatExtension: return "{ 1, 2, input } 'SIGN' }";
-  }
-  return "";
-}
-
-/// The converter writes each property under the key, and with the fixed
-/// length, that its row gives the dump to read it by.
-TEST(DumpTables, TheConverterWritesWhatTheRowsSay) {
-  // After the vendor code: the key as four characters reversed or as a
-  // number, the property id, the length as RSCS32(n) or nL.
-  const std::regex record(
-      R"re(\t"MIK5",\n\t(?:"(.)(.)(.)(.)"|0x([0-9A-Fa-f]{8})L),[^\n]*\n[^\n]*\n\t(?:RSCS32\( *([0-9]+)\)|([0-9]+)L))re");
-  for (const PropertyRow& row : PropertyRows()) {
-    if (row.layout == RecordLayout::kNone) continue;
-    const PropertyRow* shape = &row;
-    SCOPED_TRACE(shape->keyword);
-    const Conversion result = ConvertText(
-        "in.r", std::string("resource 'Vorl' (1) { { ") + shape->keyword + " " + SampleValue(*shape) + " } };\n");
-    ASSERT_EQ(result.status, 0) << result.err;
-    std::smatch found;
-    ASSERT_TRUE(std::regex_search(result.script, found, record)) << result.script;
-    const std::uint32_t key =
-        found[5].matched ? static_cast<std::uint32_t>(std::stoul(found[5].str(), nullptr, 16))
-                         : KeyCode({found[4].str()[0], found[3].str()[0], found[2].str()[0],
-                                    found[1].str()[0], '\0'});
-    EXPECT_EQ(key, shape->key);
-    const std::string length = found[6].matched ? found[6].str() : found[7].str();
-    if (shape->length != 0) {
-      EXPECT_EQ(std::stoul(length), shape->length);
-    }
   }
 }
 
