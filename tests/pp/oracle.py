@@ -48,7 +48,9 @@ operand, or a live #error. Some sources have lines cut by a backslash
 anywhere, statements too; some have directives inside statements.
 
 Exits 77 (skipped) where no C compiler is on PATH; the second generator is
-skipped alone where cc -E has no __has_include. A cross build names the
+skipped alone where cc -E has no __has_include, the others run, and the
+run then exits 77 unless one of them failed. A generator is never left out
+unsaid: one that neither ran nor was said to be skipped fails the run. A cross build names the
 program that runs VorlTool (wine, for the Windows build) after the folder;
 there fewer sources are checked, since each run starts the emulator.
 
@@ -2083,13 +2085,16 @@ def main():
     # source of the second generator is what it means to be.
     with open(probe, "w") as f:
         f.write('#if __has_include("probe.c")\nyes\n#endif\n')
-    if run(command + [probe], scratch).stdout.split() != [b"yes"] and "macros" in chosen:
-        print("oracle: macros: cc -E has no __has_include: skipped")
-        chosen.remove("macros")
-        if not chosen:
-            return 77
+    # A generator that cannot run here is said to be skipped, and the run
+    # ends as skipped; one that vanished from the list unsaid fails it.
+    wanted, ran, skipped = list(chosen), [], {}
+    if run(command + [probe], scratch).stdout.split() != [b"yes"]:
+        skipped["macros"] = "cc -E has no __has_include"
     failed = False
     for generator in chosen:
+        if generator in skipped:
+            continue
+        ran.append(generator)
         kind, seed, native, emulated, naming = GENERATORS[generator]
         rng = random.Random(seed if seed_option is None else seed_option)
         total = count or (emulated if emulator else native)
@@ -2123,7 +2128,13 @@ def main():
         for problem in mismatches:
             print(problem)
         failed = failed or bool(mismatches)
-    return 1 if failed else 0
+    skipped = {name: why for name, why in skipped.items() if name in wanted}
+    for generator, why in skipped.items():
+        print("oracle: %s: %s: skipped" % (generator, why))
+    unsaid = [name for name in wanted if name not in ran and name not in skipped]
+    if unsaid:
+        print("oracle: %s: neither run nor skipped" % ", ".join(unsaid))
+    return 1 if failed or unsaid else 77 if skipped else 0
 
 
 if __name__ == "__main__":
