@@ -162,6 +162,17 @@ TEST(DumpReaders, BrokenHeadersNameTheirOffset) {
   EXPECT_FALSE(dump::RulesForOutput("back_GERMAN.r").IsLeadByte(0x81));
 }
 
+/// A resource's name may end with the file: its units are read up to the
+/// last byte and no further. (The 64-bit example's one resource, 16001, is
+/// named by a string in the file's last four bytes: one unit, "A".)
+TEST(DumpReaders, ANameEndingWithTheFileIsReadWhole) {
+  const std::vector<std::uint8_t> named =
+      Patched(CaseInput("dump-dll64-format-example/plugin.8bi"), {{0x228, 0x800001FC, 4}, {0x3FC, 0x00410001, 4}});
+  EXPECT_EQ(DumpOrError(named).substr(0, 66), "// Named \"A\" in the file, not numbered.\nresource 'Vorl' (0, \"A\") {");
+  const std::vector<std::uint8_t> cut(named.begin(), named.end() - 1);
+  EXPECT_EQ(DumpOrError(cut), "resource directory string at offset 0x3FE: 2 bytes run past the end of the file (1023 bytes)");
+}
+
 /// Flipped, cut and repeated bytes of real files: every run ends in text or
 /// a DumpError (the sanitizer build checks that nothing reads out of bounds).
 TEST(DumpRobustness, MutatedFilesEndInTextOrDumpError) {
