@@ -174,7 +174,8 @@ end_case() {
 entries_of() {
   local attempt
   for attempt in 1 2 3; do
-    "${emulator[@]}" "$entries" "$1" >"$2.raw" 2>"$2.err" || {
+    # A Windows build's listing ends its lines in CR LF.
+    "${emulator[@]}" "$entries" "$1" 2>"$2.err" | tr -d '\r' >"$2.raw" || {
       cat "$2.err" >>"$2.raw"
       return 1
     }
@@ -190,12 +191,22 @@ entries_of() {
 # machine a program now and then ends in failure having printed nothing;
 # VorlTool and VorlDump always say why they refuse, so such an end is the
 # emulator's and the program is run again (three times at most).
+# Under wine, a Windows program reads its arguments in the ANSI code page
+# (1252), which wine makes of the UTF-8 it is given: an argument holding a
+# byte from 0x80 up is handed over as the UTF-8 of that byte's character, so
+# that the program sees the byte, as a command line on Windows would give it.
 run_env=()
 run_in() {
-  local folder=$1 log=$2 attempt status
+  local folder=$1 log=$2 attempt status arg args=()
   shift 2
+  for arg in "$@"; do
+    if [ "$system" = windows ] && LC_ALL=C grep -q $'[\x80-\xff]' <<<"$arg"; then
+      arg=$(printf '%s' "$arg" | iconv -f CP1252 -t UTF-8) || return 1
+    fi
+    args+=("$arg")
+  done
   for attempt in 1 2 3; do
-    (cd "$folder" && env -u VORLTOOL_DEPFILE "${run_env[@]}" "${emulator[@]}" "$@") >"$log" 2>&1
+    (cd "$folder" && env -u VORLTOOL_DEPFILE "${run_env[@]}" "${emulator[@]}" "${args[@]}") >"$log" 2>&1
     status=$?
     if [ "$status" -eq 0 ] || [ -s "$log" ]; then
       break
