@@ -8,10 +8,12 @@
 // (`status`, a number, default 0), `stdout` and `stderr` (missing means
 // empty), the output file and the files named in `unchanged`. Every case
 // declares its output, as `expected.rc` (the output is the second argument,
-// or the last one after options) or as `no-output`: the run leaves every
-// file of the scratch folder as it found it and makes none, and an output
-// path that named nothing before the run names nothing after it (a case
-// declaring neither, or both, fails). A case whose standard output must go elsewhere
+// or the last one after options) or as `no-output`: the run makes no file
+// and changes none below the scratch folder, and nothing stands at the
+// output path afterwards, unless the case brought something there that a
+// failed run keeps (a folder, a link, a device, or a file listed in
+// `unchanged`, such as the input itself); a case declaring neither, or both,
+// fails. A case whose standard output must go elsewhere
 // than to a file (a device that fails every write: /dev/full) names it in
 // `stdout-to`; that output is then not compared. Any difference is reported and the runner exits 1.
 // A case that checks a shipped example names it in `examples` (one file name a
