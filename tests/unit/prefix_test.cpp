@@ -37,7 +37,9 @@ class ReportsInAFile {
     savedErr_ = dup(2);
     out_ = std::fopen(outPath_.c_str(), "wb");
     err_ = std::fopen(errPath_.c_str(), "wb");
-    reader_ = std::fopen(errPath_.c_str(), "rb");
+    // Read as text, as a capture is: on Windows the report's line ends may
+    // reach the file as CR LF.
+    reader_ = std::fopen(errPath_.c_str(), "r");
     dup2(fileno(out_), 1);
     dup2(fileno(err_), 2);
   }
