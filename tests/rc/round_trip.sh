@@ -83,11 +83,6 @@ fi
 rm -rf "$scratch"
 mkdir -p "$scratch"
 
-identical=0
-refused=0
-listed=0
-elsewhere=0
-failed=0
 # How the case at hand ends: "" (identical so far), "listed" (a compiler
 # refused it as the list says) or "failed"; a case is counted once.
 case_end=""
@@ -156,14 +151,16 @@ end_part() {
   rm -f "$failures"
 }
 
-# end_case: counts the case by how it ended.
-end_case() {
-  case "$case_end" in
-    failed) failed=$((failed + 1)) ;;
-    listed) listed=$((listed + 1)) ;;
-    *) identical=$((identical + 1)) ;;
-  esac
-  case_end=""
+# outcome [<how>]: says how the case ended, as the last line of its report:
+# <how> where given, else as case_end has it.
+outcome() {
+  local how=${1:-}
+  if [ "$case_end" = failed ]; then
+    how=failed
+  elif [ -z "$how" ]; then
+    how=${case_end:-identical}
+  fi
+  echo "outcome: $how"
 }
 
 # entries_of <.res> <file>: the entries of the .res, sorted, into <file>.
@@ -373,7 +370,7 @@ convert_case() {
   name=$(basename "$case_dir")
   local label="case $name" work="$scratch/$name"
   if [ -f "$case_dir/only-on" ] && [ "$(head -n 1 "$case_dir/only-on")" != "$system" ]; then
-    elsewhere=$((elsewhere + 1))
+    outcome elsewhere
     return
   fi
   mkdir -p "$work"
@@ -410,7 +407,8 @@ convert_case() {
     elif [ -f "$case_dir/no-output" ] && [ -z "$before" ] && [ -n "$output" ] && [ -e "$work/$output" ]; then
       fail "$label: wrote $output, where its case declares no output" "$work/first.log"
     else
-      refused=$((refused + 1))
+      outcome refused
+      return
     fi
   elif [ "$status" -ne 0 ] || [ -z "$output" ] || [ ! -f "$work/$output" ]; then
     fail "$label: VorlTool refused the case (status $status), which its case converts" "$work/first.log"
@@ -426,21 +424,14 @@ convert_case() {
       # from the paths themselves.
       [ -f "$case_dir/output_name" ] && args=("$input" "$output")
       round_trip "$work" "$output" "$input" "$label" "${args[@]}"
-      end_case
     fi
   fi
-  run_env=()
+  outcome
 }
 
-for case_dir in "$cases"/*/; do
-  [ -d "$case_dir" ] || continue
-  convert_case "${case_dir%/}"
-  [ "$case_end" = failed ] && failed=$((failed + 1))
-  case_end=""
-done
-
-for example in "$rc_inputs"/*.r "$examples"/*.r; do
-  [ -e "$example" ] || continue
+# convert_example <file>: converts an example and round-trips its script.
+convert_example() {
+  local example=$1 name work
   name=$(basename "$example")
   work="$scratch/$(basename "$(dirname "$example")")-${name%.r}"
   mkdir -p "$work"
@@ -450,7 +441,47 @@ for example in "$rc_inputs"/*.r "$examples"/*.r; do
   else
     round_trip "$work" first.rc "$name" "example $name" "$name" first.rc
   fi
-  end_case
+  outcome
+}
+
+# Every case and example in a worker of its own, as many at once as the
+# machine has processors; each writes its report, which ends in its outcome.
+items=()
+for case_dir in "$cases"/*/; do
+  [ -d "$case_dir" ] && items+=("convert_case ${case_dir%/}")
+done
+for example in "$rc_inputs"/*.r "$examples"/*.r; do
+  [ -e "$example" ] && items+=("convert_example $example")
+done
+workers=$(getconf _NPROCESSORS_ONLN 2>/dev/null || echo 2)
+mkdir -p "$scratch/reports"
+for index in "${!items[@]}"; do
+  while [ "$(jobs -rp | wc -l)" -ge "$workers" ]; do
+    wait -n
+  done
+  ${items[$index]%% *} "${items[$index]#* }" >"$scratch/reports/$index" 2>&1 &
+done
+wait
+
+identical=0
+refused=0
+listed=0
+elsewhere=0
+failed=0
+for index in "${!items[@]}"; do
+  report="$scratch/reports/$index"
+  grep -v '^outcome: ' "$report"
+  case "$(sed -n 's/^outcome: //p' "$report" | tail -n 1)" in
+    identical) identical=$((identical + 1)) ;;
+    refused) refused=$((refused + 1)) ;;
+    listed) listed=$((listed + 1)) ;;
+    elsewhere) elsewhere=$((elsewhere + 1)) ;;
+    failed) failed=$((failed + 1)) ;;
+    *)
+      echo "FAILED: ${items[$index]#* }: ended without an outcome"
+      failed=$((failed + 1))
+      ;;
+  esac
 done
 
 echo "round_trip: $identical identical after the round trip, $refused refused as expected" \
