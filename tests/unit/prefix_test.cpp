@@ -12,6 +12,8 @@
 
 #include <cstdio>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -37,9 +39,6 @@ class ReportsInAFile {
     savedErr_ = dup(2);
     out_ = std::fopen(outPath_.c_str(), "wb");
     err_ = std::fopen(errPath_.c_str(), "wb");
-    // Read as text, as a capture is: on Windows the report's line ends may
-    // reach the file as CR LF.
-    reader_ = std::fopen(errPath_.c_str(), "r");
     dup2(fileno(out_), 1);
     dup2(fileno(err_), 2);
   }
@@ -50,16 +49,18 @@ class ReportsInAFile {
     std::fflush(stderr);
     dup2(savedOut_, 1);
     dup2(savedErr_, 2);
-    for (std::FILE* file : {out_, err_, reader_}) std::fclose(file);
+    for (std::FILE* file : {out_, err_}) std::fclose(file);
   }
 
-  /// What standard error gained since the last call.
+  /// What standard error gained since the last call, its line ends as a
+  /// capture reads them (on Windows they may reach the file as CR LF).
   std::string Next() {
     std::fflush(stderr);
-    std::string gained;
-    char piece[512];
-    for (std::size_t got; (got = std::fread(piece, 1, sizeof piece, reader_)) > 0;) gained.append(piece, got);
-    std::clearerr(reader_);
+    std::ifstream file(errPath_, std::ios::binary);
+    file.seekg(static_cast<std::streamoff>(read_));
+    std::string gained{std::istreambuf_iterator<char>(file), {}};
+    read_ += gained.size();
+    for (std::size_t at; (at = gained.find("\r\n")) != std::string::npos;) gained.erase(at, 1);
     return gained;
   }
 
@@ -68,7 +69,7 @@ class ReportsInAFile {
   int savedOut_ = -1, savedErr_ = -1;
   std::FILE* out_ = nullptr;
   std::FILE* err_ = nullptr;
-  std::FILE* reader_ = nullptr;
+  std::size_t read_ = 0;
 };
 
 /// Every file of the language under `folder` (.r and the .h files they
