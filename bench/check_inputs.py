@@ -15,7 +15,8 @@ build, with _WIN64 defined), goes through the C preprocessor, `cc -E -P
 -undef` with VorlTool's predefined macros and its include folder; the text
 it gives converts in a plain run as above, a block for every statement.
 The same seed gives the same bytes twice there too. Where no C compiler
-(cc) is on PATH, this part is skipped with a note and the rest still runs.
+(cc) is on PATH, this part is skipped with a note, the rest still runs, and
+the script exits 77 (skipped) unless the rest failed.
 """
 
 import io
@@ -69,12 +70,13 @@ def read_tree(folder):
 
 
 def check_macro_heavy(run_tool, scratch, failures):
-    """The macro-heavy input, through cc -E and then a plain run."""
+    """The macro-heavy input, through cc -E and then a plain run. False when
+    it could not be checked."""
     cc = shutil.which("cc")
     if cc is None:
         print("check_inputs: no C compiler (cc) on PATH: the macro-heavy input is not"
-              " checked")
-        return
+              " checked; skipped")
+        return False
     for seed, defines in ((1, []), (2, ["-D_WIN64=1"])):
         name = "macros_%d" % seed
         folder = os.path.join(scratch, name)
@@ -94,6 +96,7 @@ def check_macro_heavy(run_tool, scratch, failures):
     gen_macros.generate(again, SIZE, 1)
     if read_tree(again) != read_tree(os.path.join(scratch, "macros_1")):
         failures.append("the macro-heavy input of seed 1 gave different bytes the second time")
+    return True
 
 
 def main():
@@ -122,9 +125,11 @@ def main():
     with open(os.path.join(scratch, "plugins_1.r"), "rb") as first:
         if first.read() != again.getvalue():
             failures.append("seed 1 gave different bytes the second time")
-    check_macro_heavy(run_tool, scratch, failures)
+    checked = check_macro_heavy(run_tool, scratch, failures)
     if failures:
         sys.exit("\n".join(failures))
+    if not checked:
+        sys.exit(77)
 
 
 if __name__ == "__main__":

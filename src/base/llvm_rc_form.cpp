@@ -13,9 +13,11 @@ struct Unit {
   std::size_t begin;  ///< where its text begins in the script
   std::size_t end;
   int byte;           ///< the one byte it stands for; -1 where compilers differ
+  /// Whether it must go into a number: a byte llvm-rc refuses, or the
+  /// backslash that is a double-byte character's second byte, which llvm-rc
+  /// would read as an escape.
+  bool refused = byte >= 0x80 && byte <= 0x9F;
 };
-
-bool IsLlvmRcRefused(int byte) { return byte >= 0x80 && byte <= 0x9F; }
 
 int HexValue(char c) {
   if (c >= '0' && c <= '9') return c - '0';
@@ -53,7 +55,8 @@ Unit ReadEscape(std::string_view text, std::size_t at, std::size_t end) {
 
 /// The units of the literal whose opening quote is at `open`; `close` is set
 /// to its closing quote, or to npos when the line ends first.
-std::vector<Unit> ReadLiteral(std::string_view text, std::size_t open, std::size_t& close) {
+std::vector<Unit> ReadLiteral(std::string_view text, const Locale& locale, std::size_t open,
+                              std::size_t& close) {
   const std::size_t end = std::min(text.find('\n', open), text.size());
   std::vector<Unit> units;
   std::size_t at = open + 1;
@@ -67,6 +70,14 @@ std::vector<Unit> ReadLiteral(std::string_view text, std::size_t open, std::size
                                           : Unit{at, at + 1, static_cast<unsigned char>(text[at])};
     units.push_back(unit);
     at = unit.end;
+    // A double-byte character's second byte is a byte of its own, whatever
+    // it is, save a quote, which ends the literal for every compiler.
+    if (unit.end == unit.begin + 1 && locale.IsLeadByte(unit.byte) && at < end && text[at] != '"') {
+      Unit second{at, at + 1, static_cast<unsigned char>(text[at])};
+      second.refused = second.refused || second.byte == '\\';
+      units.push_back(second);
+      ++at;
+    }
   }
   close = std::string_view::npos;
   return units;
@@ -84,11 +95,11 @@ std::vector<bool> ChoosePairs(const std::vector<Unit>& units) {
     return i + 1 < n && units[i].byte >= 0 && units[i + 1].byte >= 0 && coverable[i + 2];
   };
   for (std::size_t i = n; i-- > 0;)
-    coverable[i] = (!IsLlvmRcRefused(units[i].byte) && coverable[i + 1]) || pairable(i);
+    coverable[i] = (!units[i].refused && coverable[i + 1]) || pairable(i);
   if (!coverable[0]) return {};
   std::vector<bool> startsPair(n, false);
   for (std::size_t i = 0; i < n; ++i) {
-    if (!IsLlvmRcRefused(units[i].byte) && coverable[i + 1]) continue;
+    if (!units[i].refused && coverable[i + 1]) continue;
     startsPair[i] = true;
     ++i;
   }
@@ -124,19 +135,19 @@ void AppendRewritten(std::string_view text, const std::vector<Unit>& units,
 
 }  // namespace
 
-void AppendForLlvmRc(std::string_view script, std::string& out) {
+void AppendForLlvmRc(std::string_view script, const Locale& locale, std::string& out) {
   std::size_t copied = 0;
   for (std::size_t open = script.find('"'); open != std::string_view::npos;
        open = script.find('"', open)) {
     std::size_t close = 0;
-    const std::vector<Unit> units = ReadLiteral(script, open, close);
+    const std::vector<Unit> units = ReadLiteral(script, locale, open, close);
     if (close == std::string_view::npos) {
       // A literal the line ends: left to the compiler as it stands.
       open = script.find('\n', open);
       continue;
     }
     bool refused = false;
-    for (const Unit& unit : units) refused = refused || IsLlvmRcRefused(unit.byte);
+    for (const Unit& unit : units) refused = refused || unit.refused;
     const std::vector<bool> startsPair = refused ? ChoosePairs(units) : std::vector<bool>{};
     if (!startsPair.empty()) {
       out += script.substr(copied, open - copied);

@@ -14,13 +14,18 @@
 #include <string>
 #include <string_view>
 
+#include "base/locale.h"
+
 /// Appends `script` to `out` with every string literal that holds a byte from
 /// 0x80 to 0x9F rewritten as literals and 16-bit numbers that compile to the
 /// same bytes. The bytes of a literal are those a resource compiler reads
 /// from it: raw bytes, and the escapes that every compiler reads alike
 /// (\x and up to two hexadecimal digits, up to three octal digits, \n, \r,
 /// \t, \\ and a doubled quote); another escape is kept where it stands and
-/// never paired. A literal with no way to pair each such byte with a
-/// neighbour (a single byte, or both ends of three), and text outside
-/// literals, are copied as they are.
-void AppendForLlvmRc(std::string_view script, std::string& out);
+/// never paired. In a language with double-byte characters, the byte after a
+/// lead byte is its second, taken as it stands, as the script's own code page
+/// reads it: a backslash there begins no escape, and goes into a number too,
+/// which llvm-rc, reading one byte at a time, cannot take for one. A literal with no way to
+/// pair each such byte with a neighbour (a single byte, or both ends of
+/// three), and text outside literals, are copied as they are.
+void AppendForLlvmRc(std::string_view script, const Locale& locale, std::string& out);

@@ -52,7 +52,7 @@ void ScriptWriter::FlushPending(bool whole) {
   bool written = false;
   if (forLlvmRc_) {
     rewritten_.clear();
-    AppendForLlvmRc(std::string_view(buffer_.get(), count), rewritten_);
+    AppendForLlvmRc(std::string_view(buffer_.get(), count), locale_, rewritten_);
     written = file_->Write(rewritten_.data(), rewritten_.size());
   } else {
     written = file_->Write(buffer_.get(), count);

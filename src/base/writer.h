@@ -11,6 +11,7 @@
 #include <utility>
 
 #include "base/conversion_layout.h"
+#include "base/locale.h"
 #include "base/platform.h"
 #include "base/script_format.h"
 
@@ -79,8 +80,12 @@ class ScriptWriter {
   void PatchPlaceholder(const Placeholder& where, const ScriptFormat<long>& format, long value);
 
   /// From now on every string literal that holds a byte from 0x80 to 0x9F
-  /// is handed to the file in the form llvm-rc takes (AppendForLlvmRc).
-  void WriteForLlvmRc() { forLlvmRc_ = true; }
+  /// is handed to the file in the form llvm-rc takes (AppendForLlvmRc),
+  /// read in the script's language.
+  void WriteForLlvmRc(const Locale& locale) {
+    forLlvmRc_ = true;
+    locale_ = locale;
+  }
 
   /// Flushes and closes the script at the end of a complete run.
   void Finish();
@@ -132,6 +137,7 @@ class ScriptWriter {
   std::size_t flushedBytes_ = 0; ///< bytes already handed to the file
   int openPlaceholders_ = 0;
   bool forLlvmRc_ = false;
+  Locale locale_;
   /// In llvm-rc's form: the buffered bytes from the start known to hold no
   /// line end, which a flush need not look at again.
   std::size_t seenWithoutLineEnd_ = 0;

@@ -44,7 +44,7 @@ class Run final {
 
   /// Writes the script's strings in the form llvm-rc takes: a byte from 0x80
   /// to 0x9F goes into a 16-bit number with a neighbour (--llvm-rc).
-  void WriteScriptForLlvmRc() { script_.WriteForLlvmRc(); }
+  void WriteScriptForLlvmRc() { script_.WriteForLlvmRc(lexer_.locale()); }
 
   /// Converts the whole input into the resource script at `outputPath` and
   /// returns the exit status: 0 when complete; 1 after a failure (reported on

@@ -5,10 +5,15 @@
 // The case folder is copied into a fresh scratch folder, the binary runs there
 // with the arguments listed in `args`, and everything it leaves behind is
 // compared byte for byte with the case's expectations: the exit status
-// (`status`, default 0), `stdout` and `stderr` (missing means empty), the
-// output file (`expected.rc`, or `no-output` for "no file may remain"; it is
-// the second argument, or the last one after options) and the
-// files named in `unchanged`. A case whose standard output must go elsewhere
+// (`status`, a number, default 0), `stdout` and `stderr` (missing means
+// empty), the output file and the files named in `unchanged`. Every case
+// declares its output, as `expected.rc` (the output is the second argument,
+// or the last one after options) or as `no-output`: the run makes no file
+// and changes none below the scratch folder, and nothing stands at the
+// output path afterwards, unless the case brought something there that a
+// failed run keeps (a folder, a link, a device, or a file listed in
+// `unchanged`, such as the input itself); a case declaring neither, or both,
+// fails. A case whose standard output must go elsewhere
 // than to a file (a device that fails every write: /dev/full) names it in
 // `stdout-to`; that output is then not compared. Any difference is reported and the runner exits 1.
 // A case that checks a shipped example names it in `examples` (one file name a
@@ -400,6 +405,110 @@ void CheckDependencyFile(Report& report, const fs::path& caseDir, const fs::path
   }
 }
 
+/// The case's expected exit status: the number in `status` (one line, a line
+/// end allowed), 0 without the file, nothing when the file holds anything
+/// else, so that a mistyped status cannot pass for 0.
+std::optional<int> ExpectedStatus(const fs::path& caseDir) {
+  const auto text = ReadFile(caseDir / "status");
+  if (!text) return 0;
+  const std::string digits = text->size() > 0 && text->back() == '\n'
+                                 ? text->substr(0, text->size() - 1) : *text;
+  if (digits.empty() || digits.size() > 3 ||
+      digits.find_first_not_of("0123456789") != std::string::npos)
+    return std::nullopt;
+  return std::stoi(digits);
+}
+
+/// The output the case names: `output_name`, else the last argument after
+/// options, else the second argument; "" when there is none.
+std::string OutputName(const fs::path& caseDir, const std::vector<std::string>& args) {
+  if (const auto named = ReadFile(caseDir / "output_name"))
+    return SplitLines(*named).empty() ? "" : SplitLines(*named).front();
+  // With options in front, the output is the last argument.
+  if (!args.empty() && args[0].size() > 1 && args[0][0] == '-') return args.back();
+  return args.size() >= 2 ? args[1] : "";
+}
+
+/// Every file below `folder` with its bytes (read through links), one entry
+/// a line, so that two snapshots compare as texts; the files named in
+/// `leaveOut` are left out.
+std::string Snapshot(const fs::path& folder, const std::vector<std::string>& leaveOut) {
+  std::string text;
+  for (const std::string& name : FilesBelow(folder)) {
+    if (std::find(leaveOut.begin(), leaveOut.end(), name) != leaveOut.end()) continue;
+    text += name + ": " + Escape(ReadFile(folder / name).value_or("(unreadable)")) + "\n";
+  }
+  return text;
+}
+
+/// What stood at the output path before the run, for `no-output`.
+struct OutputBefore {
+  /// The files of the scratch folder that are the output (under any name),
+  /// which the run may remove.
+  std::vector<std::string> names;
+  /// Whether something may stand at the output path after the run: what the
+  /// case brought there that no failed run removes (a folder, a link, a
+  /// device, a file listed in `unchanged`, such as the input itself).
+  bool mayStay = false;
+  /// Every other file below the scratch folder, with its bytes.
+  std::string others;
+};
+
+OutputBefore LookAtOutput(const fs::path& caseDir, const fs::path& scratch,
+                          const std::string& outputName) {
+  OutputBefore before;
+  std::error_code ec;
+  const fs::path output = InScratch(scratch, outputName);
+  const fs::file_status status = fs::symlink_status(output, ec);
+  if (fs::exists(status)) {
+    before.mayStay = !fs::is_regular_file(status);
+    for (const std::string& name : SplitLines(ReadFile(caseDir / "unchanged").value_or("")))
+      before.mayStay |= !name.empty() && fs::equivalent(InScratch(scratch, name), output, ec);
+    for (const std::string& name : FilesBelow(scratch))
+      if (fs::equivalent(scratch / name, output, ec)) before.names.push_back(name);
+  }
+  before.others = Snapshot(scratch, before.names);
+  return before;
+}
+
+std::string Listing(const std::vector<std::string>& lines) {
+  std::string text;
+  for (const std::string& line : lines) text += line + "\n";
+  return text;
+}
+
+/// The output the case declares: `expected.rc`, the bytes the output must
+/// hold, or `no-output`: no file made or changed below the scratch folder,
+/// and nothing at the output path unless the case brought it there and a
+/// failed run leaves it (`OutputBefore`).
+void CheckOutput(Report& report, const fs::path& caseDir, const fs::path& scratch,
+                 const std::string& outputName, const OutputBefore& before) {
+  const bool noOutput = fs::exists(caseDir / "no-output");
+  const auto expected = ReadFile(caseDir / "expected.rc");
+  if (noOutput == expected.has_value()) {
+    report.Fail(noOutput ? "declares both expected.rc and no-output"
+                         : "declares no output: neither expected.rc nor no-output");
+    return;
+  }
+  std::error_code ec;
+  const fs::path output = InScratch(scratch, outputName);
+  if (noOutput) {
+    if (!before.mayStay && fs::exists(fs::symlink_status(output, ec)))
+      report.Fail("output " + outputName + " exists, expected none");
+    report.Compare("files after a run that writes none", before.others,
+                   Snapshot(scratch, before.names));
+    return;
+  }
+  const auto actual = ReadFile(output);
+  if (outputName.empty()) {
+    report.Fail("expected.rc given, but no output named (no second argument, no output_name)");
+  } else if (!actual) {
+    report.Fail("output " + outputName + " was not written");
+  } else {
+    report.Compare("output " + outputName, *expected, *actual);
+  }
+}
+
 void CheckCreated(Report& report, const fs::path& caseDir, const std::vector<std::string>& before,
                   const fs::path& scratch) {
   const auto listed = ReadFile(caseDir / "created");
@@ -411,12 +520,7 @@ void CheckCreated(Report& report, const fs::path& caseDir, const std::vector<std
   std::vector<std::string> created;
   for (const std::string& name : FilesBelow(scratch))
     if (!std::binary_search(before.begin(), before.end(), name)) created.push_back(name);
-  auto joined = [](const std::vector<std::string>& names) {
-    std::string text;
-    for (const std::string& name : names) text += name + "\n";
-    return text;
-  };
-  report.Compare("files created", joined(expected), joined(created));
+  report.Compare("files created", Listing(expected), Listing(created));
 }
 
 }  // namespace
@@ -473,6 +577,8 @@ int main(int argc, char** argv) {
   const std::vector<std::string> args = SplitLines(ReadFile(caseDir / "args").value_or(""));
   SetEnvironment(caseDir);
   const std::vector<std::string> before = FilesBelow(scratch);
+  const std::string outputName = OutputName(caseDir, args);
+  const OutputBefore outputBefore = LookAtOutput(caseDir, scratch, outputName);
   const auto outDevice = ReadFile(caseDir / "stdout-to");
   const fs::path outPath = outDevice && !SplitLines(*outDevice).empty()
                                ? fs::path(SplitLines(*outDevice).front())
@@ -483,11 +589,12 @@ int main(int argc, char** argv) {
   if (!status) {
     report.Fail(trouble);
   } else {
-    const std::string wanted = ReadFile(caseDir / "status").value_or("0");
-    const int expectedStatus = std::atoi(wanted.c_str());
-    if (*status != expectedStatus) {
+    const std::optional<int> expectedStatus = ExpectedStatus(caseDir);
+    if (!expectedStatus) {
+      report.Fail("status: not a number on a line of its own");
+    } else if (*status != *expectedStatus) {
       report.Fail("exit status " + std::to_string(*status) + ", expected " +
-                  std::to_string(expectedStatus));
+                  std::to_string(*expectedStatus));
     }
   }
 
@@ -497,29 +604,7 @@ int main(int argc, char** argv) {
   report.Compare("stderr", ReadFile(caseDir / "stderr").value_or(""),
                  ReadFile(errPath).value_or(""));
 
-  std::string outputName;
-  if (const auto named = ReadFile(caseDir / "output_name")) {
-    outputName = SplitLines(*named).empty() ? "" : SplitLines(*named).front();
-  } else if (!args.empty() && args[0].size() > 1 && args[0][0] == '-') {
-    // With options in front, the output is the last argument.
-    outputName = args.back();
-  } else if (args.size() >= 2) {
-    outputName = args[1];
-  }
-  const fs::path output = InScratch(scratch, outputName);
-  if (fs::exists(caseDir / "no-output")) {
-    if (fs::exists(fs::symlink_status(output, ec)))
-      report.Fail("output " + outputName + " exists, expected none");
-  } else if (const auto expected = ReadFile(caseDir / "expected.rc")) {
-    const auto actual = ReadFile(output);
-    if (outputName.empty()) {
-      report.Fail("expected.rc given, but no output named (no second argument, no output_name)");
-    } else if (!actual) {
-      report.Fail("output " + outputName + " was not written");
-    } else {
-      report.Compare("output " + outputName, *expected, *actual);
-    }
-  }
+  CheckOutput(report, caseDir, scratch, outputName, outputBefore);
 
   for (const std::string& name : SplitLines(ReadFile(caseDir / "unchanged").value_or(""))) {
     if (!name.empty()) CheckUnchanged(report, caseDir, scratch, name);

@@ -66,9 +66,11 @@ zero, no shift count out of 0 to 31, no signed left shift that overflows,
 no decimal constant wider than an int, no l suffix, as a long of the
 systems this runs on is wider than an int of the plug-ins').
 
-Exits 77 (skipped) where no C compiler is on PATH, and where a generator
-chosen cannot run and no other failed: the second generator where cc -E has
-no __has_include, the third where cc builds no program that runs. A cross
+Exits 77 (skipped) where no C compiler is on PATH. A generator that cannot
+run here is skipped alone and the others run: the second where cc -E has no
+__has_include, the third where cc builds no program that runs; the run then
+exits 77 unless one of them failed. A generator is never left out unsaid:
+one that neither ran nor was said to be skipped fails the run. A cross
 build names the program that runs VorlTool (wine, for the Windows build)
 after the folder; there fewer sources are checked, since each run starts
 the emulator.
@@ -2360,22 +2362,24 @@ def main():
     # source of the second generator is what it means to be.
     with open(probe, "w") as f:
         f.write('#if __has_include("probe.c")\nyes\n#endif\n')
-    skipped = False
-    if run(command + [probe], scratch).stdout.split() != [b"yes"] and "macros" in chosen:
-        print("oracle: macros: cc -E has no __has_include: skipped")
-        chosen.remove("macros")
-        skipped = True
+    # A generator that cannot run here is said to be skipped, and the run
+    # ends as skipped; one that vanished from the list unsaid fails it.
+    wanted, ran, skipped = list(chosen), [], {}
+    if run(command + [probe], scratch).stdout.split() != [b"yes"]:
+        skipped["macros"] = "cc -E has no __has_include"
     # The third generator needs a program built and run, not only cc -E.
-    with open(probe, "w") as f:
-        f.write("#include <stdio.h>\nint main(void) { printf(\"%d\\n\", (int)(1u << 31)); return 0; }\n")
-    built = run([cc, "-fwrapv", "-o", os.path.join(scratch, "probe"), probe], scratch)
-    if "values" in chosen and (built.returncode != 0 or run([os.path.join(scratch, "probe")], scratch).stdout.split()
-                               != [str(-(1 << 31)).encode()]):
-        print("oracle: values: cc builds no program that runs: skipped")
-        chosen.remove("values")
-        skipped = True
+    if "values" in chosen:
+        with open(probe, "w") as f:
+            f.write("#include <stdio.h>\nint main(void) { printf(\"%d\\n\", (int)(1u << 31)); return 0; }\n")
+        built = run([cc, "-fwrapv", "-o", os.path.join(scratch, "probe"), probe], scratch)
+        if built.returncode != 0 or run([os.path.join(scratch, "probe")], scratch).stdout.split() \
+                != [str(-(1 << 31)).encode()]:
+            skipped["values"] = "cc builds no program that runs"
     failed = False
     for generator in chosen:
+        if generator in skipped:
+            continue
+        ran.append(generator)
         kind, seed, native, emulated, naming, checker = GENERATORS[generator]
         rng = random.Random(seed if seed_option is None else seed_option)
         total = count or (emulated if emulator else native)
@@ -2410,8 +2414,14 @@ def main():
         for problem in mismatches:
             print(problem)
         failed = failed or bool(mismatches)
+    skipped = {name: why for name, why in skipped.items() if name in wanted}
+    for generator, why in skipped.items():
+        print("oracle: %s: %s: skipped" % (generator, why))
+    unsaid = [name for name in wanted if name not in ran and name not in skipped]
+    if unsaid:
+        print("oracle: %s: neither run nor skipped" % ", ".join(unsaid))
     # A generator skipped has passed nothing.
-    return 1 if failed else 77 if skipped else 0
+    return 1 if failed or unsaid else 77 if skipped else 0
 
 
 if __name__ == "__main__":

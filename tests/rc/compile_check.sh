@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Converts every resource description (*.r) in the given folders with VorlTool
 # and compiles each resulting script with llvm-rc, so that what we write is
-# known to be accepted by a real resource compiler.
+# known to be accepted by a real resource compiler. Fails when anything fails,
+# and when nothing was compiled.
 #
 #   compile_check.sh <VorlTool> <folder> <folder> <scratch folder> [emulator...]
 #
@@ -55,4 +56,9 @@ for folder in "$2" "$3"; do
 done
 
 echo "compile_check: $passed scripts compiled by llvm-rc, $failed failed"
+# Folders without inputs would pass over nothing.
+if [ "$passed" -eq 0 ]; then
+  echo "compile_check: nothing compiled"
+  exit 1
+fi
 [ "$failed" -eq 0 ]

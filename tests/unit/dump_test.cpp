@@ -1,5 +1,5 @@
-// VorlDump where golden cases cannot show it: its tables against the
-// converter's, the spelling of strings against the converter's count, and
+// VorlDump where golden cases cannot show it: its string bytes against the
+// converter's translation, the spelling of strings against the converter's count, and
 // mutated files that must end in text or a DumpError.
 #include <gtest/gtest.h>
 
@@ -7,7 +7,6 @@
 #include <fstream>
 #include <iterator>
 #include <random>
-#include <regex>
 #include <string>
 #include <vector>
 
@@ -15,7 +14,6 @@
 #include "base/translate.h"
 #include "dump/bytes.h"
 #include "dump/dump.h"
-#include "proplist/property_rows.h"
 #include "dump/string_text.h"
 #include "proplist/string_field.h"
 #include "source_text.h"
@@ -34,60 +32,6 @@ TEST(DumpTables, StringBytesAreTheConvertersTranslationReversed) {
       EXPECT_EQ(MacToWinChar(static_cast<unsigned char>(english.SourceByte(byte))), windows);
     }
     EXPECT_EQ(japanese.SourceByte(byte), windows);
-  }
-}
-
-/// A value of each layout, as the converter reads it.
-std::string SampleValue(const PropertyRow& shape) {
-  std::string cases;
-  switch (shape.layout) {
-    case RecordLayout::kNone: return "";
-    case RecordLayout::kKind: return "{ Filter }";
-    case RecordLayout::kVersion:
-    case RecordLayout::kNumber: return "{ 1 }";
-    case RecordLayout::kCode: return "{ 'ABCD' }";
-    case RecordLayout::kLengthPrefixed:
-    case RecordLayout::kZeroTerminated: return "{ \"text\" }";
-    case RecordLayout::kModes:
-    case RecordLayout::kFlagByte: return "{ none }";
-    case RecordLayout::kFilterCase:
-      for (int i = 0; i < 7; ++i) cases += ", inCantFilter, outCantFilter, 0, 0, none";
-      return "{ { " + cases.substr(2) + " } }";
-    case RecordLayout::kWordPair: return shape.nested ? "{ { 1, 2 } }" : "{ 1, 2 }";
-    case RecordLayout::kWords: return "{ { 1 } }";
-    case RecordLayout::kFileType: return "{ 'ABCD', 'EFGH' }";
-    case RecordLayout::kCodeList: return shape.pairs ? "{ { 'ABCD', 'EFGH' } }" : "{ { 'ABCD' } }";
-    case RecordLayout::kTerminology: return "{ 'ABCD', 'EFGH', 1, \"text\" }";
-    case RecordLayout::kFormatExtension: return "{ 1, 2, input } 'SIGN' }";
-  }
-  return "";
-}
-
-/// The converter writes each property under the key, and with the fixed
-/// length, that its row gives the dump to read it by.
-TEST(DumpTables, TheConverterWritesWhatTheRowsSay) {
-  // After the vendor code: the key as four characters reversed or as a
-  // number, the property id, the length as RSCS32(n) or nL.
-  const std::regex record(
-      R"re(\t"MIK5",\n\t(?:"(.)(.)(.)(.)"|0x([0-9A-Fa-f]{8})L),[^\n]*\n[^\n]*\n\t(?:RSCS32\( *([0-9]+)\)|([0-9]+)L))re");
-  for (const PropertyRow& row : PropertyRows()) {
-    if (row.layout == RecordLayout::kNone) continue;
-    const PropertyRow* shape = &row;
-    SCOPED_TRACE(shape->keyword);
-    const Conversion result = ConvertText(
-        "in.r", std::string("resource 'Vorl' (1) { { ") + shape->keyword + " " + SampleValue(*shape) + " } };\n");
-    ASSERT_EQ(result.status, 0) << result.err;
-    std::smatch found;
-    ASSERT_TRUE(std::regex_search(result.script, found, record)) << result.script;
-    const std::uint32_t key =
-        found[5].matched ? static_cast<std::uint32_t>(std::stoul(found[5].str(), nullptr, 16))
-                         : KeyCode({found[4].str()[0], found[3].str()[0], found[2].str()[0],
-                                    found[1].str()[0], '\0'});
-    EXPECT_EQ(key, shape->key);
-    const std::string length = found[6].matched ? found[6].str() : found[7].str();
-    if (shape->length != 0) {
-      EXPECT_EQ(std::stoul(length), shape->length);
-    }
   }
 }
 
@@ -217,6 +161,17 @@ TEST(DumpReaders, BrokenHeadersNameTheirOffset) {
   // Korean output keeps the bytes as Japanese does; other languages translate.
   EXPECT_TRUE(dump::RulesForOutput("back_KOREAN.r").IsLeadByte(0x81));
   EXPECT_FALSE(dump::RulesForOutput("back_GERMAN.r").IsLeadByte(0x81));
+}
+
+/// A resource's name may end with the file: its units are read up to the
+/// last byte and no further. (The 64-bit example's one resource, 16001, is
+/// named by a string in the file's last four bytes: one unit, "A".)
+TEST(DumpReaders, ANameEndingWithTheFileIsReadWhole) {
+  const std::vector<std::uint8_t> named =
+      Patched(CaseInput("dump-dll64-format-example/plugin.8bi"), {{0x228, 0x800001FC, 4}, {0x3FC, 0x00410001, 4}});
+  EXPECT_EQ(DumpOrError(named).substr(0, 66), "// Named \"A\" in the file, not numbered.\nresource 'Vorl' (0, \"A\") {");
+  const std::vector<std::uint8_t> cut(named.begin(), named.end() - 1);
+  EXPECT_EQ(DumpOrError(cut), "resource directory string at offset 0x3FE: 2 bytes run past the end of the file (1023 bytes)");
 }
 
 /// Flipped, cut and repeated bytes of real files: every run ends in text or

@@ -3,6 +3,7 @@
 // script and ends with status 1; a close that fails does the same. A read
 // that fails reads as the end of the file: the run goes on exactly as over
 // the file cut at that byte.
+#include <gtest/gtest-spi.h>
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -21,14 +22,21 @@ namespace {
 
 using platform::DiskForTesting;
 
-/// The shipped examples (examples/*.r), by file name.
-std::vector<std::string> Examples() {
+/// The shipped examples (the *.r of `folder`), by file name. A test over
+/// none would check nothing, so finding none fails the test.
+std::vector<std::string> Examples(const std::string& folder = std::string(VORL_SOURCE_DIR) +
+                                                              "/examples") {
   std::vector<std::string> names;
-  for (const auto& entry :
-       std::filesystem::directory_iterator(std::string(VORL_SOURCE_DIR) + "/examples"))
+  for (const auto& entry : std::filesystem::directory_iterator(folder))
     if (entry.path().extension() == ".r") names.push_back(entry.path().filename().string());
   std::sort(names.begin(), names.end());
+  if (names.empty()) ADD_FAILURE() << "no *.r in " << folder << " to fail the disk under";
   return names;
+}
+
+TEST(FailingDisk, AnExamplesFolderWithoutExamplesFails) {
+  // doc/ holds no resource description.
+  EXPECT_NONFATAL_FAILURE(Examples(std::string(VORL_SOURCE_DIR) + "/doc"), "no *.r in");
 }
 
 std::string ExamplePath(const std::string& name) {

@@ -39,30 +39,49 @@ Conversion ConvertProperty(const std::string& property) {
   return ConvertText("in.r", "resource 'Vorl' (1) { { " + property + " } };\n");
 }
 
-TEST(NameLists, EveryRowWithNamesHasItsList) {
-  for (const PropertyRow& row : PropertyRows()) {
-    SCOPED_TRACE(row.keyword);
-    const std::span<const NameList> lists = NameListsOf(row);
-    for (const NameList& list : lists) EXPECT_EQ(list.row, &row);
-    if (row.layout == RecordLayout::kFilterCase) {
-      ASSERT_EQ(lists.size(), 2 + std::size(kCaseFlags));
-      EXPECT_EQ(lists[0].place, "input handling");
-      EXPECT_EQ(lists[0].names.data(), kInputHandling);
-      EXPECT_EQ(lists[1].names.data(), kOutputHandling);
-      EXPECT_EQ(lists[2].place, "first flag");
-      EXPECT_TRUE(lists[2].takesNumber);
-      EXPECT_FALSE(lists[4].takesNumber);
-    } else if (row.names.empty()) {
-      EXPECT_TRUE(lists.empty());
-    } else {
-      ASSERT_EQ(lists.size(), 1u);
-      EXPECT_EQ(lists[0].place, "");
-      EXPECT_EQ(lists[0].names.data(), row.names.data());
-      EXPECT_EQ(lists[0].names.size(), row.names.size());
-    }
+/// A place that takes names, as the description of the property list has
+/// it: whether another word there fails, and whether a number may stand there.
+struct Place {
+  const char* keyword;
+  const char* item;
+  bool othersFail;
+  bool takesNumber;
+};
+
+constexpr Place kPlaces[] = {
+    {"Kind", "", true, false},
+    {"SupportedModes", "", false, false},
+    {"FilterCaseInfo", "input handling", true, false},
+    {"FilterCaseInfo", "output handling", true, false},
+    {"FilterCaseInfo", "first flag", false, true},
+    {"FilterCaseInfo", "second flag", false, true},
+    {"FilterCaseInfo", "third flag", false, false},
+    {"FormatFlags", "", false, false},
+    {"FormatICCFlags", "", false, false},
+    {"ExportFlags", "", false, false},
+    {"ZR_ImageFormat_Extension_Info", "", false, false},
+};
+
+const Place& PlaceOf(const NameList& list) {
+  for (const Place& place : kPlaces)
+    if (list.row->keyword == std::string_view(place.keyword) && list.place == place.item) return place;
+  ADD_FAILURE() << "no such place: " << list.row->keyword << " " << list.place;
+  return kPlaces[0];
+}
+
+TEST(NameLists, ThereIsOneListForEachPlaceThatTakesNames) {
+  ASSERT_EQ(NameLists().size(), std::size(kPlaces));
+  for (const NameList& list : NameLists()) {
+    SCOPED_TRACE(std::string(list.row->keyword) + " " + std::string(list.place));
+    EXPECT_FALSE(list.names.empty());
+    const Place& place = PlaceOf(list);
+    EXPECT_EQ(list.othersFail, place.othersFail);
+    EXPECT_EQ(list.takesNumber, place.takesNumber);
   }
-  EXPECT_EQ(NameListsOf(RowOf(KW_SupportedModes))[0].names.data(), kImageModes);
-  EXPECT_EQ(NameListsOf(RowOf(KW_Kind))[0].names.data(), kKindNames);
+  // A filter case's lists stand in the order of its items.
+  const std::span<const NameList> items = NameListsOf(RowOf(KW_FilterCaseInfo));
+  ASSERT_EQ(items.size(), 5u);
+  for (std::size_t i = 0; i < items.size(); ++i) EXPECT_EQ(items[i].place, kPlaces[2 + i].item);
 }
 
 TEST(NameLists, NoListHoldsANameTwice) {
@@ -73,7 +92,8 @@ TEST(NameLists, NoListHoldsANameTwice) {
   }
 }
 
-// What a list says of its names and of other words is what the converter does.
+// Each name is taken, and another word and a number fare where each place
+// stands as the description has it.
 TEST(NameLists, EveryNameIsTakenAndAnotherWordFailsWhereTheListSaysSo) {
   for (const NameList& list : NameLists()) {
     SCOPED_TRACE(std::string(list.row->keyword) + " " + std::string(list.place));
@@ -81,10 +101,11 @@ TEST(NameLists, EveryNameIsTakenAndAnotherWordFailsWhereTheListSaysSo) {
       const Conversion taken = ConvertProperty(PropertyWith(list, std::string(named.name)));
       EXPECT_EQ(taken.status, 0) << named.name << ": " << taken.err;
     }
+    const Place& place = PlaceOf(list);
     const Conversion other = ConvertProperty(PropertyWith(list, "noSuchName"));
-    EXPECT_EQ(other.status, list.othersFail ? 1 : 0) << other.err;
+    EXPECT_EQ(other.status, place.othersFail ? 1 : 0) << other.err;
     const Conversion number = ConvertProperty(PropertyWith(list, "3"));
-    EXPECT_EQ(number.status, list.takesNumber ? 0 : 1) << number.err;
+    EXPECT_EQ(number.status, place.takesNumber ? 0 : 1) << number.err;
   }
 }
 

@@ -169,18 +169,6 @@ TEST(IdentityProperties, NameOfAtMost255BytesIsKept) {
             std::string::npos);
 }
 
-TEST(IdentityProperties, EveryKindWritesItsCodeReversed) {
-  for (const NamedBits& kind : kKindNames) {
-    SCOPED_TRACE(std::string(kind.name));
-    const Conversion result = ConvertList("Kind { " + std::string(kind.name) + " }");
-    ASSERT_EQ(result.status, 0) << result.err;
-    const unsigned c = kind.bits;
-    const std::string reversed = {static_cast<char>(c & 0xFF), static_cast<char>((c >> 8) & 0xFF),
-                                  static_cast<char>((c >> 16) & 0xFF), static_cast<char>(c >> 24)};
-    EXPECT_NE(result.script.find("\tRSCS32(4),\n\t\"" + reversed + "\",\n"), std::string::npos);
-  }
-}
-
 /// A kind is told by its token's class, not by the last word read: a
 /// directive inside the value (one passed over, as `#Filter` is) leaves a
 /// kind's name there.

@@ -11,6 +11,7 @@
 #include <random>
 #include <sstream>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "base/locale.h"
@@ -136,6 +137,57 @@ inline Conversion ConvertWith(::Run& run, const std::string& output) {
   // A pipe is left to whoever reads it: opening it here would block.
   if (std::filesystem::is_regular_file(output, error)) result.script = ReadFile(output);
   return result;
+}
+
+/// The two macro lines every script begins with, and the blank line after them.
+inline constexpr std::string_view kPrelude =
+    "#define RSCL32(a,b,c,d)\t\t0x ## c ## d, 0x ## a ## b\n#define RSCS32(a)\t\ta, 0x0\n\n";
+
+/// What any run must leave, whatever its input, `lines` lines long: after a
+/// success a script that begins with the two macro lines and whose blocks
+/// (BEGIN ... END) are each closed before the next begins and before the
+/// end, and nothing on standard error; after a failure no script and one
+/// report "<message>, line <n>" whose n lies within the input. Any other
+/// status fails.
+inline testing::AssertionResult EndsInAnOrderlyWay(const Conversion& run, std::size_t lines) {
+  if (run.status == 0) {
+    if (!run.err.empty()) return testing::AssertionFailure() << "success with a report: " << run.err;
+    if (run.script.compare(0, kPrelude.size(), kPrelude) != 0)
+      return testing::AssertionFailure() << "a script without the macro lines: " << run.script.substr(0, 80);
+    bool open = false;
+    std::istringstream script(run.script);
+    for (std::string line; std::getline(script, line);) {
+      if (line == "BEGIN" || line == "END") {
+        if (open == (line == "BEGIN"))
+          return testing::AssertionFailure() << "a block's " << line << " out of turn";
+        open = !open;
+      }
+    }
+    if (open) return testing::AssertionFailure() << "the script ends inside a block";
+    return testing::AssertionSuccess();
+  }
+  if (run.status != 1) return testing::AssertionFailure() << "status " << run.status;
+  if (run.outputExists) return testing::AssertionFailure() << "a failure left its script";
+  const std::size_t at = run.err.find(", line ");
+  const std::string digits = at == std::string::npos ? "" : run.err.substr(at + 7);
+  if (digits.size() < 2 || digits.back() != '\n' ||
+      digits.find_first_not_of("0123456789") != digits.size() - 1)
+    return testing::AssertionFailure() << "not one report: " << run.err;
+  if (std::stoul(digits) > lines)
+    return testing::AssertionFailure() << "a report past the input's " << lines << " lines: " << run.err;
+  return testing::AssertionSuccess();
+}
+
+/// The most lines the reader can count in `text`: each line, and one more
+/// for every 511 bytes of it, since a longer line arrives as several.
+inline std::size_t LinesOf(std::string_view text) {
+  std::size_t lines = 0;
+  for (std::size_t start = 0; start < text.size();) {
+    const std::size_t end = std::min(text.find('\n', start), text.size());
+    lines += 1 + (end - start) / 511;
+    start = end + 1;
+  }
+  return lines;
 }
 
 /// Converts with `run` in process into a scratch file named `scriptName`,

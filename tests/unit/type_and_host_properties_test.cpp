@@ -38,7 +38,6 @@ TEST(CountEscapeExtras, CountsEachEscapeAsOneByteAndNeverReadsPastTheEnd) {
     std::unique_ptr<char[]> text(new char[size]);
     std::memcpy(text.get(), c.text, size);
     EXPECT_EQ(CountEscapeExtras(text.get()), c.extras);
-    EXPECT_GE(static_cast<int>(size - 1) - c.extras, 0);
   }
 }
 

@@ -16,8 +16,6 @@
 
 namespace {
 
-constexpr const char* kPrelude =
-    "#define RSCL32(a,b,c,d)\t\t0x ## c ## d, 0x ## a ## b\n#define RSCS32(a)\t\ta, 0x0\n\n";
 
 TEST(Writer, PreludeThenPatchedPlaceholdersKeepTheirWidth) {
   const std::string path = WriteSourceFile("patch.rc", "");
@@ -35,9 +33,9 @@ TEST(Writer, PreludeThenPatchedPlaceholdersKeepTheirWidth) {
   out.PatchPlaceholder(outer, "%3ld", 42);
   out.Finish();
   const std::string text = ReadFile(path);
-  ASSERT_EQ(text.substr(0, std::string(kPrelude).size()), kPrelude);
-  EXPECT_EQ(text.substr(std::string(kPrelude).size(), 16), "RSCS32( 42)\n1234");
-  EXPECT_EQ(text.size(), std::string(kPrelude).size() + 16 + 200000);
+  ASSERT_EQ(text.substr(0, kPrelude.size()), kPrelude);
+  EXPECT_EQ(text.substr(kPrelude.size(), 16), "RSCS32( 42)\n1234");
+  EXPECT_EQ(text.size(), kPrelude.size() + 16 + 200000);
 }
 
 TEST(Writer, PlaceholderThatReachesTheFlushThresholdStaysInMemory) {
@@ -46,7 +44,7 @@ TEST(Writer, PlaceholderThatReachesTheFlushThresholdStaysInMemory) {
   ScriptWriter out(disk);
   ASSERT_TRUE(out.OpenOutput(path.c_str()));
   // The placeholder's own text takes the buffer past 64 KiB.
-  const std::string filler((1 << 16) - 1 - std::string(kPrelude).size(), '.');
+  const std::string filler((1 << 16) - 1 - kPrelude.size(), '.');
   out.WriteFormatted("%s", filler.c_str());
   const Placeholder count = out.WritePlaceholder("%3ld", 0);
   out.PatchPlaceholder(count, "%3ld", 7);
@@ -81,7 +79,7 @@ TEST(Writer, ConversionsAreLaidOutAsPrintfDoes) {
   platform::Disk disk;
   ScriptWriter out(disk);
   ASSERT_TRUE(out.OpenOutput(path.c_str()));
-  std::string expected = kPrelude;
+  std::string expected(kPrelude);
   for (const int value : {0, 7, -7, 255, 4096, -32768, 65535, INT_MAX, INT_MIN}) {
     WRITE_AS_PRINTF("%d|", value);
     WRITE_AS_PRINTF("%4d|", value);
@@ -118,7 +116,7 @@ TEST(Writer, LongTextArrivesWholeAndAWideValueNeverWidensItsPlaceholder) {
   out.WriteFormatted("[%s]", longText.c_str());
   out.PatchPlaceholder(count, "%3ld", 12345);
   out.Finish();
-  EXPECT_EQ(ReadFile(path), kPrelude + std::string("123[") + longText + "]");
+  EXPECT_EQ(ReadFile(path), std::string(kPrelude) + "123[" + longText + "]");
 }
 
 TEST(Writer, WriteToFullDeviceIsAFailure) {
@@ -135,9 +133,9 @@ TEST(Writer, WriteToFullDeviceIsAFailure) {
 
 namespace {
 
-std::string ForLlvmRc(std::string_view script) {
+std::string ForLlvmRc(std::string_view script, Language language = kLocaleEnglish) {
   std::string out;
-  AppendForLlvmRc(script, out);
+  AppendForLlvmRc(script, Locale(language), out);
   return out;
 }
 
@@ -183,12 +181,28 @@ TEST(LlvmRcForm, EachRefusedByteGoesIntoANumberWithANeighbour) {
   for (const auto& entry : kCases) EXPECT_EQ(ForLlvmRc(entry.script), entry.written) << entry.script;
 }
 
+TEST(LlvmRcForm, ADoubleByteCharacterKeepsItsSecondByteAsItStands) {
+  // In Japanese, 0x81 0x5C is one character: its backslash begins no escape,
+  // so the literal holds 0x81 0x5C 0x6E, not 0x81 0x0A. 0x80 is no lead
+  // byte: a backslash after it is one, written doubled.
+  EXPECT_EQ(ForLlvmRc("\"\\x03\x81\\n\"", kLocaleJapanese), "\"\\x03\", 0x5C81, \"n\"");
+  EXPECT_EQ(ForLlvmRc("\"\\x04\x80\\\\n\"", kLocaleJapanese), "\"\\x04\", 0x5C80, \"n\"");
+  // The same bytes in English: the backslash after 0x81 is an escape.
+  EXPECT_EQ(ForLlvmRc("\"\\x03\x81\\n\"", kLocaleEnglish), "\"\\x03\", 0x0A81");
+  // A backslash as a second byte goes into a number with its lead byte, even
+  // where llvm-rc takes the lead byte itself.
+  EXPECT_EQ(ForLlvmRc("\"\\x03\xE0\\n\"", kLocaleJapanese), "\"\\x03\xE0\", 0x6E5C");
+  EXPECT_EQ(ForLlvmRc("\"\\x03\xE0\\n\"", kLocaleEnglish), "\"\\x03\xE0\\n\"");
+  // A quote after a lead byte still ends the literal.
+  EXPECT_EQ(ForLlvmRc("\"a\x81\", 1", kLocaleKorean), "0x8161, 1");
+}
+
 TEST(LlvmRcForm, AWriterForLlvmRcRewritesEveryLiteralAcrossItsFlushes) {
   const std::string path = WriteSourceFile("llvm.rc", "");
   platform::Disk disk;
   ScriptWriter out(disk);
   ASSERT_TRUE(out.OpenOutput(path.c_str()));
-  out.WriteForLlvmRc();
+  out.WriteForLlvmRc(Locale());
   // A write that takes the text past the flush threshold with one byte after
   // its last line end: that byte stays for the next flush.
   const std::string longLine(1 << 16, 'a');
