@@ -20,7 +20,7 @@ constexpr auto kEachByte = [] {
 }  // namespace
 
 bool SourceReader::NextPiece() {
-  if (feed_ != nullptr) return NextLineOfFeed();
+  if (feed_ != nullptr) return NextTextOfFeed();
   std::span<const unsigned char> piece;
   if (file_ != nullptr) {
     // The file's buffer is read where it lies: its bytes stay valid until
@@ -38,25 +38,26 @@ bool SourceReader::NextPiece() {
   return true;
 }
 
-bool SourceReader::NextLineOfFeed() {
+bool SourceReader::NextTextOfFeed() {
   std::string_view text;
-  bool newText = false;
-  while (text_ == textEnd_ && feed_->NextText(text, feedLine_)) {
-    text_ = reinterpret_cast<const unsigned char*>(text.data());
-    textEnd_ = text_ + text.size();
-    newText = true;
+  int32_t line = 0;
+  while (feed_->NextText(text, line)) {
+    if (text.empty()) continue;
+    // The whole text is one piece, its lines counted by the readers from the
+    // line the feed names, as they count a file's (a line feed inside a
+    // string too: see CountLineFeedInString).
+    at_ = feedText_ = reinterpret_cast<const unsigned char*>(text.data());
+    pieceEnd_ = feedTextEnd_ = at_ + text.size();
+    lineNumber_ = feedLine_ = line;
+    LookForStops(pieceEnd_);
+    return true;
   }
-  // One line at a time, numbered as the feed says, whatever the readers
-  // counted; at the end, the line after the last.
+  // At the end, the line after the last, counted in the last text alone.
   lineNumber_ = feedLine_;
-  if (text_ == textEnd_) return false;
-  at_ = text_;
-  const unsigned char* const lineFeed = Find(text_, textEnd_, '\n');
-  pieceEnd_ = text_ = lineFeed == textEnd_ ? textEnd_ : lineFeed + 1;
-  if (lineFeed != textEnd_) ++feedLine_;
-  // The stops are looked for in the whole text, once, not in each line.
-  if (newText) LookForStops(textEnd_);
-  return true;
+  for (const unsigned char* at = feedText_; (at = Find(at, feedTextEnd_, '\n')) != feedTextEnd_; ++at)
+    ++lineNumber_;
+  feedText_ = feedTextEnd_;
+  return false;
 }
 
 void SourceReader::LookForStops(const unsigned char* to) {

@@ -84,6 +84,13 @@ class SourceReader {
   int32_t CurrentLine() const { return lineNumber_; }
   /// Counts one line end that a reader consumed.
   void AdvanceLine() { ++lineNumber_; }
+  /// Counts a line feed read inside a string where the lines are numbered
+  /// as they stand in the file: in a feed's text; a file's own string leaves
+  /// it uncounted.
+  void CountLineFeedInString() {
+    if (CountsLineFeedsInStrings()) ++lineNumber_;
+  }
+  bool CountsLineFeedsInStrings() const { return feed_ != nullptr; }
 
  private:
   friend class SourceCursor;
@@ -99,10 +106,10 @@ class SourceReader {
   }
   /// Begins the next stretch, after the current one is used up.
   void NextStretch();
-  /// Takes the next piece of the input (a file's buffer, the text, one line
+  /// Takes the next piece of the input (a file's buffer, the text, a text
   /// of the feed); false at the end of the input.
   bool NextPiece();
-  bool NextLineOfFeed();
+  bool NextTextOfFeed();
   /// Looks for the next carriage return and byte 127 from at_ up to `to`.
   void LookForStops(const unsigned char* to);
   /// Pushes back the byte just read when it was the last of the stretch
@@ -138,11 +145,13 @@ class SourceReader {
 
   int32_t lineNumber_ = 1;
   platform::InputFile* file_ = nullptr;
-  /// The text in memory, or what is left of the feed's latest text.
+  /// The text in memory.
   const unsigned char* text_ = nullptr;
   const unsigned char* textEnd_ = nullptr;
   TextFeed* feed_ = nullptr;
-  /// The line of the main file that the feed's next line stands on.
+  /// The feed's latest text and the line of the main file it begins on.
+  const unsigned char* feedText_ = nullptr;
+  const unsigned char* feedTextEnd_ = nullptr;
   int32_t feedLine_ = 0;
 };
 

@@ -234,9 +234,10 @@ int Lexer::GetString(int) {
     SourceCursor cursor(source_);
     // Every byte of the string is read through here: the end of the input
     // ends no string, while a byte 127 of the input is a byte like another.
-    const auto read = [&cursor] {
+    const auto read = [this, &cursor] {
       const int byte = cursor.Next();
       if (byte == kEndOfInput && cursor.AtEndOfInput()) FatalError("Premature End of file");
+      if (byte == '\n') source_.CountLineFeedInString();
       return byte;
     };
     const auto store = [&](int byte) {

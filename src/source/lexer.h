@@ -53,7 +53,12 @@ class Lexer {
   void SkipBlock();
 
   /// Makes `source` the current source.
-  void StartSource(const SourceReader& source) { source_ = source; }
+  void StartSource(const SourceReader& source) {
+    source_ = source;
+    // Where a line feed inside a string is counted (CountLineFeedInString),
+    // no run of a string's bytes takes one along.
+    if (source.CountsLineFeedsInStrings()) runClass_['\n'] &= static_cast<unsigned char>(~kStringRun);
+  }
 
   /// While it lives, the lexer reads an included source. On the way out,
   /// also when a failure unwinds, the including source goes on at the byte
