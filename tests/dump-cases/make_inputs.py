@@ -128,6 +128,8 @@ write('dump-records-each-layout-refuses/in.res', res_file([('VORL', 800, vorl([
     record('hstm', struct.pack('<I', 1) + code('clas') + code('evnt') + b'\x01\x00a\0'),
     record('hstm', struct.pack('<I', 0) + code('clas') + b'\x01\x02\x03\x04' + b'\x01\x00a\0'),
     record('hstm', struct.pack('<I', 0) + code('clas') + code('evnt') + b'\x01\x00a\0'),
+    # Codes and an id, and no text at all.
+    record('hstm', struct.pack('<I', 0) + code('clas') + code('evnt') + b'\x01\x00'),
     record('wx86', b'abc', length=3),
     record('name', b'\xff' + b'\x81' * 255),
     # An entry point that no text of 1,024 characters spells.
