@@ -125,6 +125,10 @@ TEST(DumpReaders, BrokenHeadersNameTheirOffset) {
       {Patched(dll, {{0x3C, 0x4000, 4}}), "PE signature at offset 0x4000: 4 bytes run past the end of the file (1024 bytes)"},
       {Patched(dll, {{0x90, 0x999, 2}}), "optional header at offset 0x90: unknown magic 0x999"},
       {Patched(dll, {{0x8C, 100, 2}}), "optional header at offset 0x90: too short"},
+      // Ending right after the count of data directories is long enough: it
+      // holds no directory, so no resources.
+      {Patched(dll, {{0x8C, 111, 2}}), "optional header at offset 0x90: too short"},
+      {Patched(dll, {{0x8C, 112, 2}}), ""},
       {Patched(dll, {{0x7E, 0xFFFF, 2}}), "section table at offset 0x180: 2621400 bytes run past the end of the file (1024 bytes)"},
       // Two data directories leave none for resources; so does an address of 0.
       {Patched(dll, {{0xFC, 2, 4}}), ""},
