@@ -183,6 +183,9 @@ TEST(MacroExpansion, RefusesWithTheLineOfTheUse) {
       {"#if __has_include\n#endif\n", "in.r:5: __has_include expects (\"file\") or (<file>)"},
       {"#if __has_include(<x.h)\n#endif\n", "in.r:5: __has_include expects (\"file\") or (<file>)"},
       {"#if __has_include(F)\n#endif\n", "in.r:5: __has_include expects (\"file\") or (<file>)"},
+      // Its operand in parentheses of its own, or never closed.
+      {"#if __has_include((\"x.h\"))\n#endif\n", "in.r:5: __has_include expects (\"file\") or (<file>)"},
+      {"#if __has_include(\n#endif\n", "in.r:5: __has_include expects (\"file\") or (<file>)"},
       // A character literal in a group not taken ends on its line.
       {"#if 0\n'Vorl' 'x\n#endif\n#error here\n", "in.r:8: here"},
   };

@@ -14,7 +14,7 @@ namespace {
 
 const std::string kMacros =
     "#define kA 10\n#define kSum 3 + 4\n#define TWICE(x) x * 2\n#define SEL(c, a, b) c ? a : b\n"
-    "#define kSelf kSelf\n";
+    "#define kSelf kSelf\n#define CAT(a, b) a %:%: b\n#define V(a, ...) a , ## __VA_ARGS__\n#define kP 0x1P-3\n";
 
 /// The Priority a source whose Priority holds `value` converts to (its
 /// decimal text), or the report of its failure.
@@ -52,6 +52,8 @@ TEST(Value, ComputesAsC) {
       {"0x00010002L", 0x10002}, {"5 + 0x1fUL", 36}, {"3ll * 2", 6}, {"0X1f + 00", 31},
       {"123456789 + 1234567890", 1358024679}, {"0x0000000001 + 0xABCDEF01", -1412567294},
       {"0 - 0x7FFFFFFF", -2147483647}, {"1000000000 * 3", -1294967296},
+      // Pasted by the digraph of ##; a comma before an empty __VA_ARGS__ goes.
+      {"CAT(1, 2) + 1", 13}, {"V(7)", 7},
   };
   for (const auto& entry : kCases) EXPECT_EQ(PriorityOf(entry.text), std::to_string(entry.value)) << entry.text;
 }
@@ -92,12 +94,16 @@ TEST(Value, RefusalsSayWhatIsWrong) {
       {"0x", "'0x' is no integer constant"},
       {"1 + 2x", "'2x' is no integer constant"},
       {"09", "'09' is no integer constant"},
+      {"kP", "'0x1P-3' is no integer constant"},
       {"kNope", "'kNope' is not defined"},
       {"kSelf", "'kSelf' is a macro's name inside its own replacement, which C leaves a name"},
       {"TWICE", "'TWICE' is a macro with parameters, named without arguments"},
   };
   for (const auto& entry : kCases)
-    EXPECT_EQ(PriorityOf(entry.text), "in.r:8: error: " + std::string(entry.message) + "\n") << entry.text;
+    EXPECT_EQ(PriorityOf(entry.text), "in.r:11: error: " + std::string(entry.message) + "\n") << entry.text;
+  // A double-byte character goes on a number whole, as a name's would.
+  EXPECT_EQ(ConvertPreprocessed("resource 'Vorl' (1) {\n{\nPriority { 1\x82\xA0 }\n}\n};\n", kLocaleJapanese).err,
+            "in.r:3: error: '1\x82\xA0' is no integer constant\n");
 }
 
 TEST(Value, EveryNumberOfAStatementIsOne) {

@@ -159,6 +159,10 @@ TEST(LlvmRcForm, EachRefusedByteGoesIntoANumberWithANeighbour) {
       // two digits (either case), up to three octal digits.
       {"\"\\x9f\\X85\\205\\2059\"", "0x859F, 0x8585, \"9\""},
       {"\"\\x8EXT \"", "0x588E, \"T \""},
+      // \x takes hexadecimal digits of either case, and stops at any other byte.
+      {"\"\\x4g\x85\"", "\"\\x4\", 0x8567"},
+      {"\"\\x4 \x85\"", "\"\\x4\", 0x8520"},
+      {"\"\\xaF\x85\"", "0x85AF"},
       // Three octal digits at most: the fourth is a byte of its own.
       {"\"\\2051\"", "0x3185"},
       // Partners that every compiler reads alike: \n, \r, \t, \\, a doubled
@@ -172,6 +176,8 @@ TEST(LlvmRcForm, EachRefusedByteGoesIntoANumberWithANeighbour) {
       {"\"\\b\x85z\"", "\"\\b\", 0x7A85"},
       {"\"y\x85\\q\"", "0x8579, \"\\q\""},
       {"\"y\x85\\400\"", "0x8579, \"\\400\""},
+      {"\"\\1 \x85\"", "\"\\1\", 0x8520"},
+      {"\"\\9\x85\", \"\\!\x85\"", "\"\\9\x85\", \"\\!\x85\""},
       // No way to pair every such byte: the literal stays, for llvm-rc to
       // name; so does a literal the line ends.
       {"\t\"\x85\", \"\\b\x85\\b\", \"\x85" "a\x85\"\n", "\t\"\x85\", \"\\b\x85\\b\", \"\x85" "a\x85\"\n"},
@@ -193,6 +199,9 @@ TEST(LlvmRcForm, ADoubleByteCharacterKeepsItsSecondByteAsItStands) {
   // where llvm-rc takes the lead byte itself.
   EXPECT_EQ(ForLlvmRc("\"\\x03\xE0\\n\"", kLocaleJapanese), "\"\\x03\xE0\", 0x6E5C");
   EXPECT_EQ(ForLlvmRc("\"\\x03\xE0\\n\"", kLocaleEnglish), "\"\\x03\xE0\\n\"");
+  // Two refused bytes make one character; a lead byte the line ends is left.
+  EXPECT_EQ(ForLlvmRc("\"a\x81\x85\"", kLocaleJapanese), "\"a\", 0x8581");
+  EXPECT_EQ(ForLlvmRc("\"a\x81\n", kLocaleJapanese), "\"a\x81\n");
   // A quote after a lead byte still ends the literal.
   EXPECT_EQ(ForLlvmRc("\"a\x81\", 1", kLocaleKorean), "0x8161, 1");
 }
