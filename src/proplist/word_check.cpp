@@ -1,4 +1,4 @@
-#include "source/word_check.h"
+#include "proplist/word_check.h"
 
 #include "base/diagnostics.h"
 #include "source/preprocessor.h"
