@@ -7,8 +7,8 @@
 
 #include "base/diagnostics.h"
 #include "driver/run.h"
+#include "preprocess/directives.h"
 #include "proplist/property_list.h"
-#include "source/directives.h"
 #include "source/plain_define.h"
 #include "source/resource_types.h"
 #include "strings/lstr.h"

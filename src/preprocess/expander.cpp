@@ -1,5 +1,5 @@
 // Macro expansion as C does it.
-#include "source/expander.h"
+#include "preprocess/expander.h"
 
 #include <string>
 

@@ -1,7 +1,7 @@
 // The preprocessor's stage: the lines it hands the lexer, as they stand or
 // made from tokens, and the main file's tokens with its directives carried
 // out.
-#include "source/preprocessor.h"
+#include "preprocess/preprocessor.h"
 
 #include <cstring>
 #include <utility>

@@ -20,11 +20,11 @@
 #include <string_view>
 #include <vector>
 
-#include "source/definitions.h"
-#include "source/hide_sets.h"
-#include "source/pp_scanner.h"
-#include "source/pp_token.h"
-#include "source/text_arena.h"
+#include "preprocess/definitions.h"
+#include "preprocess/hide_sets.h"
+#include "preprocess/pp_scanner.h"
+#include "preprocess/pp_token.h"
+#include "preprocess/text_arena.h"
 
 /// Where an expander's tokens come from.
 class TokenSource {

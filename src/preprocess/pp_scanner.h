@@ -19,8 +19,8 @@
 #include <vector>
 
 #include "base/locale.h"
-#include "source/byte_set.h"
-#include "source/pp_token.h"
+#include "preprocess/byte_set.h"
+#include "preprocess/pp_token.h"
 
 class PpScanner {
  public:

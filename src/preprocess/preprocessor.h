@@ -22,14 +22,14 @@
 
 #include "base/locale.h"
 #include "base/platform.h"
+#include "preprocess/definitions.h"
+#include "preprocess/directives.h"
+#include "preprocess/expander.h"
+#include "preprocess/hide_sets.h"
+#include "preprocess/line_reader.h"
+#include "preprocess/pp_scanner.h"
+#include "preprocess/text_arena.h"
 #include "source/char_source.h"
-#include "source/definitions.h"
-#include "source/directives.h"
-#include "source/expander.h"
-#include "source/hide_sets.h"
-#include "source/line_reader.h"
-#include "source/pp_scanner.h"
-#include "source/text_arena.h"
 
 /// How preprocessing mode starts: the macros defined or removed before the
 /// input is read, in order, and where included files are looked for.
