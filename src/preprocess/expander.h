@@ -95,7 +95,10 @@ class Expander {
   Expander& operator=(const Expander&) = delete;
 
   /// The next token with every macro replaced; kEnd at the source's end.
-  PpToken Next();
+  PpToken Next() { return Take(Pull(false)); }
+  /// The same, with `token` the source's next (read by the caller, the
+  /// expander being idle).
+  PpToken Take(PpToken token);
   /// Whether no replacement is waiting to be read.
   bool Idle() const { return pending_.empty() && calls_.empty(); }
 

@@ -150,7 +150,12 @@ class Preprocessor final : public TextFeed, private TokenSource, private Expansi
   void Append(const PpToken& token);
 
   /// The main file's tokens, with the directives carried out (TokenSource).
-  PpToken Next(bool lookingForCall) override;
+  PpToken Next(bool lookingForCall) override { return ReadMainFile(lookingForCall, false); }
+  /// The main file's next token, with the directives before it carried
+  /// out. With `handBack` (a line of its own is wanted, between lines), a
+  /// directive there hands back its line's end rather than the next line's
+  /// tokens.
+  PpToken ReadMainFile(bool lookingForCall, bool handBack);
   // ExpansionHooks.
   std::string_view FileLiteral() override;
   bool HasInclude(const std::string& name, bool angled, bool next) override;
@@ -196,9 +201,6 @@ class Preprocessor final : public TextFeed, private TokenSource, private Expansi
   /// The lines with those changes made; it only grows, so its size is the
   /// most it has held, not the length of the text in it.
   std::string edited_;
-  /// The next token is pulled for a line of its own between lines: a
-  /// directive there hands the line's end back, not the next line's tokens.
-  bool handBackAfterDirective_ = false;
   /// __FILE__ of the top file, once spelled.
   std::string fileLiteral_;
   bool ended_ = false;
