@@ -7,7 +7,9 @@
 #   driver/  dump/  reference/   entry, run, statement loops; VorlDump;
 #                                the reference of the names  (top)
 #   proplist/  strings/  the converters
-#   source/              character source, lexer, preprocessor, evaluators
+#   preprocess/          preprocessing mode's stage (it reads through source/;
+#                        the lexer never includes the stage)
+#   source/              character source, lexer, evaluators
 #   base/                diagnostics, writer, locale, platform  (ground)
 set -euo pipefail
 cd "$(dirname "$0")/../src"
@@ -16,8 +18,9 @@ floor() {
   case $1 in
     base) echo 0 ;;
     source) echo 1 ;;
-    proplist | strings) echo 2 ;;
-    driver | dump | reference) echo 3 ;;
+    preprocess) echo 2 ;;
+    proplist | strings) echo 3 ;;
+    driver | dump | reference) echo 4 ;;
     *) echo 9 ;;
   esac
 }

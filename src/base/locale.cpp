@@ -1,23 +1,13 @@
-// Locale selection and the character predicates the lexer is built from.
+// Locale selection and the character predicates the lexer is built from:
+// the words of the name table, with the language's lead bytes.
 #include "base/locale.h"
 
 #include <cstring>
 
+#include "base/name_bytes.h"
 #include "base/translate.h"
 
 namespace {
-
-/// Letters of code page 1252 above 127: the accented letters and the few
-/// letters placed among the punctuation rows.
-bool IsHighLetter(int byte) {
-  switch (byte) {
-    case 0x83: case 0x8A: case 0x8C: case 0x8E: case 0x9A: case 0x9C: case 0x9E:
-    case 0x9F: case 0xAA: case 0xB5: case 0xBA:
-      return true;
-    default:
-      return (byte >= 0xC0 && byte <= 0xFF) && byte != 0xD7 && byte != 0xF7;
-  }
-}
 
 struct LocaleName {
   const char* word;
@@ -39,17 +29,6 @@ bool EqualIgnoringCase(const char* a, const char* b) {
 }
 
 }  // namespace
-
-bool IsCharAlphaA(int byte) {
-  byte &= 0xFF;
-  if ((byte >= 'A' && byte <= 'Z') || (byte >= 'a' && byte <= 'z')) return true;
-  return byte >= 0x80 && IsHighLetter(byte);
-}
-
-bool IsCharAlphaNumericA(int byte) {
-  byte &= 0xFF;
-  return (byte >= '0' && byte <= '9') || IsCharAlphaA(byte);
-}
 
 Language DetectLocale(const char* path) {
   const std::size_t length = std::strlen(path);
@@ -83,8 +62,9 @@ Locale::Locale(Language language) {
         doubleByte && ((byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xEF));
     unsigned char flags = 0;
     if (lead) flags |= kLeadByte;
-    if (IsCharAlphaA(byte) || lead) flags |= kIdentStart;
-    if (IsCharAlphaNumericA(byte) || lead) flags |= kIdentChar;
+    const unsigned char columns = name_bytes::kColumns[static_cast<std::size_t>(byte)];
+    if ((columns & name_bytes::kWordStart) || lead) flags |= kIdentStart;
+    if ((columns & name_bytes::kWordChar) || lead) flags |= kIdentChar;
     byteClass_[byte] = flags;
     const auto same = static_cast<unsigned char>(byte);
     stringByte_[byte] = keepsStringBytes ? same : MacToWinChar(same);

@@ -28,9 +28,9 @@ class Locale {
   bool IsLeadByte(int byte) const { return byteClass_[byte & 0xFF] & kLeadByte; }
   /// Whether the language has double-byte characters at all.
   bool HasLeadBytes() const { return hasLeadBytes_; }
-  /// A byte that begins an identifier: a letter, or a lead byte.
+  /// A byte that begins an identifier: a letter, _, or a lead byte.
   bool IsIdentStart(int byte) const { return byteClass_[byte & 0xFF] & kIdentStart; }
-  /// A byte that continues an identifier: a letter, a digit, or a lead byte.
+  /// A byte that continues an identifier: a letter, _, a digit, or a lead byte.
   bool IsIdentChar(int byte) const { return byteClass_[byte & 0xFF] & kIdentChar; }
 
   /// A byte of a string literal as the script holds it: MacToWinChar of it,
@@ -44,7 +44,3 @@ class Locale {
   unsigned char stringByte_[256];
   bool hasLeadBytes_ = false;
 };
-
-/// Letters of the Windows code page 1252, and letters or digits.
-bool IsCharAlphaA(int byte);
-bool IsCharAlphaNumericA(int byte);

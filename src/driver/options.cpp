@@ -5,6 +5,7 @@
 #include <cstring>
 #include <string_view>
 
+#include "base/name_bytes.h"
 #include "base/version.h"
 
 #ifndef VORLTOOL_VERSION_NUMBER

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "source/preprocessor.h"
+#include "preprocess/preprocessor.h"
 
 /// How a run reads its source. Off, the plain reading; on, preprocessing
 /// mode, with the macros of the -D and -U options (in command-line order,

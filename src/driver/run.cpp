@@ -115,7 +115,7 @@ void Run::OpenInput() {
   else preprocessor_->StartFile(mainInput_.get(), inputPath_);
   lexer_.StartSource(SourceReader(preprocessor_.get()));
   wordCheck_ = std::make_unique<WordCheck>(*preprocessor_, inputPath_);
-  lexer_.SetWordCheck(wordCheck_.get());
+  lexer_.SetNameCheck(wordCheck_.get());
   lexer_.ReadCTokens(&ReadValue);
 }
 

@@ -12,9 +12,9 @@
 #include "base/writer.h"
 #include "driver/depfile.h"
 #include "driver/options.h"
+#include "preprocess/preprocessor.h"
+#include "proplist/word_check.h"
 #include "source/lexer.h"
-#include "source/preprocessor.h"
-#include "source/word_check.h"
 #include "strings/string_pool.h"
 
 /// Runs one conversion as "VorlTool sourcefile destinationfile" and returns

@@ -7,8 +7,8 @@
 
 #include "base/diagnostics.h"
 #include "driver/run.h"
+#include "preprocess/directives.h"
 #include "proplist/property_list.h"
-#include "source/directives.h"
 #include "source/plain_define.h"
 #include "source/resource_types.h"
 #include "strings/lstr.h"
@@ -51,7 +51,7 @@ void Run::DispatchResource(bool inIncludedFile) {
   const ResourceType& type = inIncludedFile ? kSkippedResource : FindResourceType(pToken->code);
   switch (type.converter) {
     case ResourceConverter::kPropertyList:
-      PropertyList(lexer_, script_).ConvertVorl(type.code);
+      PropertyList(lexer_, script_, wordCheck_.get()).ConvertVorl(type.code);
       break;
     case ResourceConverter::kStringList:
       ConvertLStr(lexer_, script_, stringPool_, type.code);

@@ -3,8 +3,8 @@
 #include "base/diagnostics.h"
 #include "base/near_name.h"
 #include "proplist/property_list.h"
+#include "proplist/word_check.h"
 #include "source/resource_id.h"
-#include "source/word_check.h"
 
 namespace {
 
@@ -71,7 +71,7 @@ void PropertyList::ParseVorlBody() {
   while (pToken->eClass != TOK_RBRACE) {
     const PropertyRow* row = PropertyRowOfToken(pToken->eClass);
     if (row == nullptr) {
-      if (lexer_.wordCheck() != nullptr && IsWordClass(pToken->eClass)) {
+      if (wordCheck_ != nullptr && IsWordClass(pToken->eClass)) {
         WordCheck::Refuse(*pToken, "no property", [](NearName& near) {
           for (const PropertyRow& property : PropertyRows()) near.Consider(property.keyword);
         });

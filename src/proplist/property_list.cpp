@@ -5,8 +5,8 @@
 #include "base/diagnostics.h"
 #include "base/near_name.h"
 #include "source/expression.h"
+#include "proplist/word_check.h"
 #include "source/value.h"
-#include "source/word_check.h"
 
 void PropertyList::ExpectFourCharLiteral(const char* parser) {
   GetToken();
@@ -29,7 +29,7 @@ unsigned PropertyList::ReadNamedFlags(const FlagList& list) {
   for (std::size_t count = 0; list.maxNames == 0 || count < list.maxNames; ++count) {
     ExpectToken(TOK_IDENT, list.parser, "Unsupported Token!");
     if (const NamedBits* entry = FindName(list.row.names, pToken->name)) flags |= entry->bits;
-    else if (lexer_.wordCheck() != nullptr) CheckName(NameListsOf(list.row).front());
+    else if (wordCheck_ != nullptr) CheckName(NameListsOf(list.row).front());
     GetToken();
     if (pToken->eClass == TOK_RBRACE) break;
     if (list.commaParser != nullptr && pToken->eClass != TOK_COMMA)
@@ -39,7 +39,7 @@ unsigned PropertyList::ReadNamedFlags(const FlagList& list) {
 }
 
 void PropertyList::CheckName(const NameList& list) {
-  WordCheck* check = lexer_.wordCheck();
+  WordCheck* check = wordCheck_;
   if (check == nullptr) return;
   const auto offer = [&list](NearName& near) {
     for (const NamedBits& name : list.names) near.Consider(name.name);

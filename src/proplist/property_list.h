@@ -14,12 +14,17 @@
 #include "source/lexer.h"
 #include "source/tokens.h"
 
+class WordCheck;
+
 /// The converter of one property-list statement. It pulls the statement's
 /// tokens from the lexer and writes one resource block to the script as it
 /// parses; the statement loop makes one for each statement.
 class PropertyList {
  public:
-  PropertyList(Lexer& lexer, ScriptWriter& out) : lexer_(lexer), out_(out), pToken(lexer.pToken) {}
+  /// In preprocessing mode `wordCheck` reads the words that name nothing
+  /// where they stand; null in the plain reading.
+  PropertyList(Lexer& lexer, ScriptWriter& out, WordCheck* wordCheck)
+      : lexer_(lexer), out_(out), wordCheck_(wordCheck), pToken(lexer.pToken) {}
 
   /// With the type literal current; converts through the statement's
   /// semicolon into a block headed by `type` ("Vorl" or "TzAv").
@@ -106,6 +111,7 @@ class PropertyList {
 
   Lexer& lexer_;
   ScriptWriter& out_;
+  WordCheck* const wordCheck_;
   const Token* const pToken;
   int16_t propertyCount_ = 0;
 };

@@ -8,8 +8,8 @@
 #include <string_view>
 
 #include "base/diagnostics.h"
+#include "base/name_bytes.h"
 #include "base/short_copy.h"
-#include "source/pp_token.h"
 
 namespace {
 
@@ -99,7 +99,7 @@ Lexer::Lexer(const Locale& locale) : locale_(locale) {
     const bool lead = locale_.IsLeadByte(byte);
     const unsigned char stored = locale_.StringByte(static_cast<unsigned char>(byte));
     unsigned char run = 0;
-    if ((locale_.IsIdentChar(byte) || byte == '_') && !lead) run |= kWordRun;
+    if (locale_.IsIdentChar(byte) && !lead) run |= kWordRun;
     if (byte != '"' && byte != '\\' && stored == byte && !lead) run |= kStringRun;
     if (byte != '\n' && byte != '\r' && byte != kEndOfInput && !lead) run |= kLineCommentRun;
     if (byte != '\n' && byte != '*' && byte != kEndOfInput && !lead) run |= kBlockCommentRun;
@@ -117,7 +117,6 @@ Lexer::Lexer(const Locale& locale) : locale_(locale) {
   assign("'", Call<&Lexer::GetLiteral>);
   assign("();:,*{}-+|<>!", Call<&Lexer::GetPunctuation>);
   assign("/", Call<&Lexer::GetSlash>);
-  assign("_", Call<&Lexer::VORL_GetKeywordOrLabel>);
   // [ ] = & and every byte not named above stay white space.
 }
 
@@ -168,7 +167,7 @@ int Lexer::VORL_GetKeywordOrLabel(int byte) {
   bool doubleByte = false;
   {
     SourceCursor cursor(source_);
-    while ((locale_.IsIdentChar(byte) || byte == '_') && stored < kMostBytes) {
+    while (locale_.IsIdentChar(byte) && stored < kMostBytes) {
       identBuffer_[stored++] = static_cast<char>(byte);
       if (locale_.IsLeadByte(byte)) {
         identBuffer_[stored++] = static_cast<char>(cursor.Next());

@@ -22,7 +22,17 @@
 #include "source/macros.h"
 #include "source/tokens.h"
 
-class WordCheck;
+/// What preprocessing mode says of a word left where a number must stand,
+/// once the stage has replaced every macro. The check of words above the
+/// lexer answers (it knows the stage's macros); the number readers ask.
+class NameCheck {
+ public:
+  /// Fails, naming the word and what it most likely was meant to be.
+  [[noreturn]] virtual void RefuseName(const Token& word) const = 0;
+
+ protected:
+  ~NameCheck() = default;
+};
 
 class Lexer {
  public:
@@ -95,10 +105,10 @@ class Lexer {
   /// Whether the lexer reads C's tokens.
   bool ReadsCTokens() const { return valueReader_ != nullptr; }
 
-  /// In preprocessing mode, what the parsers ask about a word that means
-  /// nothing where it stands; null in the plain reading.
-  WordCheck* wordCheck() const { return wordCheck_; }
-  void SetWordCheck(WordCheck* wordCheck) { wordCheck_ = wordCheck; }
+  /// In preprocessing mode, what the number readers ask about a word left
+  /// where a number must stand; null in the plain reading.
+  const NameCheck* nameCheck() const { return nameCheck_; }
+  void SetNameCheck(const NameCheck* nameCheck) { nameCheck_ = nameCheck; }
 
   SourceReader& source() { return source_; }
   const Locale& locale() const { return locale_; }
@@ -191,5 +201,5 @@ class Lexer {
   /// is read whole and kept cut, which makes it too large.
   static constexpr std::size_t kNumberSpellingMax = 511;
   char numberBuffer_[kNumberSpellingMax + 1] = {};
-  WordCheck* wordCheck_ = nullptr;
+  const NameCheck* nameCheck_ = nullptr;
 };

@@ -6,11 +6,11 @@
 #include <array>
 #include <cstdint>
 
+#include "base/name_bytes.h"
 #include "base/short_copy.h"
 #include "source/c_integer.h"
 #include "source/lexer.h"
 #include "source/operators.h"
-#include "source/pp_token.h"
 
 namespace {
 

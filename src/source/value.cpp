@@ -7,7 +7,6 @@
 #include "base/diagnostics.h"
 #include "source/c_expression.h"
 #include "source/lexer.h"
-#include "source/word_check.h"
 
 namespace {
 
@@ -72,9 +71,9 @@ class StatementValue {
       piece.value = NumberValue();
     } else if (piece.kind == Piece::Kind::kOperator) {
       piece.op = cls;
-    } else if (piece.kind == Piece::Kind::kOther && IsWordClass(cls) && lexer_.wordCheck() != nullptr) {
+    } else if (piece.kind == Piece::Kind::kOther && IsWordClass(cls) && lexer_.nameCheck() != nullptr) {
       // Every macro is replaced by now: a word left is a mistake.
-      lexer_.wordCheck()->RefuseName(token_);
+      lexer_.nameCheck()->RefuseName(token_);
     }
     return piece;
   }

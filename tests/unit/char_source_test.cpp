@@ -11,8 +11,8 @@
 #include <sys/resource.h>
 #endif
 
+#include "preprocess/line_reader.h"
 #include "source/char_source.h"
-#include "source/line_reader.h"
 #include "source/lexer.h"
 #include "source_text.h"
 

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "base/locale.h"
+#include "base/name_bytes.h"
 #include "base/translate.h"
 #include "source/lexer.h"
 #include "source/macros.h"
@@ -194,8 +195,8 @@ TEST_F(LexerTest, LettersOfTheWindowsCodePage) {
                         (byte >= 0xC0 && byte != 0xD7 && byte != 0xF7);
     const std::string text(1, static_cast<char>(byte));
     EXPECT_EQ(Classes(text), letter ? ClassList{TOK_IDENT} : ClassList{}) << byte;
-    EXPECT_EQ(IsCharAlphaA(byte), letter) << byte;
-    EXPECT_EQ(IsCharAlphaNumericA(byte), letter) << byte;
+    EXPECT_EQ((name_bytes::kColumns[byte] & name_bytes::kWordStart) != 0, letter) << byte;
+    EXPECT_EQ((name_bytes::kColumns[byte] & name_bytes::kWordChar) != 0, letter) << byte;
   }
   EXPECT_EQ(Classes("x\xb2"), ClassList{TOK_IDENT});
   EXPECT_STREQ(pToken->name, "x");

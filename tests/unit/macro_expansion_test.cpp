@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "source/hide_sets.h"
+#include "preprocess/hide_sets.h"
 #include "stage_text.h"
 
 namespace {

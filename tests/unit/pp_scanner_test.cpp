@@ -8,7 +8,7 @@
 #include <string>
 #include <string_view>
 
-#include "source/pp_scanner.h"
+#include "preprocess/pp_scanner.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 #include "base/diagnostics.h"
 #include "base/locale.h"
 #include "base/platform.h"
-#include "source/preprocessor.h"
+#include "preprocess/preprocessor.h"
 
 /// What the stage made of a source (named in.r): the text the lexer would
 /// read, or the report of the failure that ended it (file:line: message).

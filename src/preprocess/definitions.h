@@ -8,8 +8,8 @@
 #include <string_view>
 #include <vector>
 
+#include "preprocess/pp_token.h"
 #include "source/name_table.h"
-#include "source/pp_token.h"
 
 struct MacroDefinition {
   /// Macros whose replacement the preprocessor makes where they are used.

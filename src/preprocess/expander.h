@@ -20,11 +20,11 @@
 #include <string_view>
 #include <vector>
 
-#include "source/definitions.h"
-#include "source/hide_sets.h"
-#include "source/pp_scanner.h"
-#include "source/pp_token.h"
-#include "source/text_arena.h"
+#include "preprocess/definitions.h"
+#include "preprocess/hide_sets.h"
+#include "preprocess/pp_scanner.h"
+#include "preprocess/pp_token.h"
+#include "preprocess/text_arena.h"
 
 /// Where an expander's tokens come from.
 class TokenSource {
@@ -95,7 +95,10 @@ class Expander {
   Expander& operator=(const Expander&) = delete;
 
   /// The next token with every macro replaced; kEnd at the source's end.
-  PpToken Next();
+  PpToken Next() { return Take(Pull(false)); }
+  /// The same, with `token` the source's next (read by the caller, the
+  /// expander being idle).
+  PpToken Take(PpToken token);
   /// Whether no replacement is waiting to be read.
   bool Idle() const { return pending_.empty() && calls_.empty(); }
 

@@ -1,5 +1,5 @@
 // The #if and #elif conditions of preprocessing mode.
-#include "source/condition.h"
+#include "preprocess/condition.h"
 
 #include <cstdint>
 #include <string_view>

@@ -1,15 +1,15 @@
-// Preprocessing tokens, as C's preprocessor sorts the text of a line, and the
-// one rule for what makes a name.
+// Preprocessing tokens, as C's preprocessor sorts the text of a line, and
+// what keeps two of them apart when they are written out.
 //
 // A token does not own its spelling: it points into the line it was read
 // from, into a macro's definition, or into text the preprocessor made (a
 // stringized argument, a pasted token), all of which outlive it.
 #pragma once
 
-#include <array>
-#include <cstddef>
 #include <cstdint>
 #include <string_view>
+
+#include "base/name_bytes.h"
 
 enum class PpKind : uint8_t {
   kIdentifier,
@@ -49,27 +49,6 @@ struct PpToken {
   }
 };
 
-/// A byte that may begin a name: a letter, _, $, or any byte from 128 up
-/// (the letters of other alphabets, and double-byte characters).
-constexpr bool IsNameStart(unsigned char c) {
-  return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '_' || c == '$' || c >= 128;
-}
-/// A byte that may continue a name: one that may begin it, or a digit.
-constexpr bool IsNameChar(unsigned char c) { return IsNameStart(c) || (c >= '0' && c <= '9'); }
-/// IsNameChar of every byte, for the loops that pass over names.
-inline constexpr std::array<bool, 256> kNameChar = [] {
-  std::array<bool, 256> table{};
-  for (int c = 0; c < 256; ++c) table[static_cast<std::size_t>(c)] = IsNameChar(static_cast<unsigned char>(c));
-  return table;
-}();
-
-/// Whether byte `c` goes on a preprocessing number whose last byte is
-/// `last`: a digit, a letter, _, a full stop, or a sign after e, E, p or P.
-constexpr bool ContinuesNumber(unsigned char last, unsigned char c) {
-  return IsNameChar(c) || c == '.' ||
-         ((c == '+' || c == '-') && (last == 'e' || last == 'E' || last == 'p' || last == 'P'));
-}
-
 /// Whether text ending in `last` and text beginning with `next`, written
 /// touching, would be read as one by the lexer: two words or numbers, a
 /// number ending in e, E, p or P and a sign (one number to C), or a / and
@@ -82,24 +61,4 @@ constexpr bool WouldJoin(unsigned char last, unsigned char next) {
 constexpr bool NeedsBlankBefore(std::string_view written, std::string_view text) {
   return !written.empty() && !text.empty() &&
          WouldJoin(static_cast<unsigned char>(written.back()), static_cast<unsigned char>(text.front()));
-}
-
-/// The length of the name at the start of `text` (0 when none begins there).
-/// The second byte of a double-byte character (`isLeadByte`) belongs to the
-/// name whatever it is.
-template <class LeadBytes>
-std::size_t NameLength(std::string_view text, const LeadBytes& isLeadByte) {
-  if (text.empty() || !IsNameStart(static_cast<unsigned char>(text[0]))) return 0;
-  std::size_t length = 0;
-  while (length < text.size() && kNameChar[static_cast<unsigned char>(text[length])]) {
-    const auto c = static_cast<unsigned char>(text[length]);
-    length += c >= 0x80 && isLeadByte(c) && length + 1 < text.size() ? 2 : 1;
-  }
-  return length;
-}
-
-/// Whether all of `text` is one name (a macro's name on the command line).
-template <class LeadBytes>
-bool IsName(std::string_view text, const LeadBytes& isLeadByte) {
-  return !text.empty() && NameLength(text, isLeadByte) == text.size();
 }

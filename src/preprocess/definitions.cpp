@@ -1,5 +1,5 @@
 // Preprocessing mode's macros: reading a #define into a definition.
-#include "source/definitions.h"
+#include "preprocess/definitions.h"
 
 #include <string>
 

@@ -1,5 +1,5 @@
 // Macro expansion as C does it.
-#include "source/expander.h"
+#include "preprocess/expander.h"
 
 #include <string>
 
@@ -91,9 +91,8 @@ PpToken Expander::Pull(bool lookingForCall) {
   return call.read < argument.size() ? argument[call.read++] : PpToken{};
 }
 
-PpToken Expander::Next() {
-  for (;;) {
-    PpToken token = Pull(false);
+PpToken Expander::Take(PpToken token) {
+  for (;; token = Pull(false)) {
     if (token.kind == PpKind::kEnd && !calls_.empty()) {
       ArgumentExpanded();
       continue;

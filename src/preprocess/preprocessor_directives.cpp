@@ -5,9 +5,9 @@
 #include <string>
 
 #include "base/diagnostics.h"
-#include "source/condition.h"
-#include "source/directives.h"
-#include "source/preprocessor.h"
+#include "preprocess/condition.h"
+#include "preprocess/directives.h"
+#include "preprocess/preprocessor.h"
 
 namespace {
 

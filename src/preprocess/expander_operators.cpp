@@ -3,7 +3,7 @@
 #include <string>
 
 #include "base/diagnostics.h"
-#include "source/expander.h"
+#include "preprocess/expander.h"
 
 namespace {
 

@@ -1,5 +1,5 @@
 // The physical lines of one file of preprocessing mode.
-#include "source/line_reader.h"
+#include "preprocess/line_reader.h"
 
 #include <cstring>
 

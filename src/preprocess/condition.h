@@ -6,7 +6,7 @@
 
 #include <vector>
 
-#include "source/pp_token.h"
+#include "preprocess/pp_token.h"
 
 /// Whether the condition holds, given its tokens with every macro replaced
 /// and `defined` and `__has_include` evaluated (a name left is 0).

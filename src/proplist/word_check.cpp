@@ -1,7 +1,7 @@
-#include "source/word_check.h"
+#include "proplist/word_check.h"
 
 #include "base/diagnostics.h"
-#include "source/preprocessor.h"
+#include "preprocess/preprocessor.h"
 
 void WordCheck::RefuseName(const Token& word) const {
   const std::string_view text = word.name;

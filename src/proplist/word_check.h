@@ -4,6 +4,9 @@
 // list it stands in, was most likely meant as one: the report names the word
 // and the nearest one that would mean something there. The plain reading
 // has no such check and reads these words as it always has.
+//
+// It lives with the property lists, which own most of the names it checks;
+// the number readers below reach it as the lexer's NameCheck.
 #pragma once
 
 #include <string>
@@ -12,12 +15,13 @@
 #include <vector>
 
 #include "base/near_name.h"
+#include "source/lexer.h"
 #include "source/name_table.h"
 #include "source/tokens.h"
 
 class Preprocessor;
 
-class WordCheck {
+class WordCheck final : public NameCheck {
  public:
   /// Checks the words of the text `stage` makes of the file named `file`.
   WordCheck(const Preprocessor& stage, std::string file) : stage_(stage), file_(std::move(file)) {}
@@ -26,7 +30,7 @@ class WordCheck {
   /// fails. An undefined word with "'WORD' is not defined", naming the
   /// nearest macro defined; a macro's name, which C leaves in its own
   /// replacement and where a macro with parameters has no arguments, says so.
-  [[noreturn]] void RefuseName(const Token& word) const;
+  [[noreturn]] void RefuseName(const Token& word) const override;
   /// Fails with "'WORD' is WHAT", naming the nearest of the names `offer`
   /// offers to a NearName.
   template <class Offer>

@@ -1,5 +1,5 @@
 // The scanner of C preprocessing tokens.
-#include "source/pp_scanner.h"
+#include "preprocess/pp_scanner.h"
 
 PpScanner::PpScanner(const Locale& locale) : locale_(locale) {
   AddStop('"', kStopQuote);

@@ -22,14 +22,14 @@
 
 #include "base/locale.h"
 #include "base/platform.h"
+#include "preprocess/definitions.h"
+#include "preprocess/directives.h"
+#include "preprocess/expander.h"
+#include "preprocess/hide_sets.h"
+#include "preprocess/line_reader.h"
+#include "preprocess/pp_scanner.h"
+#include "preprocess/text_arena.h"
 #include "source/char_source.h"
-#include "source/definitions.h"
-#include "source/directives.h"
-#include "source/expander.h"
-#include "source/hide_sets.h"
-#include "source/line_reader.h"
-#include "source/pp_scanner.h"
-#include "source/text_arena.h"
 
 /// How preprocessing mode starts: the macros defined or removed before the
 /// input is read, in order, and where included files are looked for.
@@ -150,7 +150,12 @@ class Preprocessor final : public TextFeed, private TokenSource, private Expansi
   void Append(const PpToken& token);
 
   /// The main file's tokens, with the directives carried out (TokenSource).
-  PpToken Next(bool lookingForCall) override;
+  PpToken Next(bool lookingForCall) override { return ReadMainFile(lookingForCall, false); }
+  /// The main file's next token, with the directives before it carried
+  /// out. With `handBack` (a line of its own is wanted, between lines), a
+  /// directive there hands back its line's end rather than the next line's
+  /// tokens.
+  PpToken ReadMainFile(bool lookingForCall, bool handBack);
   // ExpansionHooks.
   std::string_view FileLiteral() override;
   bool HasInclude(const std::string& name, bool angled, bool next) override;
@@ -196,9 +201,6 @@ class Preprocessor final : public TextFeed, private TokenSource, private Expansi
   /// The lines with those changes made; it only grows, so its size is the
   /// most it has held, not the length of the text in it.
   std::string edited_;
-  /// The next token is pulled for a line of its own between lines: a
-  /// directive there hands the line's end back, not the next line's tokens.
-  bool handBackAfterDirective_ = false;
   /// __FILE__ of the top file, once spelled.
   std::string fileLiteral_;
   bool ended_ = false;

@@ -19,8 +19,8 @@
 #include <vector>
 
 #include "base/locale.h"
-#include "source/byte_set.h"
-#include "source/pp_token.h"
+#include "preprocess/byte_set.h"
+#include "preprocess/pp_token.h"
 
 class PpScanner {
  public:
@@ -207,7 +207,7 @@ class PpScanner {
             break;
           }
           default: {
-            if (at != begin && kNameChar[static_cast<unsigned char>(at[-1])]) break;
+            if (at != begin && IsNameChar(static_cast<unsigned char>(at[-1]))) break;
             const std::string_view word(at, NameLength(std::string_view(at, static_cast<std::size_t>(end - at)),
                                                        [](unsigned char) { return false; }));
             p = at + word.size();

@@ -1,5 +1,5 @@
 // The hide sets of macro expansion.
-#include "source/hide_sets.h"
+#include "preprocess/hide_sets.h"
 
 #include <algorithm>
 #include <iterator>

@@ -1,7 +1,7 @@
 // The preprocessor's stage: the lines it hands the lexer, as they stand or
 // made from tokens, and the main file's tokens with its directives carried
 // out.
-#include "source/preprocessor.h"
+#include "preprocess/preprocessor.h"
 
 #include <cstring>
 #include <utility>
@@ -174,8 +174,8 @@ bool Preprocessor::MakeLine(std::string_view& text, int32_t& line) {
   for (;;) {
     // A directive that begins the line ends it, and the lines after it are
     // looked at quickly again.
-    handBackAfterDirective_ = made_.empty() && BetweenLines();
-    const PpToken token = expander_.Next();
+    const PpToken token =
+        made_.empty() && BetweenLines() ? expander_.Take(ReadMainFile(false, true)) : expander_.Next();
     if (token.kind == PpKind::kEnd) {
       ended_ = true;
       break;
@@ -198,8 +198,7 @@ void Preprocessor::Append(const PpToken& token) {
   made_ += token.text;
 }
 
-PpToken Preprocessor::Next(bool lookingForCall) {
-  const bool handBack = std::exchange(handBackAfterDirective_, false);
+PpToken Preprocessor::ReadMainFile(bool lookingForCall, bool handBack) {
   for (;;) {
     PpToken token = ReadToken();
     if (token.startsLine && token.IsHash()) {

@@ -3,7 +3,7 @@
 #include <cstring>
 
 #include "base/diagnostics.h"
-#include "source/preprocessor.h"
+#include "preprocess/preprocessor.h"
 
 Preprocessor::OpenFile::OpenFile(std::unique_ptr<platform::InputFile> ownedFile,
                                  platform::InputFile* input, std::string_view bytes,
