@@ -14,6 +14,42 @@ namespace {
 
 constexpr std::string_view kVariadicName = "__VA_ARGS__";
 
+/// A macro's parameters, as its #define names them.
+struct Parameters {
+  std::vector<std::string_view> names;
+  bool functionLike = false;
+  bool variadic = false;
+};
+
+/// Reads the parameters of macro `name` from its #define's `line`, where a
+/// ( touches the name: names separated by commas, the last of them perhaps
+/// ... . Returns where the replacement begins.
+std::size_t ReadParameters(const std::vector<PpToken>& line, std::string_view name, Parameters& parameters) {
+  std::size_t next = 1;
+  if (next >= line.size() || !line[next].IsPunctuator("(") || !line[next].leading.empty()) return next;
+  parameters.functionLike = true;
+  ++next;
+  for (bool first = true;; first = false) {
+    if (next == line.size()) FatalError("#define without a ) after its parameters");
+    const PpToken& token = line[next++];
+    if (first && token.IsPunctuator(")")) break;
+    if (token.IsPunctuator("...")) {
+      parameters.variadic = true;
+    } else if (token.kind != PpKind::kIdentifier || token.text == kVariadicName) {
+      MacroFault("Malformed parameter list of macro %.*s", name);
+    } else {
+      for (const std::string_view other : parameters.names)
+        if (other == token.text) MacroFault("Malformed parameter list of macro %.*s", name);
+    }
+    parameters.names.push_back(parameters.variadic ? kVariadicName : token.text);
+    if (next == line.size()) FatalError("#define without a ) after its parameters");
+    const PpToken& after = line[next++];
+    if (after.IsPunctuator(")")) break;
+    if (parameters.variadic || !after.IsPunctuator(",")) MacroFault("Malformed parameter list of macro %.*s", name);
+  }
+  return next;
+}
+
 }  // namespace
 
 void Definitions::Retire(std::string_view name) {
@@ -41,33 +77,10 @@ void Definitions::Undefine(std::string_view name) {
 void Definitions::Define(const std::vector<PpToken>& line) {
   if (line.empty() || line[0].kind != PpKind::kIdentifier) FatalError("#define without a macro name");
   const std::string_view name = line[0].text;
-  std::vector<std::string_view> parameters;
-  bool functionLike = false;
-  bool variadic = false;
-  std::size_t next = 1;
-  if (next < line.size() && line[next].IsPunctuator("(") && line[next].leading.empty()) {
-    // Parameters: names separated by commas, the last of them perhaps ...
-    functionLike = true;
-    ++next;
-    for (bool first = true;; first = false) {
-      if (next == line.size()) FatalError("#define without a ) after its parameters");
-      const PpToken& token = line[next++];
-      if (first && token.IsPunctuator(")")) break;
-      if (token.IsPunctuator("...")) {
-        variadic = true;
-      } else if (token.kind != PpKind::kIdentifier || token.text == kVariadicName) {
-        MacroFault("Malformed parameter list of macro %.*s", name);
-      } else {
-        for (const std::string_view other : parameters)
-          if (other == token.text) MacroFault("Malformed parameter list of macro %.*s", name);
-      }
-      parameters.push_back(variadic ? kVariadicName : token.text);
-      if (next == line.size()) FatalError("#define without a ) after its parameters");
-      const PpToken& after = line[next++];
-      if (after.IsPunctuator(")")) break;
-      if (variadic || !after.IsPunctuator(",")) MacroFault("Malformed parameter list of macro %.*s", name);
-    }
-  }
+  Parameters parameters;
+  const std::size_t next = ReadParameters(line, name, parameters);
+  const bool functionLike = parameters.functionLike;
+  const bool variadic = parameters.variadic;
 
   // The replacement: its tokens still point into the line here.
   const std::size_t first = next;
@@ -81,8 +94,8 @@ void Definitions::Define(const std::vector<PpToken>& line) {
     token.startsLine = false;
     int32_t parameter = -1;
     if (token.kind == PpKind::kIdentifier) {
-      for (std::size_t p = 0; p < parameters.size(); ++p)
-        if (parameters[p] == token.text) parameter = static_cast<int32_t>(p);
+      for (std::size_t p = 0; p < parameters.names.size(); ++p)
+        if (parameters.names[p] == token.text) parameter = static_cast<int32_t>(p);
     }
     replacement.push_back(token);
     parameterOf.push_back(parameter);
@@ -110,7 +123,7 @@ void Definitions::Define(const std::vector<PpToken>& line) {
   }
   macro.functionLike = functionLike;
   macro.variadic = variadic;
-  macro.parameterCount = static_cast<int>(parameters.size());
+  macro.parameterCount = static_cast<int>(parameters.names.size());
   macro.replacement = std::move(replacement);
   macro.parameterOf = std::move(parameterOf);
 }

@@ -27,6 +27,12 @@ constexpr std::size_t kMostFlatBytes = 1024;
 
 int Length(std::string_view text) { return static_cast<int>(text.size()); }
 
+/// The parameters of `macro` that take one argument each: all of them but
+/// a variadic macro's last, which takes the variable arguments.
+std::size_t NamedParameters(const MacroDefinition& macro) {
+  return static_cast<std::size_t>(macro.parameterCount - (macro.variadic ? 1 : 0));
+}
+
 /// Appends a piece of spelling: after a blank where white space stood, or
 /// where the two would run together.
 void AppendSpelled(std::string& text, std::string_view piece, bool spaced) {
@@ -188,10 +194,29 @@ bool Expander::ReadCall(const PpToken& name, const MacroDefinition& macro, Argum
     return false;
   }
 
-  // The arguments: split at the commas outside nested parentheses; the
-  // variable ones of a variadic macro take the commas after the others.
+  ReadArguments(name, macro, arguments, closing);
+
+  // F() holds one empty argument, which a macro without parameters takes
+  // as none; the variable arguments may be left out entirely.
+  const auto expected = static_cast<std::size_t>(macro.parameterCount);
+  const std::size_t named = NamedParameters(macro);
+  if (expected == 0 && arguments.size() == 1 && arguments[0].empty()) arguments.clear();
+  variadicOmitted = macro.variadic && arguments.size() == named;
+  if (variadicOmitted) arguments.emplace_back();
+  if (arguments.size() != expected) {
+    FatalErrorOnLine(name.line, "Macro %.*s takes %d argument%s, not %d", Length(name.text),
+                     name.text.data(), macro.parameterCount, expected == 1 ? "" : "s",
+                     static_cast<int>(arguments.size()));
+  }
+  return true;
+}
+
+void Expander::ReadArguments(const PpToken& name, const MacroDefinition& macro, Arguments& arguments,
+                             PpToken& closing) {
+  // Split at the commas outside nested parentheses; the variable ones of a
+  // variadic macro take the commas after the others.
   arguments.assign(1, {});
-  const auto named = static_cast<std::size_t>(macro.parameterCount - (macro.variadic ? 1 : 0));
+  const std::size_t named = NamedParameters(macro);
   int depth = 0;
   bool afterLineEnd = false;
   for (;;) {
@@ -224,19 +249,6 @@ bool Expander::ReadCall(const PpToken& name, const MacroDefinition& macro, Argum
     if (!calls_.empty()) CountCopied(token.text.size() + 1, name.line);
     arguments.back().push_back(token);
   }
-
-  // F() holds one empty argument, which a macro without parameters takes
-  // as none; the variable arguments may be left out entirely.
-  const auto expected = static_cast<std::size_t>(macro.parameterCount);
-  if (expected == 0 && arguments.size() == 1 && arguments[0].empty()) arguments.clear();
-  variadicOmitted = macro.variadic && arguments.size() == named;
-  if (variadicOmitted) arguments.emplace_back();
-  if (arguments.size() != expected) {
-    FatalErrorOnLine(name.line, "Macro %.*s takes %d argument%s, not %d", Length(name.text),
-                     name.text.data(), macro.parameterCount, expected == 1 ? "" : "s",
-                     static_cast<int>(arguments.size()));
-  }
-  return true;
 }
 
 void Expander::Replace(Call& call) {
@@ -263,31 +275,7 @@ void Expander::Replace(Call& call) {
     }
     if (token.IsHashHash()) {
       // Checked when defined: an operand stands on either side.
-      const int32_t right = macro.parameterOf[++i];
-      std::vector<PpToken> operand;
-      if (right >= 0) operand = arguments[static_cast<std::size_t>(right)];
-      else operand.push_back(body[i]);
-      // A comma written before the variable arguments, ##, as compilers
-      // have it: it goes where the call leaves them out, and pastes nothing.
-      const bool commaBeforeVariable = macro.variadic && right == macro.parameterCount - 1 &&
-                                       macro.parameterOf[i - 2] < 0 && body[i - 2].IsPunctuator(",");
-      if (commaBeforeVariable) {
-        if (call.variadicOmitted && !made.empty()) made.pop_back();
-        made.insert(made.end(), operand.begin(), operand.end());
-        continue;
-      }
-      // An empty argument on the right: the left stays as it is.
-      if (operand.empty()) continue;
-      if (made.empty()) made.push_back(Made(token, PpKind::kPlacemarker, {}));
-      PpToken& left = made.back();
-      if (left.kind == PpKind::kPlacemarker) {
-        const std::string_view leading = left.leading;
-        left = operand.front();
-        left.leading = leading;
-      } else {
-        left = Paste(left, operand.front());
-      }
-      made.insert(made.end(), operand.begin() + 1, operand.end());
+      PasteRight(call, token, i, made);
       continue;
     }
     if (parameter >= 0) {
@@ -316,6 +304,37 @@ void Expander::Replace(Call& call) {
   if (context_.hideSets.NamesHeld() > kMostHiddenNames) FatalErrorOnLine(name.line, "Macro expansion too large");
   std::vector<PpToken>& waiting = Waiting();
   waiting.insert(waiting.end(), made.rbegin(), made.rend());
+}
+
+void Expander::PasteRight(const Call& call, const PpToken& hashHash, std::size_t& i, std::vector<PpToken>& made) {
+  const MacroDefinition& macro = *call.macro;
+  const Arguments& arguments = call.arguments;
+  const std::vector<PpToken>& body = macro.replacement;
+  const int32_t right = macro.parameterOf[++i];
+  std::vector<PpToken> operand;
+  if (right >= 0) operand = arguments[static_cast<std::size_t>(right)];
+  else operand.push_back(body[i]);
+  // A comma written before the variable arguments, ##, as compilers
+  // have it: it goes where the call leaves them out, and pastes nothing.
+  const bool commaBeforeVariable = macro.variadic && right == macro.parameterCount - 1 &&
+                                   macro.parameterOf[i - 2] < 0 && body[i - 2].IsPunctuator(",");
+  if (commaBeforeVariable) {
+    if (call.variadicOmitted && !made.empty()) made.pop_back();
+    made.insert(made.end(), operand.begin(), operand.end());
+    return;
+  }
+  // An empty argument on the right: the left stays as it is.
+  if (operand.empty()) return;
+  if (made.empty()) made.push_back(Made(hashHash, PpKind::kPlacemarker, {}));
+  PpToken& left = made.back();
+  if (left.kind == PpKind::kPlacemarker) {
+    const std::string_view leading = left.leading;
+    left = operand.front();
+    left.leading = leading;
+  } else {
+    left = Paste(left, operand.front());
+  }
+  made.insert(made.end(), operand.begin() + 1, operand.end());
 }
 
 void Expander::Produce(std::size_t bytes, int32_t line) {

@@ -149,9 +149,15 @@ class Expander {
   /// variable arguments the call leaves out (`variadicOmitted`) are empty.
   bool ReadCall(const PpToken& name, const MacroDefinition& macro, Arguments& arguments, PpToken& closing,
                 bool& variadicOmitted);
+  /// With the ( of a call read: reads its arguments through the ) that
+  /// closes it (`closing`).
+  void ReadArguments(const PpToken& name, const MacroDefinition& macro, Arguments& arguments, PpToken& closing);
   /// The replacement of `call`, once its arguments are expanded, put on the
   /// stack of what waits to be read.
   void Replace(Call& call);
+  /// With the ## at `i` of `call`'s replacement (`hashHash`): pastes its
+  /// right operand onto the end of `made`; `i` goes on to the operand.
+  void PasteRight(const Call& call, const PpToken& hashHash, std::size_t& i, std::vector<PpToken>& made);
   /// With the argument under way read whole: goes on with the next one, or
   /// replaces the call.
   void ArgumentExpanded();

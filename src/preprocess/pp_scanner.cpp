@@ -2,17 +2,9 @@
 #include "preprocess/pp_scanner.h"
 
 PpScanner::PpScanner(const Locale& locale) : locale_(locale) {
-  AddStop('"', kStopQuote);
-  AddStop('\'', kStopQuote);
-  AddStop('/', kStopSlash);
   for (const char c : {'"', '\'', '\\'}) literalStops_.Add(static_cast<unsigned char>(c));
-  for (const char c : {'/', '#', '%', '\\', '"', '\''}) starts_.Add(static_cast<unsigned char>(c));
-  for (int c = 0; c < 256; ++c) {
-    if (locale_.IsLeadByte(c)) {
-      AddStop(static_cast<unsigned char>(c), kStopLead);
-      literalStops_.Add(static_cast<unsigned char>(c));
-    }
-  }
+  for (int c = 0; c < 256; ++c)
+    if (locale_.IsLeadByte(c)) literalStops_.Add(static_cast<unsigned char>(c));
 }
 
 PpScanner::Scanned PpScanner::ScanQuoted(std::string_view text, std::size_t quote) const {

@@ -4,7 +4,6 @@
 #include "preprocess/preprocessor.h"
 
 #include <cstring>
-#include <utility>
 
 #include "base/diagnostics.h"
 
@@ -54,6 +53,7 @@ bool IsMacroHead(std::string_view text) {
 Preprocessor::Preprocessor(const Locale& locale, platform::Disk& disk, const PreprocessorSetup& setup)
     : locale_(locale),
       scanner_(locale_),
+      quickLook_(scanner_, locale_),
       disk_(disk),
       includeFolders_(setup.includeFolders),
       context_{macros_, hideSets_, arena_, scanner_, *this},
@@ -62,7 +62,7 @@ Preprocessor::Preprocessor(const Locale& locale, platform::Disk& disk, const Pre
   macros_.DefineBuiltin("__FILE__", MacroDefinition::Builtin::kFile);
   macros_.DefineBuiltin("__has_include", MacroDefinition::Builtin::kHasInclude);
   macros_.DefineBuiltin("__has_include_next", MacroDefinition::Builtin::kHasIncludeNext);
-  scanner_.NoteMacroName("_");
+  quickLook_.NoteMacroName("_");
   for (const PreprocessorSetup::MacroOption& option : setup.macros) {
     if (option.undefine) {
       macros_.Undefine(option.name);
@@ -72,7 +72,7 @@ Preprocessor::Preprocessor(const Locale& locale, platform::Disk& disk, const Pre
     const std::string_view line = arena_.Store(option.name + " " + option.text);
     try {
       macros_.Define(TokensOf(line, scanner_));
-      scanner_.NoteMacroName(option.name);
+      quickLook_.NoteMacroName(option.name);
     } catch (Failure& failure) {
       failure.NameFile("<command line>");
       failure.NameLine(0);
@@ -123,16 +123,16 @@ bool Preprocessor::TakeLinesAsTheyStand(std::string_view& text, int32_t& line) {
   // the lines before its own.
   const auto nameAction = [this](std::string_view name) {
     const MacroDefinition* macro = macros_.Find(name);
-    if (macro == nullptr) return PpScanner::NameAction{PpScanner::NameAction::kLeave, {}};
+    if (macro == nullptr) return QuickLook::NameAction{QuickLook::NameAction::kLeave, {}};
     if (macro->flatAt != macros_.generation()) {
       macro->flattens = Expander::Flatten(macros_, *macro, macro->flat);
       macro->flatAt = macros_.generation();
     }
-    if (!macro->flattens) return PpScanner::NameAction{PpScanner::NameAction::kStop, {}};
-    return PpScanner::NameAction{PpScanner::NameAction::kReplace, macro->flat};
+    if (!macro->flattens) return QuickLook::NameAction{QuickLook::NameAction::kStop, {}};
+    return QuickLook::NameAction{QuickLook::NameAction::kReplace, macro->flat};
   };
   int32_t lines = 0;
-  const std::size_t taken = scanner_.TakeLines(buffered, nameAction, edits_, lines);
+  const std::size_t taken = quickLook_.TakeLines(buffered, nameAction, edits_, lines);
   if (lines == 0) return false;
   line = file.lines.line() + 1;
   if (edits_.empty()) {
@@ -142,7 +142,7 @@ bool Preprocessor::TakeLinesAsTheyStand(std::string_view& text, int32_t& line) {
     // buffer that only grows: at most the lines, each edit's text and a
     // blank on either side of it.
     std::size_t most = taken;
-    for (const PpScanner::Edit& edit : edits_) most += edit.text.size() + 2;
+    for (const QuickLook::Edit& edit : edits_) most += edit.text.size() + 2;
     if (edited_.size() < most) edited_.resize(most);
     char* const start = edited_.data();
     char* out = start;
@@ -151,7 +151,7 @@ bool Preprocessor::TakeLinesAsTheyStand(std::string_view& text, int32_t& line) {
       out += piece.size();
     };
     std::size_t from = 0;
-    for (const PpScanner::Edit& edit : edits_) {
+    for (const QuickLook::Edit& edit : edits_) {
       put(buffered.substr(from, edit.start - from));
       // Text that touches what stands before or after it stays apart where
       // the lexer would read the two as one. (An edit ends before its line's

@@ -28,6 +28,7 @@
 #include "preprocess/hide_sets.h"
 #include "preprocess/line_reader.h"
 #include "preprocess/pp_scanner.h"
+#include "preprocess/quick_look.h"
 #include "preprocess/text_arena.h"
 #include "source/char_source.h"
 
@@ -180,6 +181,7 @@ class Preprocessor final : public TextFeed, private TokenSource, private Expansi
 
   const Locale& locale_;
   PpScanner scanner_;
+  QuickLook quickLook_;
   platform::Disk& disk_;
   std::vector<std::string> includeFolders_;
   Definitions macros_;
@@ -197,7 +199,7 @@ class Preprocessor final : public TextFeed, private TokenSource, private Expansi
   /// The line of text being made.
   std::string made_;
   /// What the lines handed on as they stand need changed.
-  std::vector<PpScanner::Edit> edits_;
+  std::vector<QuickLook::Edit> edits_;
   /// The lines with those changes made; it only grows, so its size is the
   /// most it has held, not the length of the text in it.
   std::string edited_;

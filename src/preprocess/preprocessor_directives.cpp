@@ -32,7 +32,7 @@ void Preprocessor::CarryOutDirective() {
   switch (directive) {
     case Directive::kDefine:
       macros_.Define(tokens);
-      scanner_.NoteMacroName(tokens[0].text);
+      quickLook_.NoteMacroName(tokens[0].text);
       break;
     case Directive::kUndef:
       if (tokens.empty() || tokens[0].kind != PpKind::kIdentifier) FatalError("#undef without a macro name");
