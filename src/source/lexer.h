@@ -67,7 +67,8 @@ class Lexer {
     source_ = source;
     // Where a line feed inside a string is counted (CountLineFeedInString),
     // no run of a string's bytes takes one along.
-    if (source.CountsLineFeedsInStrings()) runClass_['\n'] &= static_cast<unsigned char>(~kStringRun);
+    if (source.CountsLineFeedsInStrings())
+      runClass_[static_cast<unsigned char>('\n')] &= static_cast<unsigned char>(~kStringRun);
   }
 
   /// While it lives, the lexer reads an included source. On the way out,
