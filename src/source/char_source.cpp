@@ -52,9 +52,11 @@ bool SourceReader::NextTextOfFeed() {
     LookForStops(pieceEnd_);
     return true;
   }
-  // At the end, the line after the last, counted in the last text alone.
+  // At the end, the line after the last, counted in the last text alone
+  // (none when the feed gave no text at all).
   lineNumber_ = feedLine_;
-  for (const unsigned char* at = feedText_; (at = Find(at, feedTextEnd_, '\n')) != feedTextEnd_; ++at)
+  for (const unsigned char* at = feedText_; at != feedTextEnd_ && (at = Find(at, feedTextEnd_, '\n')) != feedTextEnd_;
+       ++at)
     ++lineNumber_;
   feedText_ = feedTextEnd_;
   return false;
