@@ -71,6 +71,28 @@ FirstChar ClassOf(int c) {
   return kOther;
 }
 
+/// Hands `add` each escape that spells `byte` (its text and the followers
+/// it allows), most readable first.
+template <class Add>
+void AddEscapes(std::uint8_t byte, bool countChars, Add add) {
+  const unsigned any = Spelling{}.followers;
+  static constexpr struct {
+    std::uint8_t byte;
+    char letter;
+  } kNamed[] = {{0x09, 't'}, {0x0A, 'n'}, {0x0D, 'r'}, {0x08, 'a'}, {'\\', '\\'}};
+  for (const auto& named : kNamed) {
+    if (named.byte == byte) add(std::string{'\\', named.letter}, any);
+  }
+  if (byte == 0) add("\\0", kNoOctalAfter);
+  add(FormatNumber("\\x%02X", byte), any);
+  add(FormatNumber("\\%03o", byte), any);
+  // The converter's count of "\xH" swallows the character after it, so the
+  // host strings never use it.
+  if (byte < 0x10 && countChars) add(FormatNumber("\\x%X", byte), kNoHexAfter);
+  if (byte < 0100) add(FormatNumber("\\%02o", byte), kNoOctalAfter);
+  if (byte < 010 && byte != 0) add(FormatNumber("\\%o", byte), kNoOctalAfter);
+}
+
 /// Every spelling of the bytes at `at`, most readable first.
 std::vector<Spelling> SpellingsAt(std::span<const std::uint8_t> bytes, std::size_t at,
                                   CountRule rule, const TextRules& rules) {
@@ -106,22 +128,7 @@ std::vector<Spelling> SpellingsAt(std::span<const std::uint8_t> bytes, std::size
     spelling.first = ClassOf(plain);
     spellings.push_back(spelling);
   }
-  const unsigned any = Spelling{}.followers;
-  static constexpr struct {
-    std::uint8_t byte;
-    char letter;
-  } kNamed[] = {{0x09, 't'}, {0x0A, 'n'}, {0x0D, 'r'}, {0x08, 'a'}, {'\\', '\\'}};
-  for (const auto& named : kNamed) {
-    if (named.byte == byte) add(std::string{'\\', named.letter}, any);
-  }
-  if (byte == 0) add("\\0", kNoOctalAfter);
-  add(FormatNumber("\\x%02X", byte), any);
-  add(FormatNumber("\\%03o", byte), any);
-  // The converter's count of "\xH" swallows the character after it, so the
-  // host strings never use it.
-  if (byte < 0x10 && countChars) add(FormatNumber("\\x%X", byte), kNoHexAfter);
-  if (byte < 0100) add(FormatNumber("\\%02o", byte), kNoOctalAfter);
-  if (byte < 010 && byte != 0) add(FormatNumber("\\%o", byte), kNoOctalAfter);
+  AddEscapes(byte, countChars, add);
   // The converter reads a byte 127 inside quotes as itself. Written so it
   // shows nothing, so it is the last choice: where an escape cannot give
   // the length fields back, as in a name, whose length counts characters.
